@@ -1,0 +1,93 @@
+// File: VOKPLMDlgDate.h
+// The calendar date-picker dialog: a month combo and a year spinner over a
+// separator and a grid of seven weekday headings and 37 day buttons.
+//
+// Ownership: the widgets belong to the toolkit's tree under the dialog; the
+// dialog owns only its two arrays (the day-button pointers and the month
+// names). A copy gets arrays of its own holding the same pointers and names,
+// so that every dialog releases exactly the arrays it allocated; the widget
+// pointers are shared with the source.
+//
+// The date lives in _year, _month and the marked cell _selectedCell; the
+// day is always read back from the title of the marked button. Construction
+// is in VOKPLMDlgDate.cpp, the date state and grid in VOKPLMDlgDateGrid.cpp,
+// the year checks in VOKPLMDlgDateYear.cpp, the locale formats in
+// VOKPLMDlgDateFormats.cpp.
+#pragma once
+
+#include "base_runtime/VOKTime.h"
+#include "base_runtime/VOKUnicodeString.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgDialog.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
+#include "dialog_toolkit/VOKDlgSeparator.h"
+#include "dialog_toolkit/VOKDlgSpinner.h"
+#include "module/ModuleExport.h"
+
+class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
+ public:
+  static const int minYear;       // 1970
+  static const int maxYear;       // 2038
+  static const int minYear_Thai;  // 2513
+  static const int maxYear_Thai;  // 2581
+  // The widget name the next dialog takes, and the number that ends it.
+  static char uid[24];
+  static int uidN;
+
+  explicit VOKPLMDlgDate(VOKDialog* parent);
+  VOKPLMDlgDate(VOKPLMDlgDate& other);
+  VOKPLMDlgDate& operator=(const VOKPLMDlgDate& other);
+  ~VOKPLMDlgDate() override;
+
+  VOKString GetResourceFilename(int level) const override;
+
+  // Removes every "[", "~", "]" and blank from text.
+  static void StripNLS(VOKUnicodeString& text);
+
+  VOKTime GetDate();
+  void SetDate(VOKTime& date);
+  short GetDay();
+  void SetDay(short day);
+  short GetMonth();
+  void SetMonth(short month, short refresh, short select);
+  short GetYear();
+  void SetYear(short year, short refresh);
+
+ protected:
+  // The Gregorian year of a shown year, and the shown year of a Gregorian
+  // one: they differ by 543 when a Thai host shows Buddhist-era years.
+  int GregorianYear(int shownYear) const;
+  int ShownYear(int gregorianYear) const;
+
+ private:
+  void RefreshCalendar();
+  void ChangeDay(VOKCommand* sender, VOKNotification* notification, void* data);
+  void ChangeMonth(VOKCommand* sender, VOKNotification* notification, void* data);
+  void ChangeYear(VOKCommand* sender, VOKNotification* notification, void* data);
+
+  unsigned char isYearValid(VOKUnicodeString text);
+  long getExampleYear(int& example);
+  void yearErrorDialog(VOKUnicodeString& text);
+  long getLongDateFormat(VOKUnicodeString& format);
+  long getShortDateFormat(VOKUnicodeString& format);
+
+  void BuildFrames();
+  void BuildYearSpinner();
+  void BuildMonthCombo();
+  void BuildDayGrid(VOKDlgFrame* dayFrame);
+  void FillMonthNames();
+  static void AdvanceUid();
+
+  VOKUnicodeString _dayTitle;
+  VOKUnicodeString _monthTitle;
+  VOKUnicodeString _yearTitle;
+  VOKDlgSpinner* _yearSpinner = nullptr;
+  VOKDlgCombo* _monthCombo = nullptr;
+  VOKDlgSeparator* _daySeparator = nullptr;
+  VOKDlgPushButton** _dayButtons = nullptr;  // cells 0 to 36
+  int _selectedCell = 0;
+  int _daysInMonth = 0;  // 28 to 31
+  short _year = 0;
+  short _month = 1;  // 1 to 12
+  VOKUnicodeString* _monthNames = nullptr;  // 12 names, January first
+};

@@ -1,0 +1,99 @@
+// File: VOKUnicodeString.h
+// Display text. Stored as UTF-8; every length, index and position is counted
+// in characters (Unicode code points). Text that is all ASCII takes a fast
+// path where a character is a byte.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+#include "HostExport.h"
+#include "base_runtime/VOKString.h"
+
+class VOK_HOST_API VOKUnicodeChar {
+ public:
+  constexpr VOKUnicodeChar() = default;
+  constexpr explicit VOKUnicodeChar(char32_t code) : _code(code) {}
+
+  // 1 for the decimal digits 0 to 9 of any script, else 0.
+  unsigned char IsDigit() const;
+  char32_t GetCode() const { return _code; }
+
+  friend bool operator==(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code == b._code; }
+  friend bool operator!=(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code != b._code; }
+
+ private:
+  char32_t _code = 0;
+};
+
+class VOK_HOST_API VOKUnicodeString {
+ public:
+  // How Strip trims: the leading end, both ends, or the trailing end.
+  enum StripMode { StripLeading = 0, StripBoth = 1, StripTrailing = 2 };
+  // Compare's answers.
+  enum CompareResult { Less = 1, Equal = 2, Greater = 3 };
+
+  VOKUnicodeString() = default;
+  VOKUnicodeString(const char* utf8);  // null gives the empty text
+  explicit VOKUnicodeString(std::string_view utf8);
+
+  // Nonzero when true.
+  int operator==(const VOKUnicodeString& other) const;
+  int operator==(const char* utf8) const;
+  int operator!=(const VOKUnicodeString& other) const;
+  int operator!=(const char* utf8) const;
+
+  // 2 when equal, 1 when this text sorts first, 3 when it sorts last.
+  int Compare(const VOKUnicodeString& other) const;
+
+  int GetLengthInChar() const;
+  bool IsEmpty() const { return _utf8.empty(); }
+
+  // The character at a 0-based index; the null character when out of range.
+  VOKUnicodeChar operator[](int index) const;
+
+  // Characters [start, start + length), clipped to the text.
+  VOKUnicodeString SubString(int start, int length) const;
+
+  // 0-based character position of the first occurrence of text at or after
+  // start (mode 1: forward; mode 0: backward from start), or -1 when absent.
+  int SearchSubString(const VOKUnicodeString& text, int start, int mode) const;
+
+  // Replaces every occurrence of oldText by newText, left to right, without
+  // rescanning what was inserted. An empty oldText changes nothing.
+  VOKUnicodeString& ReplaceAll(const VOKUnicodeString& oldText, const VOKUnicodeString& newText);
+
+  VOKUnicodeString& Append(const VOKUnicodeString& text);
+
+  // A copy without the given character at the end(s) that mode names.
+  VOKUnicodeString Strip(int mode, VOKUnicodeChar character) const;
+  VOKUnicodeString Strip(int mode, char character) const;
+
+  // Writes value with a printf format holding exactly one integer conversion
+  // (%d, %i, %u, %x, %X, %o with flags and width). Returns nonzero on success;
+  // on failure (a format of any other kind) the text is unchanged.
+  int BuildFromNum(int value, const char* format);
+
+  // Reads an int with a scanf format holding exactly one integer conversion,
+  // as sscanf would: leading blanks skipped, trailing characters ignored
+  // ("2020x" reads 2020). Returns nonzero on success; a number out of the
+  // int range, no digits, or a format of any other kind fail and leave
+  // *value unchanged.
+  int ConvertToNum(int* value, const char* format) const;
+
+  // Narrow (UTF-8) forms for traces and host APIs taking char text.
+  VOKString ConvertToChar() const;
+  VOKString CastToCharPtr() const;
+  const std::string& ToUtf8() const { return _utf8; }
+
+ private:
+  void Reclassify();
+  std::size_t ByteOffset(int charIndex) const;
+
+  std::string _utf8;
+  bool _ascii = true;
+};
+
+VOK_HOST_API std::ostream& operator<<(std::ostream& out, const VOKUnicodeString& text);

@@ -1,0 +1,89 @@
+// File: VOKDialog.h
+// Root of the widget tree. A dialog object is created under a parent (null:
+// detached) with a name and a style word; the parent owns it and destroys it
+// with itself. Destroying a child directly detaches it from its parent.
+// Every setter stores what it is given and has a matching getter; setters
+// never send notifications (only the user actions of VOKDlgUser do).
+// A widget starts shown and usable; a window (VOKDlgWindow) starts hidden.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "HostExport.h"
+#include "base_runtime/VOKString.h"
+#include "base_runtime/VOKUnicodeString.h"
+#include "command_framework/VOKCommand.h"
+#include "dialog_toolkit/VOKDlgGridConstraints.h"
+#include "dialog_toolkit/VOKDlgStyle.h"
+
+class VOK_HOST_API VOKDialog : public VOKCommand {
+ public:
+  VOKDialog(VOKDialog* parent, const VOKString& name, std::uint64_t style);
+  // A copy takes the source's name, style and properties and becomes a new
+  // child of the same parent, without children of its own.
+  VOKDialog(const VOKDialog& other);
+  // Copies the properties (title, help, icon, visibility, sensitivity,
+  // grid place); the tree position and children stay.
+  VOKDialog& operator=(const VOKDialog& other);
+  ~VOKDialog() override;
+
+  VOK_DECLARE_ALLOCATOR(VOKDialog)
+  const char* IsA() const override;
+
+  VOKDialog* GetParent() const { return _parent; }
+  const VOKString& GetName() const { return _name; }
+  std::uint64_t GetStyle() const { return _style; }
+  const std::vector<VOKDialog*>& GetChildren() const { return _children; }
+  // The direct child of that name, or null.
+  VOKDialog* GetChild(const char* name) const;
+  // The first widget of that name below this one, depth first, or null.
+  VOKDialog* FindDescendant(const char* name) const;
+  // The nearest window at or above this widget, or null.
+  class VOKDlgWindow* GetWindow();
+
+  // The resource file (message catalog) name of the widget at a level of
+  // its class chain: the toolkit answers IsA() at level 0 or below and ""
+  // above; classes that have resources override it and ask the base for
+  // the level minus 1.
+  virtual VOKString GetResourceFilename(int level) const;
+
+  void SetVisibility(int visibility);  // 2 shown, 4 hidden
+  int GetVisibility() const { return _visibility; }
+  void SetSensitivity(int sensitivity);  // 8 usable, 16 greyed out
+  int GetSensitivity() const { return _sensitivity; }
+  // Shown and usable, and so is every ancestor up to its window.
+  bool IsReachable() const;
+
+  void SetTitle(const VOKUnicodeString& title);
+  const VOKUnicodeString& GetTitle() const { return _title; }
+  void SetShortHelp(const VOKUnicodeString& help);
+  VOKUnicodeString GetShortHelp() const;
+  void SetIconName(const VOKString& normal, const VOKString& selected, const VOKString& focused,
+                   const VOKString& greyed, int flag);
+  VOKString GetIconName() const;
+
+  void SetGridConstraints(int row, int column, int rowSpan, int columnSpan, int justification);
+  void SetGridConstraints(const VOKDlgGridConstraints& constraints);
+  // Null when the widget has no grid place.
+  const VOKDlgGridConstraints* GetGridConstraints() const;
+
+ protected:
+  virtual void ForgetChild(const VOKDialog* child);
+
+ private:
+  struct Extras;
+  Extras& extras();
+
+  VOKDialog* _parent;
+  VOKString _name;
+  std::uint64_t _style;
+  std::vector<VOKDialog*> _children;
+  VOKUnicodeString _title;
+  int _visibility = VOKDlgVisibility::Shown;
+  int _sensitivity = VOKDlgSensitivity::Usable;
+  bool _hasGrid = false;
+  VOKDlgGridConstraints _grid;
+  std::unique_ptr<Extras> _extras;  // rarely used properties
+};

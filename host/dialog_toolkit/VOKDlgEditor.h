@@ -1,0 +1,24 @@
+// File: VOKDlgEditor.h
+// A one-line text editor.
+#pragma once
+
+#include "dialog_toolkit/VOKDialog.h"
+
+class VOK_HOST_API VOKDlgEditor : public VOKDialog {
+ public:
+  VOKDlgEditor(VOKDialog* parent, const VOKString& name, std::uint64_t style);
+  ~VOKDlgEditor() override;
+
+  VOK_DECLARE_ALLOCATOR(VOKDlgEditor)
+  const char* IsA() const override;
+
+  // flag is kept but has no effect here; setting text sends nothing.
+  void SetText(const VOKUnicodeString& text, int flag);
+  VOKUnicodeString GetText() const { return _text; }
+
+  VOKNotification* GetEditModifyNotification() { return &_modifyNotification; }
+
+ private:
+  VOKUnicodeString _text;
+  VOKNotification _modifyNotification{"VOKDlgEditModifyNotification"};
+};

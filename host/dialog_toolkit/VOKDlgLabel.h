@@ -1,0 +1,14 @@
+// File: VOKDlgLabel.h
+// A text label; its text is the title.
+#pragma once
+
+#include "dialog_toolkit/VOKDialog.h"
+
+class VOK_HOST_API VOKDlgLabel : public VOKDialog {
+ public:
+  VOKDlgLabel(VOKDialog* parent, const VOKString& name, std::uint64_t style);
+  ~VOKDlgLabel() override;
+
+  VOK_DECLARE_ALLOCATOR(VOKDlgLabel)
+  const char* IsA() const override;
+};

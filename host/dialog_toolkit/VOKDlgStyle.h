@@ -1,0 +1,34 @@
+// File: VOKDlgStyle.h
+// The toolkit's style bits, visibility and sensitivity values.
+#pragma once
+
+#include <cstdint>
+
+namespace VOKDlgStyle {
+// Containers (frames): children are placed by grid constraints; without it
+// they are placed by tabulation attachments.
+inline constexpr std::uint64_t GridLayout = 0x00000001;
+// Windows: an OK button, a Cancel button, a close control in the title bar.
+inline constexpr std::uint64_t OKButton = 0x00000200;
+inline constexpr std::uint64_t CancelButton = 0x00000400;
+inline constexpr std::uint64_t CloseControl = 0x00000800;
+// Combos and spinners: the user may type into the field. Frames: the frame
+// stretches with its parent's cell.
+inline constexpr std::uint64_t Editable = 0x00040000;
+// The widget takes part in its parent's layout (grid cell or tabulation).
+inline constexpr std::uint64_t Placed = 0x00080000;
+// Windows: modeless; the windows under it stay usable while it is shown.
+inline constexpr std::uint64_t Modeless = 0x00200000;
+// Message boxes: an error box with a single OK button.
+inline constexpr std::uint64_t ErrorBox = 0x10000000;
+}  // namespace VOKDlgStyle
+
+namespace VOKDlgVisibility {
+inline constexpr int Shown = 2;
+inline constexpr int Hidden = 4;
+}  // namespace VOKDlgVisibility
+
+namespace VOKDlgSensitivity {
+inline constexpr int Usable = 8;
+inline constexpr int Greyed = 16;
+}  // namespace VOKDlgSensitivity

@@ -1,0 +1,42 @@
+// File: VOKDlgUser.h
+// The user's actions: the one path by which a front end or a test acts on
+// widgets as a person would. Each action first checks that the person
+// could reach the widget (it and its ancestors up to its window are shown
+// and usable; see VOKDialog::IsReachable) and returns false without any
+// effect otherwise. An action sends exactly the notification a real toolkit
+// sends, once; destructions requested during it happen before it returns.
+#pragma once
+
+#include "HostExport.h"
+#include "base_runtime/VOKUnicodeString.h"
+
+class VOKDlgPushButton;
+class VOKDlgCombo;
+class VOKDlgEditor;
+class VOKDlgSpinner;
+class VOKDlgDialog;
+class VOKDlgWindow;
+
+class VOK_HOST_API VOKDlgUser {
+ public:
+  // Activate notification.
+  static bool Press(VOKDlgPushButton* button);
+  // Selects the line, shows it in the field, then the select notification.
+  static bool Choose(VOKDlgCombo* combo, int line);
+  // Replaces the field's text (Editable combos only), then the modify
+  // notification.
+  static bool Type(VOKDlgCombo* combo, const VOKUnicodeString& text);
+  // Replaces the editor's text, then the modify notification.
+  static bool Type(VOKDlgEditor* editor, const VOKUnicodeString& text);
+  // Replaces the spinner's text (Editable spinners only), then the modify
+  // notification.
+  static bool Type(VOKDlgSpinner* spinner, const VOKUnicodeString& text);
+  // Button-up / button-down notification; the text is left as it is.
+  static bool StepUp(VOKDlgSpinner* spinner);
+  static bool StepDown(VOKDlgSpinner* spinner);
+  // OK / Cancel notification of a dialog whose style has that button.
+  static bool PressOK(VOKDlgDialog* dialog);
+  static bool PressCancel(VOKDlgDialog* dialog);
+  // Close notification of a window whose style has the close control.
+  static bool Close(VOKDlgWindow* window);
+};

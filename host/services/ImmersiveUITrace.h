@@ -1,0 +1,48 @@
+// File: ImmersiveUITrace.h
+// Per-class trace records. Each traced class owns one trace object named
+// after the class. The switch of a class is an int owned by the library:
+// callers test IsOn() inline and compose a record only when it is on.
+//
+// Switches: VOK_TRACE lists the class names to trace, separated by commas,
+// or "all". Records go to stderr, or appended to the file VOK_TRACE_FILE,
+// one line each: "<class name>: <record>". Tests turn switches on and
+// capture the records of a class instead of writing them.
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "HostExport.h"
+
+class VOK_HOST_API ImmersiveUITrace {
+ public:
+  explicit ImmersiveUITrace(const char* className);
+  ~ImmersiveUITrace();
+  ImmersiveUITrace(const ImmersiveUITrace&) = delete;
+  ImmersiveUITrace& operator=(const ImmersiveUITrace&) = delete;
+
+  bool IsOn() const { return _switch != nullptr && *_switch != 0; }
+
+  // Emits what was written to record as one record of this class.
+  void DumpNow(std::ostringstream& record);
+
+  const std::string& GetClassName() const { return _className; }
+
+  // Test hooks, by class name; they work whether or not the trace object of
+  // the class exists yet.
+  static void SetSwitch(const std::string& className, bool on);
+  // Records of the class are kept in memory instead of written, until
+  // StopCapture.
+  static void StartCapture(const std::string& className);
+  static std::vector<std::string> TakeCaptured(const std::string& className);
+  static void StopCapture(const std::string& className);
+  // Records emitted by all classes so far (captured or written).
+  static long RecordsEmitted();
+  // Trace objects alive now.
+  static int LiveTraceObjects();
+
+ private:
+  std::string _className;
+  int* _switch;
+};

@@ -1,0 +1,53 @@
+#include "HostFixture.h"
+
+#include "base_runtime/VOKBaseUnknown.h"
+#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKMsgCatalog.h"
+#include "base_runtime/VOKTime.h"
+#include "services/ImmersiveUITrace.h"
+
+void HostFixture::SetUp() {
+  VOKHostSettings::Reset();
+  VOKHostSettings::SetLocale("en_US");
+  VOKHostSettings::SetThai(false, false);
+  VOKHostClock::FixToday(2026, 12, 4);
+  VOKAllocationFaults::Clear();
+  _previousResponder = VOKDlgNotify::SetResponder(
+      [this](VOKDlgNotify& box, const VOKUnicodeString& message, const VOKUnicodeString& title) {
+        boxes.push_back({box.GetName().str(), title.ToUtf8(), message.ToUtf8(), box.GetParent()});
+        if (onBox) onBox(box);
+        return 0;
+      });
+}
+
+void HostFixture::TearDown() {
+  VOKCommand::FlushDelayedDestructions();
+  VOKDlgNotify::SetResponder(_previousResponder);
+  for (const std::string& className : _captured) {
+    ImmersiveUITrace::StopCapture(className);
+    ImmersiveUITrace::SetSwitch(className, false);
+  }
+  VOKAllocationFaults::Clear();
+  VOKMsgCatalog::ClearMemoryCatalogs();
+  VOKHostClock::UseSystemClock();
+  VOKHostSettings::Reset();
+}
+
+void HostFixture::CaptureTrace(const std::string& className) {
+  _captured.push_back(className);
+  ImmersiveUITrace::SetSwitch(className, true);
+  ImmersiveUITrace::StartCapture(className);
+}
+
+std::vector<std::string> HostFixture::TakeTrace(const std::string& className) {
+  return ImmersiveUITrace::TakeCaptured(className);
+}
+
+NotificationSpy::NotificationSpy(VOKCommand* sender, VOKNotification* notification) {
+  AddAnalyseNotificationCB(sender, notification, &NotificationSpy::OnNotification, nullptr);
+}
+
+void NotificationSpy::OnNotification(VOKCommand*, VOKNotification*, void*) {
+  ++count;
+  if (onNotify) onNotify();
+}
