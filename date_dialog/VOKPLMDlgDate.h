@@ -19,6 +19,7 @@
 #include "base_runtime/VOKUnicodeString.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
+#include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
@@ -71,12 +72,31 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   long getLongDateFormat(VOKUnicodeString& format);
   long getShortDateFormat(VOKUnicodeString& format);
 
-  void BuildFrames();
-  void BuildYearSpinner();
-  void BuildMonthCombo();
-  void BuildDayGrid(VOKDlgFrame* dayFrame);
+  // Construction steps. A widget whose container could not be created is
+  // not created either, since it would belong to no widget tree.
+  struct Frames {
+    VOKDlgFrame* yearMonth;
+    VOKDlgFrame* day;
+  };
+  Frames BuildFrames();
+  void LoadTitles();
+  void BuildYearSpinner(VOKDlgFrame* yearMonthFrame);
+  void BuildMonthCombo(VOKDlgFrame* yearMonthFrame);
+  void LayOutYearMonth(VOKDlgFrame* yearMonthFrame);
+  void BuildHeadings(VOKDlgFrame* dayFrame);
+  void BuildDayButtons(VOKDlgFrame* dayFrame);
   void FillMonthNames();
+  void ShowToday();
+  void CopyArrays(const VOKPLMDlgDate& other);
   static void AdvanceUid();
+
+  // The day button of a cell, null when the grid or the button is missing.
+  VOKDlgPushButton* DayButton(int cell) const;
+  void SetCellVisibility(int firstCell, int lastCell, int visibility);
+  void MarkCell(int cell, int sensitivity);
+  // A refused year: the example year, or the lowest year of the setting
+  // when no example can be had.
+  int FallBackYear();
 
   VOKUnicodeString _dayTitle;
   VOKUnicodeString _monthTitle;

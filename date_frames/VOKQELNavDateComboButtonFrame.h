@@ -1,8 +1,15 @@
 // File: VOKQELNavDateComboButtonFrame.h
 // A calendar button for a combo that already exists in a host dialog: the
-// combo's edit field takes the place of the entry frame's editor. The frame
-// owns none of the widgets its pointers designate.
+// combo's edit field takes the place of the entry frame's editor.
+//
+// Ownership: the button belongs to the toolkit's tree under the frame, the
+// combo and the father to the caller. The hidden "_CalValue" editor has no
+// parent, so no tree would ever destroy it: the frame that builds it holds
+// it through _calValueOwner, and copies share that hold, so the editor is
+// deleted exactly once, when the last frame designating it goes.
 #pragma once
+
+#include <memory>
 
 #include "base_runtime/VOKMsgCatalog.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
@@ -10,6 +17,8 @@
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "module/ModuleExport.h"
+
+class VOKQELNavCalendarUI;
 
 class VOK_MODULE_API VOKQELNavDateComboButtonFrame : public VOKDlgFrame {
  public:
@@ -25,10 +34,15 @@ class VOK_MODULE_API VOKQELNavDateComboButtonFrame : public VOKDlgFrame {
   void CloseCalendarMngt(VOKCommand* sender, VOKNotification* notification, void* data);
 
  private:
+  void BuildButton();
+  void BuildHiddenEditor();
+  void OpenCalendar(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& start);
+
   VOKMsgCatalog _catalog;
   VOKDlgPushButton* _calButton = nullptr;
   VOKDlgFrame* _father = nullptr;
-  VOKDlgEditor* _calValue = nullptr;  // hidden, parentless; see Build
+  VOKDlgEditor* _calValue = nullptr;  // hidden, parentless; see above
   VOKDlgCombo* _combo = nullptr;
   VOKString _name;
+  std::shared_ptr<VOKDlgEditor> _calValueOwner;  // deletes _calValue
 };

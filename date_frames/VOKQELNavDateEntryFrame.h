@@ -14,6 +14,8 @@
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "module/ModuleExport.h"
 
+class VOKQELNavCalendarUI;
+
 class VOK_MODULE_API VOKQELNavDateEntryFrame : public VOKDlgFrame {
  public:
   VOKQELNavDateEntryFrame(VOKDlgDialog* dialog, VOKDlgFrame* father, VOKString name);
@@ -40,6 +42,14 @@ class VOK_MODULE_API VOKQELNavDateEntryFrame : public VOKDlgFrame {
   void CloseCalendarMngt(VOKCommand* sender, VOKNotification* notification, void* data);
 
  private:
+  using Handler = void (VOKQELNavDateEntryFrame::*)(VOKCommand*, VOKNotification*, void*);
+
+  void BuildEditor(const VOKString& editorName);
+  void BuildButton(const VOKString& buttonName, int buttonStyle);
+  void OpenCalendar(VOKQELNavCalendarUI& calendar);
+  void AddCalendarCallback(const char* announcement, VOKQELNavCalendarUI& calendar,
+                           VOKNotification* notification, Handler handler);
+
   static VOKMetaClass* meta_object;
 
   VOKDlgPushButton* _calButton = nullptr;

@@ -2,6 +2,7 @@
 // Construction, comparison, character access and narrow forms.
 #include "base_runtime/VOKUnicodeString.h"
 
+#include <algorithm>
 #include <ostream>
 
 #include "base_runtime/Utf8Text.h"

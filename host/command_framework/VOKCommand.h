@@ -12,6 +12,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <type_traits>
 
 #include "HostExport.h"
@@ -25,7 +27,7 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   using Callback = void (VOKCommand::*)(VOKCommand* sender, VOKNotification* notification,
                                         void* data);
 
-  VOKCommand() = default;
+  VOKCommand();
   VOKCommand(const VOKCommand& other);
   VOKCommand& operator=(const VOKCommand& other);
   ~VOKCommand() override;
@@ -52,8 +54,27 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   // Destroys this object when the outermost dispatch has returned.
   virtual void RequestDelayedDestruction();
 
+  // True when this object was created by the host allocator: only such
+  // objects are ever deleted by the toolkit (delayed or with a parent).
+  bool IsHostAllocated() const { return _onHeap; }
+
   static void FlushDelayedDestructions();
   static bool InDispatch();
   static std::size_t RegisteredCallbacks();
   static std::size_t PendingDestructions();
+
+  // Test and front-end hook: told of every send (sender, target,
+  // notification) before its callbacks run. An empty listener removes it;
+  // returns the previous one.
+  using SendListener =
+      std::function<void(VOKCommand* sender, VOKCommand* target, VOKNotification* notification)>;
+  static SendListener SetSendListener(SendListener listener);
+
+ private:
+  friend class VOKCommandRegistry;
+  friend class VOKDestructionQueue;
+
+  std::uint32_t _registrations = 0;  // registrations naming this command
+  bool _onHeap;                      // allocated by the host allocator
+  bool _pendingDestruction = false;  // queued for delayed destruction
 };

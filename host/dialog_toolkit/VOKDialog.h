@@ -31,6 +31,8 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
 
   VOK_DECLARE_ALLOCATOR(VOKDialog)
   const char* IsA() const override;
+  // The descriptor of the toolkit class IsA() names.
+  VOKMetaClass* GetMetaObject() const override;
 
   VOKDialog* GetParent() const { return _parent; }
   const VOKString& GetName() const { return _name; }
@@ -75,6 +77,7 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
  private:
   struct Extras;
   Extras& extras();
+  void destroyChildren();
 
   VOKDialog* _parent;
   VOKString _name;

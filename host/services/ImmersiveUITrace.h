@@ -41,6 +41,9 @@ class VOK_HOST_API ImmersiveUITrace {
   static long RecordsEmitted();
   // Trace objects alive now.
   static int LiveTraceObjects();
+  // Reads VOK_TRACE and VOK_TRACE_FILE again, as at start-up: every switch
+  // is set from VOK_TRACE, and the next record opens the file named now.
+  static void ReadEnvironment();
 
  private:
   std::string _className;

@@ -39,9 +39,11 @@ class VOK_HOST_API VOKImmDate {
   //   2443 or more at the layout's year place is a Buddhist-era year and
   //   loses 543) and shown receives the form the host displays (Gregorian
   //   years gain 543 when the setting shows the Buddhist era).
-  // Texts whose shape does not fit the layout are left as they are and
-  // copied to shown. time is the date the text stands for, or the value 0
-  // when unknown; it is not otherwise used.
+  // A text whose shape does not fit the layout has its first run of exactly
+  // four digits taken for the year; a text without a four-digit year (a
+  // two-digit one among them) is left as it is and copied to shown. time is
+  // the date the text stands for, or the value 0 when unknown; it is not
+  // otherwise used.
   static void GetThaiReferenceDate(VOKUnicodeString& text, VOKTime time, VOKUnicodeString& shown,
                                    VOKUnicodeString& year);
 };

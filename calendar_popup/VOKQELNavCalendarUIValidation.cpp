@@ -1,0 +1,51 @@
+// File: VOKQELNavCalendarUIValidation.cpp
+// Judging date text typed by a user: the shape test is the calendar's own,
+// whether the digits make a real date is the host's VOKImmDate's decision.
+#include "base_runtime/VOKTime.h"
+#include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "services/VOKImmDate.h"
+
+const int VOKQELNavCalendarUI::INVALID_FORMAT = 0;
+const int VOKQELNavCalendarUI::INVALID_VALUE = 1;
+const int VOKQELNavCalendarUI::VALID_DATE = 2;
+
+namespace {
+
+// Each position holds the very character of the format or a digit: so
+// separators are typed as they stand, placeholders take digits, and a digit
+// in place of a separator is left for the host to refuse.
+bool HasShapeOf(const VOKUnicodeString& text, const VOKUnicodeString& format) {
+  const int length = text.GetLengthInChar();
+  if (length != format.GetLengthInChar()) return false;
+  for (int i = 0; i < length; ++i) {
+    if (text[i] != format[i] && !text[i].IsDigit()) return false;
+  }
+  return true;
+}
+
+// VOKTime::Invalid when the host reads no date from the text.
+std::int64_t ReadDate(const VOKUnicodeString& text) {
+  const VOKImmDate date(text);
+  return date._time.Gettime_t();
+}
+
+}  // namespace
+
+int VOKQELNavCalendarUI::validateDate(const VOKUnicodeString& text) {
+  if (text == "") return INVALID_FORMAT;
+  if (!HasShapeOf(text, _displayFormat)) return INVALID_FORMAT;
+  return ReadDate(text) == VOKTime::Invalid ? INVALID_VALUE : VALID_DATE;
+}
+
+unsigned char VOKQELNavCalendarUI::isDateValid(const VOKUnicodeString& text) {
+  return validateDate(text) == VALID_DATE ? 1 : 0;
+}
+
+int VOKQELNavCalendarUI::ConvertToVOKTime(const VOKUnicodeString& text, VOKTime& time) {
+  const int result = validateDate(text);
+  if (result != VALID_DATE) return result;
+  VOKUnicodeString stripped(text);
+  StripNLS(stripped);
+  time.Settime_t(ReadDate(stripped));
+  return VALID_DATE;
+}

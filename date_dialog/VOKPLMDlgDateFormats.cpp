@@ -1,0 +1,34 @@
+// The locale's date layout as the date-picker dialog uses it: the display
+// format (what the user reads and types, e.g. mm/dd/yyyy) and the
+// conversion format (the same layout in strftime codes, e.g. %m/%d/%Y).
+// Both are asked of the host afresh at every call.
+#include "date_dialog/VOKPLMDlgDate.h"
+#include "date_dialog/VOKPLMDlgDateSupport.h"
+#include "module/ModuleTrace.h"
+#include "services/VOKImmDate.h"
+
+long VOKPLMDlgDate::getLongDateFormat(VOKUnicodeString& format) {
+  VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::getLongDateFormat");
+  int dayOrder = 0;
+  int monthOrder = 0;
+  int yearOrder = 0;
+  VOKImmDate::GetLocalDate(dayOrder, monthOrder, yearOrder, &format, nullptr, nullptr, nullptr,
+                           nullptr, nullptr);
+  // An unknown layout is judged as the host gives it, decoration included.
+  if (format == "" || format == "//") return vok_dlgdate::kFail;
+  StripNLS(format);
+  VOK_TRACE(vok_module::DlgDateTrace(), "longDateFormat: " << format);
+  return vok_dlgdate::kOk;
+}
+
+// Year first, then month, then day: a two-character year placeholder
+// becomes %y, a longer one %Y.
+long VOKPLMDlgDate::getShortDateFormat(VOKUnicodeString& format) {
+  VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::getShortDateFormat");
+  if (getLongDateFormat(format) < 0) return vok_dlgdate::kFail;
+  format.ReplaceAll(_yearTitle, _yearTitle.GetLengthInChar() > 2 ? "%Y" : "%y");
+  format.ReplaceAll(_monthTitle, "%m");
+  format.ReplaceAll(_dayTitle, "%d");
+  VOK_TRACE(vok_module::DlgDateTrace(), "shortDateFormat: " << format);
+  return vok_dlgdate::kOk;
+}

@@ -1,0 +1,89 @@
+// File: CatalogStore.cpp
+#include "base_runtime/CatalogStore.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+
+#include "base_runtime/VOKEnvironment.h"
+
+namespace vok {
+namespace {
+
+constexpr const char* kFallbackLanguage = "en";
+
+// A catalog name is a plain file name: it must not lead out of the
+// catalog directories.
+bool IsPlainName(const std::string& name) {
+  return !name.empty() && name.front() != '.' && name.find('/') == std::string::npos;
+}
+
+std::optional<std::string> ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+std::vector<std::string> CatalogDirectories() {
+  std::vector<std::string> dirs;
+  const char* variable = VOKGetEnv("VOK_CATALOG_PATH");
+  std::string_view path = variable ? variable : "";
+  while (!path.empty()) {
+    const std::size_t colon = path.find(':');
+    if (colon != 0) dirs.emplace_back(path.substr(0, colon));
+    path = colon == std::string_view::npos ? std::string_view() : path.substr(colon + 1);
+  }
+  dirs.emplace_back(VOK_SOURCE_CATALOG_DIR);
+  dirs.emplace_back(VOK_INSTALL_CATALOG_DIR);
+  return dirs;
+}
+
+CatalogStore& CatalogStore::Instance() {
+  static CatalogStore store;
+  return store;
+}
+
+const CatalogEntries* CatalogStore::Find(const std::string& catalog, const std::string& language) {
+  const auto memory = _memory.find(catalog);
+  if (memory != _memory.end()) return &memory->second;
+  if (!IsPlainName(catalog)) return nullptr;
+  const CatalogEntries* entries = FileCatalog(catalog, language);
+  if (!entries && language != kFallbackLanguage) entries = FileCatalog(catalog, kFallbackLanguage);
+  return entries;
+}
+
+void CatalogStore::SetMemory(const std::string& catalog, std::string_view contents) {
+  _memory.insert_or_assign(catalog, Parse(contents, "<memory:" + catalog + ">"));
+}
+
+const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog, const std::string& language) {
+  auto key = std::make_pair(catalog, language);
+  auto cached = _files.find(key);
+  if (cached == _files.end()) cached = _files.emplace(key, LoadFile(catalog, language)).first;
+  return cached->second ? &*cached->second : nullptr;
+}
+
+std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog, const std::string& language) {
+  if (!IsPlainName(language)) return std::nullopt;
+  for (const std::string& dir : CatalogDirectories()) {
+    const std::filesystem::path file = std::filesystem::path(dir) / language / (catalog + ".catalog");
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) continue;
+    if (std::optional<std::string> contents = ReadFile(file)) return Parse(*contents, file.string());
+  }
+  return std::nullopt;
+}
+
+CatalogEntries CatalogStore::Parse(std::string_view contents, const std::string& label) {
+  ParsedCatalog parsed = ParseCatalog(contents, label);
+  if (!parsed.problem.empty()) {
+    std::cerr << "catalog " << parsed.problem << "\n";
+    ++_messages;
+  }
+  return std::move(parsed.entries);
+}
+
+}  // namespace vok

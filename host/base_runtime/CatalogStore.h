@@ -1,0 +1,45 @@
+// File: CatalogStore.h
+// Where message catalogs come from: catalogs given from memory, else files
+// <dir>/<language>/<Catalog>.catalog, parsed once and kept until forgotten.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "base_runtime/CatalogParser.h"
+
+namespace vok {
+
+// The catalog directories in search order: the entries of VOK_CATALOG_PATH,
+// then the build tree's resources, then the installed ones.
+std::vector<std::string> CatalogDirectories();
+
+class CatalogStore {
+ public:
+  static CatalogStore& Instance();
+
+  // The entries of a catalog in a language (English when that language has
+  // no file), or null when there is no such catalog.
+  const CatalogEntries* Find(const std::string& catalog, const std::string& language);
+
+  void SetMemory(const std::string& catalog, std::string_view contents);
+  void ClearMemory() { _memory.clear(); }
+  void ForgetFiles() { _files.clear(); }
+  int Messages() const { return _messages; }
+
+ private:
+  const CatalogEntries* FileCatalog(const std::string& catalog, const std::string& language);
+  std::optional<CatalogEntries> LoadFile(const std::string& catalog, const std::string& language);
+  CatalogEntries Parse(std::string_view contents, const std::string& label);
+
+  std::map<std::string, CatalogEntries> _memory;
+  // A cached miss is kept as nullopt, so missing files are looked for once.
+  std::map<std::pair<std::string, std::string>, std::optional<CatalogEntries>> _files;
+  int _messages = 0;
+};
+
+}  // namespace vok

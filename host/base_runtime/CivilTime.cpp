@@ -1,0 +1,65 @@
+// File: CivilTime.cpp
+#include "base_runtime/CivilTime.h"
+
+#include <algorithm>
+#include <chrono>
+
+namespace vok {
+namespace {
+
+using std::chrono::days;
+using std::chrono::sys_days;
+using std::chrono::year_month_day;
+
+constexpr std::int64_t kSecondsPerDay = 86400;
+
+constexpr std::int64_t DayNumber(int y, unsigned m, unsigned d) {
+  return sys_days(year_month_day(std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)))
+      .time_since_epoch()
+      .count();
+}
+
+constexpr std::int64_t kFirstDay = DayNumber(kMinCivilYear, 1, 1);
+constexpr std::int64_t kLastDay = DayNumber(kMaxCivilYear, 12, 31);
+
+bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+
+}  // namespace
+
+CivilFields ToCivil(std::int64_t seconds) {
+  // Floor division, so that times before 1970 fall on the previous day.
+  std::int64_t dayNumber = seconds / kSecondsPerDay;
+  std::int64_t secondOfDay = seconds % kSecondsPerDay;
+  if (secondOfDay < 0) {
+    secondOfDay += kSecondsPerDay;
+    --dayNumber;
+  }
+  dayNumber = std::clamp(dayNumber, kFirstDay, kLastDay);
+  const sys_days date{days(dayNumber)};
+  const year_month_day ymd(date);
+  const sys_days newYear{std::chrono::year_month_day(ymd.year(), std::chrono::January, std::chrono::day(1))};
+  CivilFields fields;
+  fields.year = static_cast<int>(ymd.year());
+  fields.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
+  fields.day = static_cast<int>(static_cast<unsigned>(ymd.day()));
+  fields.hour = static_cast<int>(secondOfDay / 3600);
+  fields.minute = static_cast<int>(secondOfDay / 60 % 60);
+  fields.second = static_cast<int>(secondOfDay % 60);
+  fields.weekday = static_cast<int>(std::chrono::weekday(date).c_encoding());
+  fields.dayOfYear = static_cast<int>((date - newYear).count()) + 1;
+  return fields;
+}
+
+std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, int minute, int second) {
+  if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) || !InRange(day, 1, 31) ||
+      !InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
+    return std::nullopt;
+  }
+  const year_month_day ymd(std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                           std::chrono::day(static_cast<unsigned>(day)));
+  if (!ymd.ok()) return std::nullopt;
+  return DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
+         hour * 3600 + minute * 60 + second;
+}
+
+}  // namespace vok

@@ -1,0 +1,31 @@
+// File: CivilTime.h
+// Conversion between seconds since 1970 and calendar fields (proleptic
+// Gregorian, no time zone), shared by VOKTime and the host clock.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+namespace vok {
+
+struct CivilFields {
+  int year = 1970;
+  int month = 1;      // [1, 12]
+  int day = 1;        // [1, 31]
+  int hour = 0;       // [0, 23]
+  int minute = 0;     // [0, 59]
+  int second = 0;     // [0, 59]
+  int weekday = 4;    // [0, 6], 0 is Sunday
+  int dayOfYear = 1;  // [1, 366]
+};
+
+inline constexpr int kMinCivilYear = 1;
+inline constexpr int kMaxCivilYear = 9999;
+
+// Times before 0001-01-01 or after 9999-12-31 are read as those days.
+CivilFields ToCivil(std::int64_t seconds);
+
+// Seconds of the given fields, or nullopt when a field is out of range.
+std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, int minute, int second);
+
+}  // namespace vok

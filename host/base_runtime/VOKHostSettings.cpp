@@ -1,0 +1,91 @@
+// File: VOKHostSettings.cpp
+// The environment is read afresh at every question, so a changed variable
+// takes effect at once; test overrides take precedence until Reset.
+#include "base_runtime/VOKHostSettings.h"
+
+#include <iostream>
+#include <string_view>
+
+#include "base_runtime/LocaleName.h"
+#include "base_runtime/VOKEnvironment.h"
+
+namespace {
+
+struct ThaiChoice {
+  bool thai = false;
+  bool buddhistEra = true;
+};
+
+struct Overrides {
+  std::optional<std::string> locale;
+  std::optional<ThaiChoice> thai;
+  std::optional<std::string> dateLayout;
+};
+
+Overrides& TestOverrides() {
+  static Overrides overrides;
+  return overrides;
+}
+
+// The first of LC_ALL, LC_TIME, LANG that is set and non-empty.
+std::string_view EnvironmentLocaleValue() {
+  for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+    const char* value = VOKGetEnv(name);
+    if (value && *value) return value;
+  }
+  return "";
+}
+
+void NoteUnsupportedOnce(std::string_view value) {
+  static bool noted = false;
+  if (noted) return;
+  noted = true;
+  std::cerr << "host settings: locale \"" << value << "\" is not supported (en, de, fr, th); using English\n";
+}
+
+vok::HostLocale CurrentLocale() {
+  const Overrides& overrides = TestOverrides();
+  const std::string_view value = overrides.locale ? std::string_view(*overrides.locale) : EnvironmentLocaleValue();
+  vok::HostLocale locale = vok::ParseLocaleValue(value);
+  if (locale.unsupported) NoteUnsupportedOnce(value);
+  return locale;
+}
+
+bool EnvironmentFlag(const char* name) {
+  const char* value = VOKGetEnv(name);
+  return value && std::string_view(value) == "1";
+}
+
+}  // namespace
+
+std::string VOKHostSettings::GetLanguage() { return CurrentLocale().language; }
+
+std::string VOKHostSettings::GetLocaleName() { return CurrentLocale().localeName; }
+
+bool VOKHostSettings::IsThai() {
+  const Overrides& overrides = TestOverrides();
+  if (overrides.thai) return overrides.thai->thai;
+  return GetLanguage() == "th" || EnvironmentFlag("VOK_THAI");
+}
+
+bool VOKHostSettings::ShowsBuddhistEra() {
+  const Overrides& overrides = TestOverrides();
+  if (overrides.thai) return overrides.thai->buddhistEra;
+  return !EnvironmentFlag("VOK_THAI_GREGORIAN");
+}
+
+std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {
+  const Overrides& overrides = TestOverrides();
+  if (overrides.dateLayout) return overrides.dateLayout;
+  // Set but empty is a layout too: the host then knows none.
+  if (const char* layout = VOKGetEnv("VOK_DATE_LAYOUT")) return std::string(layout);
+  return std::nullopt;
+}
+
+void VOKHostSettings::SetLocale(const std::string& localeName) { TestOverrides().locale = localeName; }
+
+void VOKHostSettings::SetThai(bool thai, bool buddhistEra) { TestOverrides().thai = ThaiChoice{thai, buddhistEra}; }
+
+void VOKHostSettings::SetDateLayout(const std::string& layout) { TestOverrides().dateLayout = layout; }
+
+void VOKHostSettings::Reset() { TestOverrides() = Overrides(); }

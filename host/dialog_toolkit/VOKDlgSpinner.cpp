@@ -1,0 +1,38 @@
+// File: VOKDlgSpinner.cpp
+#include "dialog_toolkit/VOKDlgSpinner.h"
+
+#include "dialog_toolkit/VOKDlgNumberFormat.h"
+
+VOKDlgSpinner::VOKDlgSpinner(VOKDialog* parent, const VOKString& name, std::uint64_t style)
+    : VOKDialog(parent, name, style) {}
+
+VOKDlgSpinner::~VOKDlgSpinner() = default;
+
+const char* VOKDlgSpinner::IsA() const {
+  return "VOKDlgSpinner";
+}
+
+void VOKDlgSpinner::SetRange(float minimum, float maximum, float steps, int /*flag*/) {
+  _minimum = minimum;
+  _maximum = maximum;
+  _steps = steps;
+}
+
+void VOKDlgSpinner::SetFormat(const char* format) {
+  if (VOKDlgParseNumberFormat(format)) _format = format;
+}
+
+void VOKDlgSpinner::SetVisibleTextWidth(int characters) {
+  _textWidth = characters;
+}
+
+void VOKDlgSpinner::SetCurrentValue(float value, int /*flag*/) {
+  // The stored format was checked when it was set.
+  if (const auto format = VOKDlgParseNumberFormat(_format.c_str())) {
+    _text = VOKUnicodeString(VOKDlgFormatNumber(*format, value));
+  }
+}
+
+void VOKDlgSpinner::SetCurrentText(const VOKUnicodeString& text, int /*flag*/) {
+  _text = text;
+}

@@ -1,0 +1,44 @@
+// File: DateLayoutShape.h
+// A date layout split into its placeholders and the literal text between
+// them, e.g. "dd.mm.yyyy" into day, ".", month, ".", year.
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "services/DatePlaceholders.h"
+
+namespace vok::services {
+
+enum class DateField { Day = 0, Month = 1, Year = 2 };
+
+struct LayoutPiece {
+  bool isField = false;
+  DateField field = DateField::Day;  // for a placeholder
+  int width = 0;                     // placeholder length in characters
+  std::u32string literal;            // for literal text, never empty
+};
+
+struct DateLayoutShape {
+  std::vector<LayoutPiece> pieces;
+  // Character position of each field's first placeholder, -1 when absent.
+  std::array<int, 3> position{-1, -1, -1};
+  std::array<int, 3> occurrences{0, 0, 0};
+  std::array<int, 3> width{0, 0, 0};
+
+  bool HasField(DateField field) const { return occurrences[Index(field)] > 0; }
+  // A layout a date can be read with: day, month and year exactly once.
+  bool IsReadable() const;
+  // 1-based rank of the field among the fields present, 0 when absent.
+  int OrderOf(DateField field) const;
+
+  static std::size_t Index(DateField field) { return static_cast<std::size_t>(field); }
+};
+
+// layout must already be stripped of its decoration. Where two placeholders
+// start at the same character, the longer one is taken.
+DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& placeholders);
+
+}  // namespace vok::services

@@ -1,0 +1,88 @@
+// File: IcuDateLayout.cpp
+#include "services/IcuDateLayout.h"
+
+#include <unicode/datefmt.h>
+#include <unicode/smpdtfmt.h>
+#include <unicode/uchar.h>
+
+#include <memory>
+
+#include "services/DateText.h"
+
+namespace vok::services {
+namespace {
+
+constexpr bool IsPatternLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
+
+// Counts how often each field was written, to refuse patterns that repeat
+// or lack one.
+struct FieldCounts {
+  int day = 0;
+  int month = 0;
+  int year = 0;
+  bool EachOnce() const { return day == 1 && month == 1 && year == 1; }
+};
+
+// The placeholder for a run of one pattern letter, or null for a field the
+// layout cannot express.
+const std::u32string* PlaceholderFor(char32_t letter, std::size_t runLength, const DatePlaceholders& placeholders,
+                                     FieldCounts& counts) {
+  switch (letter) {
+    case U'd':
+      ++counts.day;
+      return &placeholders.day;
+    case U'M':
+    case U'L':
+      if (runLength > 2) return nullptr;  // a month name, not a number
+      ++counts.month;
+      return &placeholders.month;
+    case U'y':
+      ++counts.year;
+      return &placeholders.year;
+    default:
+      return nullptr;
+  }
+}
+
+bool IsSeparator(char32_t c) { return u_charType(static_cast<UChar32>(c)) != U_FORMAT_CHAR; }
+
+}  // namespace
+
+std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlaceholders& placeholders) {
+  if (!placeholders.IsComplete()) return {};
+  std::u32string layout;
+  FieldCounts counts;
+  bool quoted = false;
+  for (std::size_t at = 0; at < pattern.size();) {
+    const char32_t c = pattern[at];
+    if (c == U'\'') {
+      quoted = !quoted;  // "''" toggles twice: an escaped quote, dropped too
+      ++at;
+    } else if (quoted) {
+      ++at;
+    } else if (IsPatternLetter(c)) {
+      const std::size_t end = pattern.find_first_not_of(c, at);
+      const std::size_t run = (end == std::u32string_view::npos ? pattern.size() : end) - at;
+      if (const std::u32string* placeholder = PlaceholderFor(c, run, placeholders, counts)) layout += *placeholder;
+      at += run;
+    } else {
+      if (IsSeparator(c)) layout.push_back(c);
+      ++at;
+    }
+  }
+  return counts.EachOnce() ? layout : std::u32string();
+}
+
+std::u32string ShortDatePattern(const std::string& localeName) {
+  const std::unique_ptr<icu::DateFormat> format(
+      icu::DateFormat::createDateInstance(icu::DateFormat::kShort, icu::Locale(localeName.c_str())));
+  const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format.get());
+  if (simple == nullptr) return {};
+  icu::UnicodeString pattern;
+  simple->toPattern(pattern);
+  std::string utf8;
+  pattern.toUTF8String(utf8);
+  return ToCodePoints(utf8);
+}
+
+}  // namespace vok::services

@@ -1,0 +1,54 @@
+// File: ToolkitTestSupport.h
+// Shared pieces of the command and toolkit tests: a fixture that checks
+// every host object a test made is gone at its end, and a command that
+// logs the callbacks it receives.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "base_runtime/VOKBaseUnknown.h"
+#include "command_framework/VOKCommand.h"
+
+class ToolkitTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    VOKAllocationFaults::Clear();
+    _liveAtStart = VOKBaseUnknown::LiveObjects();
+  }
+  void TearDown() override {
+    VOKCommand::SetSendListener(nullptr);
+    VOKCommand::FlushDelayedDestructions();
+    VOKAllocationFaults::Clear();
+    EXPECT_EQ(_liveAtStart, VOKBaseUnknown::LiveObjects()) << "host objects leaked";
+  }
+
+ private:
+  long _liveAtStart = 0;
+};
+
+// Logs "<name> <notification> <data>" per callback, then runs its action.
+class Recorder : public VOKCommand {
+ public:
+  Recorder(std::vector<std::string>* log, std::string name) : _log(log), _name(std::move(name)) {}
+
+  void Listen(VOKCommand* sender, VOKNotification* notification, void* data = nullptr) {
+    AddAnalyseNotificationCB(sender, notification, &Recorder::Record, data);
+  }
+  void Record(VOKCommand* sender, VOKNotification* notification, void* data) {
+    lastSender = sender;
+    const char* text = data != nullptr ? static_cast<const char*>(data) : "-";
+    _log->push_back(_name + " " + notification->GetNotificationName() + " " + text);
+    if (action) action();
+  }
+
+  std::function<void()> action;
+  VOKCommand* lastSender = nullptr;
+
+ private:
+  std::vector<std::string>* _log;
+  std::string _name;
+};

@@ -1,0 +1,175 @@
+// User actions and the blocking message box.
+#include "ToolkitTestSupport.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgDialog.h"
+#include "dialog_toolkit/VOKDlgEditor.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
+#include "dialog_toolkit/VOKDlgSpinner.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+using namespace VOKDlgStyle;
+
+class UserTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    window = new VOKDlgDialog(nullptr, "Window", OKButton | CancelButton | CloseControl);
+    window->SetVisibility(VOKDlgVisibility::Shown);
+    recorder = new Recorder(&log, "user");
+  }
+  void TearDown() override {
+    delete recorder;
+    delete window;
+    ToolkitTest::TearDown();
+  }
+
+  VOKDlgDialog* window = nullptr;
+  Recorder* recorder = nullptr;
+  Log log;
+};
+
+TEST_F(UserTest, EachActionSendsItsNotificationOnceToTheWidgetItself) {
+  auto* button = new VOKDlgPushButton(window, "Button", 0);
+  auto* editor = new VOKDlgEditor(window, "Editor", 0);
+  auto* combo = new VOKDlgCombo(window, "Combo", Editable);
+  auto* spinner = new VOKDlgSpinner(window, "Spinner", Editable);
+  combo->SetLine("one", -1, 64);
+  combo->SetLine("two", -1, 64);
+  recorder->Listen(button, button->GetPushBActivateNotification());
+  recorder->Listen(editor, editor->GetEditModifyNotification());
+  recorder->Listen(combo, combo->GetComboSelectNotification());
+  recorder->Listen(combo, combo->GetComboModifyNotification());
+  recorder->Listen(spinner, spinner->GetSpinnerBtnUpNotification());
+  recorder->Listen(spinner, spinner->GetSpinnerBtnDownNotification());
+  recorder->Listen(spinner, spinner->GetSpinnerModifyNotification());
+  recorder->Listen(window, window->GetDiaOKNotification());
+  recorder->Listen(window, window->GetDiaCANCELNotification());
+  recorder->Listen(window, window->GetWindCloseNotification());
+  std::vector<VOKCommand*> targets;
+  VOKCommand::SetSendListener(
+      [&](VOKCommand* sender, VOKCommand* target, VOKNotification*) {
+        EXPECT_EQ(sender, target);
+        targets.push_back(target);
+      });
+
+  EXPECT_TRUE(VOKDlgUser::Press(button));
+  EXPECT_TRUE(VOKDlgUser::Type(editor, "text"));
+  EXPECT_TRUE(VOKDlgUser::Choose(combo, 1));
+  EXPECT_TRUE(VOKDlgUser::Type(combo, "typed"));
+  EXPECT_TRUE(VOKDlgUser::StepUp(spinner));
+  EXPECT_TRUE(VOKDlgUser::StepDown(spinner));
+  EXPECT_TRUE(VOKDlgUser::Type(spinner, "12"));
+  EXPECT_TRUE(VOKDlgUser::PressOK(window));
+  EXPECT_TRUE(VOKDlgUser::PressCancel(window));
+  EXPECT_TRUE(VOKDlgUser::Close(window));
+
+  EXPECT_EQ((Log{"user VOKDlgPushBActivateNotification -", "user VOKDlgEditModifyNotification -",
+                 "user VOKDlgComboSelectNotification -", "user VOKDlgComboModifyNotification -",
+                 "user VOKDlgSpinnerBtnUpNotification -", "user VOKDlgSpinnerBtnDownNotification -",
+                 "user VOKDlgSpinnerModifyNotification -", "user VOKDlgDiaOKNotification -",
+                 "user VOKDlgDiaCANCELNotification -", "user VOKDlgWindCloseNotification -"}),
+            log);
+  EXPECT_EQ(10u, targets.size());
+  EXPECT_EQ("text", editor->GetText().ToUtf8());
+  EXPECT_EQ("12", spinner->GetCurrentText().ToUtf8());
+}
+
+TEST_F(UserTest, HandlersSeeTheNewTextButAStepLeavesTheOldOne) {
+  auto* combo = new VOKDlgCombo(window, "Combo", 0);
+  auto* spinner = new VOKDlgSpinner(window, "Spinner", 0);
+  combo->SetLine("January", -1, 64);
+  combo->SetLine("February", -1, 64);
+  spinner->SetCurrentText("2020", 0);
+  recorder->Listen(combo, combo->GetComboSelectNotification());
+  recorder->Listen(spinner, spinner->GetSpinnerBtnUpNotification());
+  recorder->action = [&] {
+    VOKUnicodeString field;
+    combo->GetField(field);
+    log.push_back(field.ToUtf8() + " " + spinner->GetCurrentText().ToUtf8());
+  };
+  EXPECT_TRUE(VOKDlgUser::Choose(combo, 1));
+  EXPECT_TRUE(VOKDlgUser::StepUp(spinner));
+  EXPECT_EQ("February 2020", log[1]);
+  EXPECT_EQ("February 2020", log[3]);
+  EXPECT_EQ(1, combo->GetSelect());
+}
+
+TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
+  auto* plainDialog = new VOKDlgDialog(window, "Plain", 0);
+  plainDialog->SetVisibility(VOKDlgVisibility::Shown);
+  auto* combo = new VOKDlgCombo(window, "Combo", 0);
+  auto* spinner = new VOKDlgSpinner(window, "Spinner", 0);
+  auto* button = new VOKDlgPushButton(window, "Button", 0);
+  combo->SetLine("only", -1, 64);
+  spinner->SetCurrentText("5", 0);
+  std::vector<VOKCommand*> sent;
+  VOKCommand::SetSendListener(
+      [&](VOKCommand* sender, VOKCommand*, VOKNotification*) { sent.push_back(sender); });
+
+  EXPECT_FALSE(VOKDlgUser::Type(combo, "x")) << "combo not editable";
+  EXPECT_FALSE(VOKDlgUser::Type(spinner, "9")) << "spinner not editable";
+  EXPECT_FALSE(VOKDlgUser::Choose(combo, 1)) << "no such line";
+  EXPECT_FALSE(VOKDlgUser::PressOK(plainDialog));
+  EXPECT_FALSE(VOKDlgUser::PressCancel(plainDialog));
+  EXPECT_FALSE(VOKDlgUser::Close(plainDialog));
+  button->SetSensitivity(VOKDlgSensitivity::Greyed);
+  EXPECT_FALSE(VOKDlgUser::Press(button));
+  window->SetVisibility(VOKDlgVisibility::Hidden);
+  EXPECT_FALSE(VOKDlgUser::StepUp(spinner));
+  EXPECT_FALSE(VOKDlgUser::PressOK(window));
+  EXPECT_FALSE(VOKDlgUser::Press(nullptr));
+
+  EXPECT_TRUE(sent.empty());
+  EXPECT_EQ("5", spinner->GetCurrentText().ToUtf8());
+  EXPECT_EQ(-1, combo->GetSelect());
+}
+
+TEST_F(UserTest, DestructionRequestedByAHandlerHappensBeforeTheActionReturns) {
+  auto* button = new VOKDlgPushButton(window, "Button", 0);
+  auto* doomed = new VOKDlgDialog(window, "Doomed", 0);
+  recorder->Listen(button, button->GetPushBActivateNotification());
+  recorder->action = [&] { doomed->RequestDelayedDestruction(); };
+  EXPECT_TRUE(VOKDlgUser::Press(button));
+  EXPECT_EQ(nullptr, window->GetChild("Doomed"));
+}
+
+class ModalTest : public ToolkitTest {
+ protected:
+  void TearDown() override {
+    VOKDlgNotify::SetResponder(nullptr);
+    ToolkitTest::TearDown();
+  }
+};
+
+TEST_F(ModalTest, ResponderAnswersWhileTheBoxIsShownAndDestructionsWait) {
+  Log seen;
+  auto* box = new VOKDlgNotify(nullptr, "Box", ErrorBox);
+  VOKDlgNotify::SetResponder(
+      [&](VOKDlgNotify& shown, const VOKUnicodeString& message, const VOKUnicodeString& title) {
+        seen.push_back(title.ToUtf8() + "|" + message.ToUtf8());
+        EXPECT_EQ(VOKDlgVisibility::Shown, shown.GetVisibility());
+        EXPECT_EQ("Invalid year", shown.GetTitle().ToUtf8());
+        EXPECT_TRUE(VOKCommand::InDispatch());
+        shown.RequestDelayedDestruction();
+        return 7;
+      });
+  const long live = VOKBaseUnknown::LiveObjects();
+  EXPECT_EQ(7, box->DisplayBlocked("Year 1900 is out of range", "Invalid year"));
+  EXPECT_EQ((Log{"Invalid year|Year 1900 is out of range"}), seen);
+  EXPECT_LT(VOKBaseUnknown::LiveObjects(), live) << "the box went once it was answered";
+}
+
+TEST_F(ModalTest, DefaultResponderWritesTitleAndMessageToStderr) {
+  VOKDlgNotify box(nullptr, "Box", ErrorBox);
+  testing::internal::CaptureStderr();
+  box.DisplayBlocked("Something failed", "Error");
+  EXPECT_EQ("Error: Something failed\n", testing::internal::GetCapturedStderr());
+  EXPECT_EQ("Something failed", box.GetMessage().ToUtf8());
+  EXPECT_EQ(VOKDlgVisibility::Hidden, box.GetVisibility());
+}
+
+}  // namespace

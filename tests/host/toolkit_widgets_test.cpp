@@ -1,0 +1,94 @@
+// Combo lines and selection, spinner formats.
+#include "ToolkitTestSupport.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgSpinner.h"
+
+namespace {
+
+using WidgetsTest = ToolkitTest;
+
+std::vector<std::string> linesOf(const VOKDlgCombo& combo) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < combo.GetLineCount(); ++i) lines.push_back(combo.GetLine(i).ToUtf8());
+  return lines;
+}
+
+std::string fieldOf(const VOKDlgCombo& combo) {
+  VOKUnicodeString field;
+  combo.GetField(field);
+  return field.ToUtf8();
+}
+
+TEST_F(WidgetsTest, ComboLinesInsertSelectAndClear) {
+  VOKDlgCombo combo(nullptr, "Combo", 0);
+  EXPECT_EQ(-1, combo.GetSelect());
+  combo.SetLine("b", -1, 64);
+  combo.SetLine("d", -1, 64);
+  combo.SetSelect(1, 1);
+  combo.SetLine("a", 0, 64);
+  combo.SetLine("c", 2, 64);
+  combo.SetLine("e", 99, 64);
+  EXPECT_EQ((std::vector<std::string>{"a", "b", "c", "d", "e"}), linesOf(combo));
+  EXPECT_EQ(3, combo.GetSelect()) << "the selection follows its line";
+  EXPECT_EQ("d", fieldOf(combo));
+
+  combo.SetSelect(5, 1);
+  combo.SetSelect(-1, 1);
+  EXPECT_EQ(3, combo.GetSelect());
+  EXPECT_EQ("", combo.GetLine(5).ToUtf8());
+
+  combo.SetField("typed");
+  EXPECT_EQ("typed", fieldOf(combo));
+  combo.ClearLines();
+  EXPECT_EQ(0, combo.GetLineCount());
+  EXPECT_EQ(-1, combo.GetSelect());
+}
+
+TEST_F(WidgetsTest, SpinnerKeepsRangeWidthAndText) {
+  VOKDlgSpinner spinner(nullptr, "Spinner", 0);
+  spinner.SetRange(1970, 2038, 68, 0);
+  spinner.SetVisibleTextWidth(4);
+  spinner.SetCurrentText("2001", 0);
+  EXPECT_EQ(1970.0f, spinner.GetMinimum());
+  EXPECT_EQ(2038.0f, spinner.GetMaximum());
+  EXPECT_EQ(68.0f, spinner.GetSteps());
+  EXPECT_EQ(4, spinner.GetVisibleTextWidth());
+  EXPECT_EQ("2001", spinner.GetCurrentText().ToUtf8());
+}
+
+TEST_F(WidgetsTest, SpinnerFormatsAcceptOneNumericConversionOnly) {
+  struct Row {
+    const char* format;
+    float value;
+    const char* expected;  // text after SetCurrentValue; "%g" stays for refused formats
+  };
+  const Row rows[] = {
+      {"%d", 1970.0f, "1970"},
+      {"%05d", 42.0f, "00042"},
+      {"%d", 2024.6f, "2025"},
+      {"%x", 255.0f, "ff"},
+      {"Year %d %%", 7.0f, "Year 7 %"},
+      {"%.2f", 1.5f, "1.50"},
+      {"%ld", -3.0f, "-3"},
+      {"%s", 1.0f, "1"},
+      {"%d %d", 1.0f, "1"},
+      {"%n", 1.0f, "1"},
+      {"%*d", 1.0f, "1"},
+      {"%999d", 1.0f, "1"},
+      {"no conversion", 1.0f, "1"},
+      {"%", 1.0f, "1"},
+  };
+  for (const Row& row : rows) {
+    VOKDlgSpinner spinner(nullptr, "Spinner", 0);
+    spinner.SetFormat(row.format);
+    spinner.SetCurrentValue(row.value, 1);
+    EXPECT_EQ(row.expected, spinner.GetCurrentText().ToUtf8()) << row.format;
+  }
+  VOKDlgSpinner spinner(nullptr, "Spinner", 0);
+  spinner.SetFormat("%d");
+  spinner.SetFormat(nullptr);
+  spinner.SetFormat("%s");
+  EXPECT_EQ("%d", spinner.GetFormat());
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// File: calendar_test_support.h
+// Driving a calendar as a user would, and the fixtures of the calendar and
+// frame tests: English placeholders dd, mm, yyyy and the layout mm/dd/yyyy
+// unless a test picks others, and a shown host dialog for the frames.
+#pragma once
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKMsgCatalog.h"
+#include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "dialog_toolkit/VOKDlgFrame.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+#include "support/HostFixture.h"
+
+namespace calendar_test {
+
+template <class Widget>
+Widget* Find(const VOKDialog& root, const std::string& name) {
+  return dynamic_cast<Widget*>(root.FindDescendant(name.c_str()));
+}
+
+inline std::vector<VOKQELNavCalendarUI*> CalendarsUnder(const VOKDialog& parent) {
+  std::vector<VOKQELNavCalendarUI*> found;
+  for (VOKDialog* child : parent.GetChildren()) {
+    if (auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(child)) found.push_back(calendar);
+  }
+  return found;
+}
+
+// The one calendar under parent; null when there is none or several.
+inline VOKQELNavCalendarUI* CalendarUnder(const VOKDialog& parent) {
+  const auto found = CalendarsUnder(parent);
+  return found.size() == 1 ? found.front() : nullptr;
+}
+
+// Presses the shown day button titled day (the marked one is not usable).
+inline bool PressDay(VOKQELNavCalendarUI& calendar, int day) {
+  for (int cell = 1; cell <= 37; ++cell) {
+    auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
+    if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
+        button->GetTitle().ToUtf8() == std::to_string(day)) {
+      return VOKDlgUser::Press(button);
+    }
+  }
+  return false;
+}
+
+inline bool ChooseMonth(VOKQELNavCalendarUI& calendar, int month) {
+  return VOKDlgUser::Choose(Find<VOKDlgCombo>(calendar, "MonthCombo"), month - 1);
+}
+
+inline bool TypeYear(VOKQELNavCalendarUI& calendar, const char* year) {
+  return VOKDlgUser::Type(Find<VOKDlgSpinner>(calendar, "YearSpinner"), year);
+}
+
+// The date the calendar's widgets show, as year-month-day: the spinner's
+// text, the selected combo line and the title of the marked day button.
+inline std::string Shown(const VOKQELNavCalendarUI& calendar) {
+  std::string day = "?";
+  for (int cell = 1; cell <= 37; ++cell) {
+    auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
+    if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
+        button->GetSensitivity() == VOKDlgSensitivity::Greyed) {
+      day = button->GetTitle().ToUtf8();
+    }
+  }
+  char text[64];
+  std::snprintf(text, sizeof text, "%s-%02d-%02d",
+                Find<VOKDlgSpinner>(calendar, "YearSpinner")->GetCurrentText().ToUtf8().c_str(),
+                Find<VOKDlgCombo>(calendar, "MonthCombo")->GetSelect() + 1, std::atoi(day.c_str()));
+  return text;
+}
+
+// Sets an environment variable for the life of the object, then restores it.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : _name(name) {
+    if (const char* old = std::getenv(name)) _old = old;
+    if (value != nullptr) {
+      setenv(name, value, 1);
+    } else {
+      unsetenv(name);
+    }
+  }
+  ~ScopedEnv() {
+    if (_old) {
+      setenv(_name.c_str(), _old->c_str(), 1);
+    } else {
+      unsetenv(_name.c_str());
+    }
+  }
+  ScopedEnv(const ScopedEnv&) = delete;
+  ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+ private:
+  std::string _name;
+  std::optional<std::string> _old;
+};
+
+}  // namespace calendar_test
+
+class CalendarFixture : public HostFixture {
+ protected:
+  void SetUp() override {
+    HostFixture::SetUp();
+    UseLayout("mm/dd/yyyy");
+  }
+
+  static void UseLayout(const std::string& layout, const std::string& day = "dd",
+                        const std::string& month = "mm", const std::string& year = "yyyy") {
+    VOKMsgCatalog::LoadFromMemory("VOKImmDate", "Day.Title = " + day + "\nMonth.Title = " + month +
+                                                    "\nYear.Title = " + year + "\n");
+    VOKHostSettings::SetDateLayout(layout);
+  }
+};
+
+// A shown host dialog holding a father frame for the frames under test.
+class FrameFixture : public CalendarFixture {
+ protected:
+  void SetUp() override {
+    CalendarFixture::SetUp();
+    host = new VOKDlgDialog(nullptr, "Host", 0);
+    host->SetVisibility(VOKDlgVisibility::Shown);
+    father = new VOKDlgFrame(host, "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
+  }
+  void TearDown() override {
+    VOKCommand::FlushDelayedDestructions();
+    delete host;
+    CalendarFixture::TearDown();
+  }
+
+  VOKDlgDialog* host = nullptr;
+  VOKDlgFrame* father = nullptr;
+};

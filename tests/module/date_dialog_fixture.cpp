@@ -1,0 +1,123 @@
+#include "module/date_dialog_fixture.h"
+
+#include <stdexcept>
+
+#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKMsgCatalog.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+
+namespace {
+
+constexpr int kCells = 37;
+constexpr int kWeek = 7;
+
+std::string RightAligned(const std::string& text, std::size_t width) {
+  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+}
+
+}  // namespace
+
+void DateDialogTest::SetUp() {
+  HostFixture::SetUp();
+  VOKHostSettings::SetDateLayout("mm/dd/yyyy");
+  VOKMsgCatalog::LoadFromMemory("VOKImmDate",
+                                "Day.Title = dd\nMonth.Title = mm\nYear.Title = yyyy\n");
+  VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate",
+                                "CalendarChoose = Choose a date\nSun = Su\nMon = Mo\nTue = Tu\n"
+                                "Wed = We\nThu = Th\nFri = Fr\nSat = Sa\n");
+  VOKMsgCatalog::LoadFromMemory("VOKZeltSheetEditor",
+                                "InvalidYear.Text = The year %1 is not valid.\n"
+                                "InvalidYear.Title = Invalid year %1\n");
+  host = std::make_unique<VOKDlgDialog>(nullptr, "Host", VOKDlgStyle::OKButton);
+  host->SetVisibility(VOKDlgVisibility::Shown);
+}
+
+void DateDialogTest::TearDown() {
+  host.reset();
+  HostFixture::TearDown();
+}
+
+VOKPLMDlgDate& DateDialogTest::Open() {
+  VOKPLMDlgDate* dialog = new VOKPLMDlgDate(host.get());
+  if (!dialog) throw std::runtime_error("the dialog could not be allocated");
+  dialog->SetVisibility(VOKDlgVisibility::Shown);
+  return *dialog;
+}
+
+VOKDlgSpinner* DateDialogTest::Spinner(const VOKPLMDlgDate& dialog) {
+  return dynamic_cast<VOKDlgSpinner*>(dialog.FindDescendant("YearSpinner"));
+}
+
+VOKDlgCombo* DateDialogTest::Combo(const VOKPLMDlgDate& dialog) {
+  return dynamic_cast<VOKDlgCombo*>(dialog.FindDescendant("MonthCombo"));
+}
+
+VOKDlgPushButton* DateDialogTest::Button(const VOKPLMDlgDate& dialog, int number) {
+  return dynamic_cast<VOKDlgPushButton*>(dialog.FindDescendant(std::to_string(number).c_str()));
+}
+
+bool DateDialogTest::TypeYear(const VOKPLMDlgDate& dialog, const char* text) {
+  VOKDlgSpinner* spinner = Spinner(dialog);
+  return spinner && VOKDlgUser::Type(spinner, text);
+}
+
+bool DateDialogTest::ChooseMonth(const VOKPLMDlgDate& dialog, int month) {
+  VOKDlgCombo* combo = Combo(dialog);
+  return combo && VOKDlgUser::Choose(combo, month - 1);
+}
+
+bool DateDialogTest::PressDay(const VOKPLMDlgDate& dialog, int day) {
+  for (int number = 1; number <= kCells; ++number) {
+    VOKDlgPushButton* button = Button(dialog, number);
+    if (button && button->GetVisibility() == VOKDlgVisibility::Shown &&
+        button->GetTitle() == std::to_string(day).c_str()) {
+      return VOKDlgUser::Press(button);
+    }
+  }
+  return false;
+}
+
+std::string DateDialogTest::MonthView(const VOKPLMDlgDate& dialog) {
+  std::string view;
+  for (int cell = 0; cell < kCells; ++cell) {
+    const VOKDlgPushButton* button = Button(dialog, cell + 1);
+    std::string text = "?";
+    if (button && button->GetVisibility() != VOKDlgVisibility::Shown) {
+      text = ".";
+    } else if (button) {
+      text = button->GetTitle().ToUtf8();
+      if (button->GetSensitivity() == VOKDlgSensitivity::Greyed) text = "[" + text + "]";
+    }
+    view += RightAligned(text, 4);
+    if (cell % kWeek == kWeek - 1 || cell == kCells - 1) view += "\n";
+  }
+  return view;
+}
+
+std::vector<int> DateDialogTest::MarkedButtons(const VOKPLMDlgDate& dialog) {
+  std::vector<int> marked;
+  for (int number = 1; number <= kCells; ++number) {
+    const VOKDlgPushButton* button = Button(dialog, number);
+    if (button && button->GetSensitivity() == VOKDlgSensitivity::Greyed) marked.push_back(number);
+  }
+  return marked;
+}
+
+std::vector<std::string> DateDialogTest::ShownDays(const VOKPLMDlgDate& dialog) {
+  std::vector<std::string> days;
+  for (int number = 1; number <= kCells; ++number) {
+    const VOKDlgPushButton* button = Button(dialog, number);
+    if (button && button->GetVisibility() == VOKDlgVisibility::Shown) {
+      days.push_back(button->GetTitle().ToUtf8());
+    }
+  }
+  return days;
+}
+
+int DateDialogTest::FirstShownCell(const VOKPLMDlgDate& dialog) {
+  for (int number = 1; number <= kCells; ++number) {
+    const VOKDlgPushButton* button = Button(dialog, number);
+    if (button && button->GetVisibility() == VOKDlgVisibility::Shown) return number - 1;
+  }
+  return -1;
+}

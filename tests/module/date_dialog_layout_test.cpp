@@ -1,0 +1,262 @@
+// The date-picker dialog's widget tree, naming, copying, destruction and
+// what it builds when the host cannot create some of its widgets.
+#include <string>
+#include <vector>
+
+#include "base_runtime/VOKBaseUnknown.h"
+#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKMsgCatalog.h"
+#include "module/date_dialog_fixture.h"
+#include "dialog_toolkit/VOKDlgFrame.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+
+namespace {
+
+// Read before any test runs, so whatever the order of tests.
+const std::string kUidAtStart = VOKPLMDlgDate::uid;
+const int kUidNAtStart = VOKPLMDlgDate::uidN;
+
+std::string Name(int n) { return "Calendar" + std::to_string(n); }
+
+struct Line {
+  int line;
+  int mode;
+  std::vector<std::string> widgets;
+  friend bool operator==(const Line&, const Line&) = default;
+};
+
+std::vector<Line> Lines(const std::vector<VOKDlgAttachment>& attachments) {
+  std::vector<Line> lines;
+  for (const VOKDlgAttachment& a : attachments) {
+    Line line{a.line, a.mode, {}};
+    for (const VOKDialog* w : a.widgets) line.widgets.push_back(w->GetName().str());
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+std::vector<std::string> ChildNames(const VOKDialog* parent) {
+  std::vector<std::string> names;
+  for (const VOKDialog* child : parent->GetChildren()) names.push_back(child->GetName().str());
+  return names;
+}
+
+}  // namespace
+
+TEST(DateDialogNaming, TheFirstDialogOfAProcessIsCalendar0) {
+  EXPECT_EQ("Calendar0", kUidAtStart);
+  EXPECT_EQ(0, kUidNAtStart);
+}
+
+TEST_F(DateDialogTest, SuccessiveDialogsTakeTheNextNames) {
+  const int first = VOKPLMDlgDate::uidN;
+  ASSERT_EQ(Name(first), VOKPLMDlgDate::uid);
+  CaptureTrace("VOKPLMDlgDate");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Name(first + i), Open().GetName().str());
+  EXPECT_EQ(Name(first + 3), VOKPLMDlgDate::uid);
+  EXPECT_EQ(first + 3, VOKPLMDlgDate::uidN);
+  const std::vector<std::string> records = TakeTrace("VOKPLMDlgDate");
+  EXPECT_EQ("Calendar New UID: " + Name(first + 3), records.back());
+}
+
+TEST_F(DateDialogTest, WidgetTreeHasItsNamesClassesStylesAndAttachments) {
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ(host.get(), dialog.GetParent());
+  EXPECT_EQ(0x240e00u, dialog.GetStyle());
+  EXPECT_EQ("Choose a date", dialog.GetTitle().ToUtf8());
+  EXPECT_EQ((std::vector<std::string>{"YearMonthFrame", "DaySepartor", "DayFrame"}),
+            ChildNames(&dialog));
+  struct Widget { const char* name; const char* cls; const char* parent; std::uint64_t style; };
+  for (const Widget& w : {Widget{"YearMonthFrame", "VOKDlgFrame", nullptr, 0x80000},
+                          Widget{"DaySepartor", "VOKDlgSeparator", nullptr, 0},
+                          Widget{"DayFrame", "VOKDlgFrame", nullptr, 0x80001},
+                          Widget{"YearSpinner", "VOKDlgSpinner", "YearMonthFrame", 0xc0000},
+                          Widget{"MonthCombo", "VOKDlgCombo", "YearMonthFrame", 0x40000},
+                          Widget{"day1", "VOKDlgLabel", "DayFrame", 0x80000},
+                          Widget{"37", "VOKDlgPushButton", "DayFrame", 0x80000}}) {
+    SCOPED_TRACE(w.name);
+    const VOKDialog* widget = dialog.FindDescendant(w.name);
+    ASSERT_NE(nullptr, widget);
+    EXPECT_STREQ(w.cls, widget->IsA());
+    EXPECT_EQ(w.parent ? dialog.FindDescendant(w.parent) : &dialog, widget->GetParent());
+    EXPECT_EQ(w.style, widget->GetStyle());
+  }
+  const std::vector<std::string> all{"YearMonthFrame", "DaySepartor", "DayFrame"};
+  EXPECT_EQ((std::vector<Line>{{1, 1, all}, {2, 4, all}}), Lines(dialog.GetTabulation().Vertical()));
+  EXPECT_EQ((std::vector<Line>{{1, 5, {"YearMonthFrame"}}, {2, 1, {"DaySepartor"}},
+                               {3, 5, {"DayFrame"}}}),
+            Lines(dialog.GetTabulation().Horizontal()));
+  const auto* top = dynamic_cast<const VOKDlgFrame*>(dialog.FindDescendant("YearMonthFrame"));
+  EXPECT_EQ((std::vector<Line>{{1, 1, {"MonthCombo", "YearSpinner"}}}),
+            Lines(top->GetTabulation().Horizontal()));
+  EXPECT_EQ((std::vector<Line>{{1, 5, {"MonthCombo"}}, {2, 5, {"YearSpinner"}}}),
+            Lines(top->GetTabulation().Vertical()));
+}
+
+TEST_F(DateDialogTest, HeadingsAndDayButtonsStandInTheirGridCells) {
+  VOKPLMDlgDate& dialog = Open();
+  const char* const headings[] = {"Su", "Mo", "Tu", "We", "Th", "Fr", "Sa"};
+  for (int i = 1; i <= 7; ++i) {
+    const VOKDialog* label = dialog.FindDescendant(("day" + std::to_string(i)).c_str());
+    ASSERT_NE(nullptr, label);
+    EXPECT_EQ((VOKDlgGridConstraints{1, i, 1, 1, 30}), *label->GetGridConstraints());
+    EXPECT_EQ(headings[i - 1], label->GetTitle().ToUtf8());
+  }
+  for (int k = 0; k < 37; ++k) {
+    const VOKDialog* button = Button(dialog, k + 1);
+    ASSERT_NE(nullptr, button) << k;
+    EXPECT_EQ((VOKDlgGridConstraints{k / 7 + 2, k % 7 + 1, 1, 1, 30}),
+              *button->GetGridConstraints());
+  }
+  EXPECT_EQ((VOKDlgGridConstraints{7, 2, 1, 1, 30}), *Button(dialog, 37)->GetGridConstraints());
+}
+
+TEST_F(DateDialogTest, EmptyCatalogGivesEmptyTitles) {
+  VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate", "");
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ("", dialog.GetTitle().ToUtf8());
+  for (const char* name : {"day1", "day4", "day7"}) {
+    EXPECT_EQ("", dialog.FindDescendant(name)->GetTitle().ToUtf8());
+  }
+}
+
+TEST_F(DateDialogTest, NewDialogShowsTodayInTheSpinnerComboAndGrid) {
+  VOKPLMDlgDate& dialog = Open();
+  const VOKDlgSpinner* spinner = Spinner(dialog);
+  EXPECT_EQ(1970.0f, spinner->GetMinimum());
+  EXPECT_EQ(2038.0f, spinner->GetMaximum());
+  EXPECT_EQ(68.0f, spinner->GetSteps());
+  EXPECT_EQ("%d", spinner->GetFormat());
+  EXPECT_EQ(4, spinner->GetVisibleTextWidth());
+  EXPECT_EQ("2026", spinner->GetCurrentText().ToUtf8());
+  const VOKDlgCombo* combo = Combo(dialog);
+  ASSERT_EQ(12, combo->GetLineCount());
+  EXPECT_EQ("January", combo->GetLine(0).ToUtf8());
+  EXPECT_EQ("December", combo->GetLine(11).ToUtf8());
+  EXPECT_EQ(11, combo->GetSelect());
+  EXPECT_EQ(
+      "   .   .   1   2   3 [4]   5\n"
+      "   6   7   8   9  10  11  12\n"
+      "  13  14  15  16  17  18  19\n"
+      "  20  21  22  23  24  25  26\n"
+      "  27  28  29  30  31   .   .\n"
+      "   .   .\n",
+      MonthView(dialog));
+  EXPECT_EQ(VOKTime(2026, 12, 4, 0, 0, 0, 0), dialog.GetDate());
+}
+
+TEST_F(DateDialogTest, ThaiSpinnerTakesTheBuddhistEraRange) {
+  VOKHostSettings::SetThai(true, true);
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ(2513.0f, Spinner(dialog)->GetMinimum());
+  EXPECT_EQ(2581.0f, Spinner(dialog)->GetMaximum());
+  EXPECT_EQ("2569", Spinner(dialog)->GetCurrentText().ToUtf8());
+}
+
+TEST_F(DateDialogTest, ResourceFileIsTheDialogsOwnAtLevelZeroAndBelow) {
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ("VOKPLMDlgDate", dialog.GetResourceFilename(0).str());
+  EXPECT_EQ("VOKPLMDlgDate", dialog.GetResourceFilename(-1).str());
+  EXPECT_EQ(dialog.VOKDlgDialog::GetResourceFilename(0), dialog.GetResourceFilename(1));
+  EXPECT_EQ(dialog.VOKDlgDialog::GetResourceFilename(1), dialog.GetResourceFilename(2));
+}
+
+TEST_F(DateDialogTest, StripNLSRemovesOnlyDecorationAndBlanks) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"[dd]/[mm]/[yyyy]", "dd/mm/yyyy"}, {"~ 12 ~", "12"}, {"a\tb", "a\tb"},
+      {"", ""}, {" [~] ", ""}, {"dd.mm-yy", "dd.mm-yy"}};
+  for (const auto& [text, stripped] : rows) {
+    VOKUnicodeString value(text);
+    VOKPLMDlgDate::StripNLS(value);
+    EXPECT_EQ(stripped, value.ToUtf8()) << text;
+  }
+}
+
+TEST_F(DateDialogTest, CopiesShareTheWidgetsButOwnTheirArrays) {
+  VOKPLMDlgDate& dialog = Open();
+  VOKPLMDlgDate& other = Open();
+  const std::string uidBefore = VOKPLMDlgDate::uid;
+  {
+    VOKPLMDlgDate copy(dialog);
+    EXPECT_EQ(dialog.GetDate(), copy.GetDate());
+    copy.SetDay(20);
+    EXPECT_EQ(std::vector<int>{22}, MarkedButtons(dialog));
+    other = copy;
+    EXPECT_EQ(20, other.GetDay());
+    delete &other;
+  }
+  EXPECT_EQ(uidBefore, VOKPLMDlgDate::uid);
+  EXPECT_TRUE(PressDay(dialog, 9));
+  EXPECT_EQ(9, dialog.GetDay());
+  EXPECT_TRUE(ChooseMonth(dialog, 2));
+  EXPECT_EQ(VOKTime(2026, 2, 9, 0, 0, 0, 0), dialog.GetDate());
+}
+
+TEST_F(DateDialogTest, DestroyingTheDialogReleasesItsWidgets) {
+  const long before = VOKBaseUnknown::LiveObjects();
+  VOKPLMDlgDate& dialog = Open();
+  CaptureTrace("VOKPLMDlgDate");
+  delete &dialog;
+  EXPECT_EQ(std::vector<std::string>{"VOKPLMDlgDate::~VOKPLMDlgDate"}, TakeTrace("VOKPLMDlgDate"));
+  EXPECT_TRUE(host->GetChildren().empty());
+  EXPECT_EQ(before, VOKBaseUnknown::LiveObjects());
+}
+
+// Each widget class the host fails to create in turn: the dialog skips
+// what needs it, stays usable for the rest and never crashes.
+TEST_F(DateDialogTest, MissingSpinnerLeavesMonthsAndDaysWorking) {
+  VOKAllocationFaults::FailClass("VOKDlgSpinner");
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ(nullptr, Spinner(dialog));
+  const auto* top = dynamic_cast<const VOKDlgFrame*>(dialog.FindDescendant("YearMonthFrame"));
+  EXPECT_TRUE(top->GetTabulation().Horizontal().empty());
+  EXPECT_EQ(2026, dialog.GetYear());
+  EXPECT_TRUE(ChooseMonth(dialog, 2));
+  EXPECT_TRUE(PressDay(dialog, 28));
+  EXPECT_EQ(VOKTime(2026, 2, 28, 0, 0, 0, 0), dialog.GetDate());
+}
+
+TEST_F(DateDialogTest, MissingComboLeavesYearAndDaysWorking) {
+  VOKAllocationFaults::FailClass("VOKDlgCombo");
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ(nullptr, Combo(dialog));
+  EXPECT_TRUE(TypeYear(dialog, "2025"));
+  EXPECT_EQ(1, FirstShownCell(dialog));  // December 2025 starts on a Monday
+  EXPECT_EQ(std::vector<int>{5}, MarkedButtons(dialog));
+  dialog.SetMonth(6, 1, 1);
+  EXPECT_EQ(0, FirstShownCell(dialog));
+}
+
+TEST_F(DateDialogTest, MissingFramesLeaveADialogWithoutDays) {
+  VOKAllocationFaults::FailClass("VOKDlgFrame");
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_EQ(std::vector<std::string>{"DaySepartor"}, ChildNames(&dialog));
+  EXPECT_TRUE(dialog.GetTabulation().Vertical().empty());
+  EXPECT_EQ(1, dialog.GetDay());
+  dialog.SetDay(15);
+  dialog.SetYear(2030, 1);
+  EXPECT_EQ(VOKTime(2030, 12, 1, 0, 0, 0, 0), dialog.GetDate());
+}
+
+TEST_F(DateDialogTest, MissingSeparatorSkipsTheDialogAttachmentsOnly) {
+  VOKAllocationFaults::FailClass("VOKDlgSeparator");
+  VOKPLMDlgDate& dialog = Open();
+  EXPECT_TRUE(dialog.GetTabulation().Vertical().empty());
+  EXPECT_TRUE(dialog.GetTabulation().Horizontal().empty());
+  EXPECT_EQ(std::vector<int>{6}, MarkedButtons(dialog));
+}
+
+TEST_F(DateDialogTest, MissingButtonsOrHeadingsAreSkipped) {
+  VOKAllocationFaults::FailClass("VOKDlgPushButton");
+  VOKPLMDlgDate& noButtons = Open();
+  EXPECT_EQ(nullptr, Button(noButtons, 1));
+  EXPECT_EQ(1, noButtons.GetDay());
+  noButtons.SetDay(3);
+  EXPECT_TRUE(ChooseMonth(noButtons, 3));
+  EXPECT_EQ(VOKTime(2026, 3, 1, 0, 0, 0, 0), noButtons.GetDate());
+  VOKAllocationFaults::Clear();
+  VOKAllocationFaults::FailClass("VOKDlgLabel");
+  VOKPLMDlgDate& noHeadings = Open();
+  EXPECT_EQ(nullptr, noHeadings.FindDescendant("day1"));
+  EXPECT_EQ(4, noHeadings.GetDay());
+}

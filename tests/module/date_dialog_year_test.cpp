@@ -1,0 +1,242 @@
+// Years typed or stepped in the spinner: the bounds, the date test in the
+// locale's layout, the invalid-year message and the example year the
+// spinner falls back on, in and outside a Thai setting.
+#include <gmock/gmock.h>
+
+#include <string>
+#include <vector>
+
+#include "base_runtime/VOKBaseUnknown.h"
+#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKMsgCatalog.h"
+#include "module/date_dialog_fixture.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+
+using ::testing::Contains;
+using ::testing::Not;
+
+namespace {
+
+class YearEntryTest : public DateDialogTest {
+ protected:
+  // Types text into a new dialog's spinner; returns what the spinner then
+  // shows, "!" before it when a message box was shown.
+  std::string Typed(const char* text) {
+    VOKPLMDlgDate& dialog = Open();
+    const std::size_t shownBefore = boxes.size();
+    EXPECT_TRUE(TypeYear(dialog, text));
+    const std::string shown = Spinner(dialog)->GetCurrentText().ToUtf8();
+    return (boxes.size() > shownBefore ? "!" : "") + shown;
+  }
+
+  std::vector<std::string> TracedTyping(const char* text) {
+    VOKPLMDlgDate& dialog = Open();
+    CaptureTrace("VOKPLMDlgDate");
+    EXPECT_TRUE(TypeYear(dialog, text));
+    return TakeTrace("VOKPLMDlgDate");
+  }
+
+  void UseLayout(const char* layout, const char* yearTitle, const char* monthTitle = "mm") {
+    VOKHostSettings::SetDateLayout(layout);
+    VOKMsgCatalog::LoadFromMemory("VOKImmDate", std::string("Day.Title = dd\nMonth.Title = ") +
+                                                    monthTitle + "\nYear.Title = " + yearTitle);
+  }
+};
+
+}  // namespace
+
+TEST_F(YearEntryTest, BoundsAndOnePastEachInBothSettings) {
+  struct Row { bool thai; const char* typed; const char* shown; };
+  const Row rows[] = {{false, "1969", "!2026"}, {false, "1970", "1970"}, {false, "2038", "2038"},
+                      {false, "2039", "!2026"}, {true, "2512", "!2513"},  {true, "2513", "2513"},
+                      {true, "2581", "2581"},   {true, "2582", "!2513"}};
+  for (const Row& row : rows) {
+    VOKHostSettings::SetThai(row.thai, true);
+    EXPECT_EQ(row.shown, Typed(row.typed)) << row.typed;
+  }
+}
+
+TEST_F(YearEntryTest, RangeAndDateTestsAreTraced) {
+  VOKPLMDlgDate& dialog = Open();
+  ASSERT_TRUE(ChooseMonth(dialog, 3));
+  CaptureTrace("VOKPLMDlgDate");
+  for (const char* year : {"1969", "1970", "2038", "2039"}) ASSERT_TRUE(TypeYear(dialog, year));
+  const std::vector<std::string> records = TakeTrace("VOKPLMDlgDate");
+  EXPECT_THAT(records, Contains("Year \"1969\" falls outside of thresholds (1970-2038)."));
+  EXPECT_THAT(records, Contains("Checking with date: 03/01/1970"));
+  EXPECT_THAT(records, Contains("Year \"1970\" is valid."));
+  EXPECT_THAT(records, Contains("Checking with date: 03/01/2038"));
+  EXPECT_THAT(records, Contains("Year \"2039\" falls outside of thresholds (1970-2038)."));
+}
+
+TEST_F(YearEntryTest, ThaiYearsAreTestedAsGregorianWhenTheHostShowsTheBuddhistEra) {
+  VOKHostSettings::SetThai(true, true);
+  const std::vector<std::string> records = TracedTyping("2569");
+  EXPECT_THAT(records, Contains("Checking with date: 12/01/2026"));
+  EXPECT_THAT(records, Contains("Year \"2026\" is valid."));
+  EXPECT_THAT(TracedTyping("2582"),
+              Contains("Year \"2582\" falls outside of thresholds (2513-2581)."));
+}
+
+TEST_F(YearEntryTest, ThaiHostShowingGregorianYearsKeepsTheThaiBounds) {
+  VOKHostSettings::SetThai(true, false);
+  const std::vector<std::string> records = TracedTyping("2026");
+  EXPECT_THAT(records, Contains("Year \"2026\" falls outside of thresholds (2513-2581)."));
+  EXPECT_THAT(records, Contains("example year: 2513"));
+  EXPECT_EQ("!2513", Typed("2026"));
+  EXPECT_THAT(TracedTyping("2530"), Contains("Checking with date: 12/01/2530"));
+}
+
+TEST_F(YearEntryTest, TextAroundTheDigits) {
+  const std::pair<const char*, const char*> rows[] = {
+      {" 2030 ", "2030"}, {"2030~", "2030"}, {"2030 ]", "2030"}, {"[2030]", "!2026"},
+      {"abcd", "!2026"},  {"", "!2026"},     {"2030x", "!2026"}};
+  for (const auto& [typed, shown] : rows) {
+    EXPECT_EQ(shown, Typed(typed)) << typed;
+    if (shown[0] == '!') {
+      EXPECT_EQ(std::string("The year ") + typed + " is not valid.", boxes.back().message);
+    }
+  }
+  const std::vector<std::string> records = TracedTyping("2030x");
+  EXPECT_THAT(records, Contains("Checking with date: 12/01/030x"));
+  EXPECT_THAT(records, Contains("Year \"2030x\" is invalid."));
+  EXPECT_THAT(TracedTyping("2030 ]"), Contains("VOKPLMDlgDate::isYearValid(2030 ])"));
+}
+
+TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
+  for (const char* catalog : {"Day.Title = \nMonth.Title =\nYear.Title = yyyy\n", ""}) {
+    VOKMsgCatalog::LoadFromMemory("VOKImmDate", catalog);
+    EXPECT_EQ("2030", Typed("2030x"));
+    // Accepted without a message, but a year out of bounds is not taken.
+    EXPECT_EQ("2026", Typed("1900"));
+    EXPECT_THAT(TracedTyping("1900"),
+                Contains("NLS strings are blank for format.. skipping test."));
+    EXPECT_TRUE(boxes.empty());
+  }
+}
+
+TEST_F(YearEntryTest, RefusedYearShowsTheMessageAndFallsBackOnTheExample) {
+  EXPECT_EQ((std::vector<std::string>{
+                "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
+                "evtName:   VOKDlgSpinnerModifyNotification", "VOKPLMDlgDate::isYearValid(1969)",
+                "VOKPLMDlgDate::StripNLS",
+                "Year \"1969\" falls outside of thresholds (1970-2038).",
+                "VOKPLMDlgDate::yearErrorDialog", "errMsg:   The year 1969 is not valid.",
+                "errTitle: Invalid year 1969", "VOKPLMDlgDate::getExampleYear",
+                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
+                "longDateFormat: mm/dd/yyyy", "VOKPLMDlgDate::getShortDateFormat",
+                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
+                "longDateFormat: mm/dd/yyyy", "shortDateFormat: %m/%d/%Y",
+                "VOKPLMDlgDate::isYearValid(2026)", "VOKPLMDlgDate::StripNLS",
+                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
+                "longDateFormat: mm/dd/yyyy", "Checking with date: 12/01/2026",
+                "Year \"2026\" is valid.", "example year: 2026", "VOKPLMDlgDate::SetYear",
+                "VOKPLMDlgDate::RefreshCalendar", "VOKPLMDlgDate::SetDay"}),
+            TracedTyping("1969"));
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ("Error", boxes[0].name);
+  EXPECT_EQ("Invalid year 1969", boxes[0].title);
+  EXPECT_EQ("The year 1969 is not valid.", boxes[0].message);
+  EXPECT_EQ(host->GetChildren().back(), boxes[0].parent);
+  EXPECT_EQ(0u, VOKCommand::PendingDestructions());  // the box is gone
+}
+
+TEST_F(YearEntryTest, MissingMessageKeysGiveTheDefaultText) {
+  VOKMsgCatalog::LoadFromMemory("VOKZeltSheetEditor", "");
+  EXPECT_EQ("!2026", Typed("2039"));
+  EXPECT_EQ("InvalidYear", boxes.back().title);
+  EXPECT_EQ("InvalidYear", boxes.back().message);
+}
+
+TEST_F(YearEntryTest, NoMessageBoxWhenTheHostCannotCreateOne) {
+  VOKAllocationFaults::FailClass("VOKDlgNotify");
+  EXPECT_EQ("2026", Typed("2039"));
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
+  VOKPLMDlgDate& dialog = Open();
+  VOKDlgSpinner* spinner = Spinner(dialog);
+  CaptureTrace("VOKPLMDlgDate");
+  ASSERT_TRUE(VOKDlgUser::StepUp(spinner));
+  EXPECT_EQ((std::vector<std::string>{
+                "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
+                "evtName:   VOKDlgSpinnerBtnUpNotification", "VOKPLMDlgDate::isYearValid(2027)",
+                "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::getLongDateFormat",
+                "VOKPLMDlgDate::StripNLS", "longDateFormat: mm/dd/yyyy",
+                "Checking with date: 12/01/2027", "Year \"2027\" is valid.", "Year valid.",
+                "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::RefreshCalendar",
+                "VOKPLMDlgDate::SetDay"}),
+            TakeTrace("VOKPLMDlgDate"));
+  ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
+  ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
+  EXPECT_EQ(VOKTime(2025, 12, 4, 0, 0, 0, 0), dialog.GetDate());
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
+  struct Row { const char* start; bool up; const char* refused; };
+  for (const Row& row : {Row{"2038", true, "2039"}, Row{"1970", false, "1969"},
+                         Row{"abc", true, "1"}, Row{"2147483647", true, "2147483647"},
+                         Row{"-2147483648", false, "-2147483648"}}) {
+    VOKPLMDlgDate& dialog = Open();
+    VOKDlgSpinner* spinner = Spinner(dialog);
+    spinner->SetCurrentText(row.start, 0);
+    ASSERT_TRUE(row.up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner));
+    EXPECT_EQ(std::string("Invalid year ") + row.refused, boxes.back().title);
+    EXPECT_EQ("2026", spinner->GetCurrentText().ToUtf8());
+  }
+}
+
+TEST_F(YearEntryTest, ExampleYearComesFromTodayInTheLocalesLayout) {
+  struct Row { const char* layout; const char* yearTitle; const char* monthTitle; bool thai;
+               const char* example; };
+  const Row rows[] = {{"mm/dd/yyyy", "yyyy", "mm", false, "2026"},
+                      {"dd/mm/yyyy", "yyyy", "mm", false, "2026"},
+                      {"dd.mm.yy", "yy", "mm", false, "1970"},
+                      {"dd.mm.yy", "yy", "mm", true, "2513"},
+                      {"m/yyyy/dd", "yyyy", "m", false, "1970"}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.layout);
+    VOKHostSettings::SetThai(row.thai, true);
+    UseLayout(row.layout, row.yearTitle, row.monthTitle);
+    const std::vector<std::string> records = TracedTyping("1900");
+    EXPECT_THAT(records, Contains(std::string("example year: ") + row.example));
+    EXPECT_EQ(std::string("!") + row.example, Typed("1900"));
+  }
+  EXPECT_THAT(TracedTyping("1900"), Contains("Couldn't convert text \"/202\" to number."));
+}
+
+// A year that passes the range is tested in the display format; a refused
+// one brings the conversion format out through the example year.
+TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
+  struct Row { const char* layout; const char* yearTitle; const char* typed; const char* expected; };
+  const Row rows[] = {{"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030"},
+                      {"mm/dd/yyyyy", "yyyyy", "2030", "Checking with date: 12/01/2030"},
+                      {"[ ]/[ ]/[ ]", "yyyy", "2030", "Checking with date: //"},
+                      {"[ ]/[ ]/[ ]", "yyyy", "2030", "longDateFormat: //"},
+                      {"[dd].[mm].[yy]", "yy", "2030", "longDateFormat: dd.mm.yy"},
+                      {"dd.mm.yy", "yy", "2030", "Checking with date: 01.12.30"},
+                      {"dd.mm.yy", "yy", "2039", "shortDateFormat: %d.%m.%y"},
+                      {"dd.mm.y", "y", "2039", "shortDateFormat: %d.%m.%y"},
+                      {"mm/dd/yyyy (yyyy)", "yyyy", "2039", "shortDateFormat: %m/%d/%Y(%Y)"}};
+  for (const Row& row : rows) {
+    UseLayout(row.layout, row.yearTitle);
+    EXPECT_THAT(TracedTyping(row.typed), Contains(row.expected)) << row.layout;
+  }
+}
+
+// Without a known layout every year is refused; without a year in it
+// there is no example, and the lowest year is taken.
+TEST_F(YearEntryTest, LayoutsWithoutAYearFallBackOnTheLowestYear) {
+  struct Row { const char* layout; const char* typed; const char* expected; };
+  for (const Row& row : {Row{"", "2030", "Year \"2030\" is invalid."},
+                         Row{"//", "2030", "Year \"2030\" is invalid."},
+                         Row{"mm/dd", "1900", "shortDateFormat: %m/%d"}}) {
+    UseLayout(row.layout, "yyyy");
+    const std::vector<std::string> records = TracedTyping(row.typed);
+    EXPECT_THAT(records, Contains(row.expected)) << row.layout;
+    EXPECT_THAT(records, Not(Contains(::testing::StartsWith("example year"))));
+    EXPECT_EQ("!1970", Typed("1900"));
+  }
+}
