@@ -12,7 +12,7 @@ endif()
 # Declares a GoogleTest program and registers its tests with CTest.
 function(vok_add_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE vok_options vokdatepicker vokhost
+  target_link_libraries(${name} PRIVATE vok_options vokdatepicker vokfrontend vokhost
                         GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

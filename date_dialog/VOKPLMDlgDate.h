@@ -108,6 +108,6 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   int _selectedCell = 0;
   int _daysInMonth = 0;  // 28 to 31
   short _year = 0;
-  short _month = 1;  // 1 to 12
+  short _month = 1;                         // 1 to 12
   VOKUnicodeString* _monthNames = nullptr;  // 12 names, January first
 };

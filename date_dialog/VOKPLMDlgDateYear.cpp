@@ -125,9 +125,9 @@ unsigned char VOKPLMDlgDate::isYearValid(VOKUnicodeString text) {
     return 0;
   }
   if (!vok_dlgdate::IsYearInBounds(year)) {
-    VOK_TRACE(vok_module::DlgDateTrace(),
-              "Year \"" << year << "\" falls outside of thresholds (" << vok_dlgdate::LowestYear()
-                        << "-" << vok_dlgdate::HighestYear() << ").");
+    VOK_TRACE(vok_module::DlgDateTrace(), "Year \"" << year << "\" falls outside of thresholds ("
+                                                    << vok_dlgdate::LowestYear() << "-"
+                                                    << vok_dlgdate::HighestYear() << ").");
     return 0;
   }
   // The date test is made with the Gregorian year.

@@ -17,9 +17,10 @@ struct FaultState {
   std::vector<std::string> failingClasses;
 };
 
+// Never destroyed: host objects may be created while statics go away.
 FaultState& faults() {
-  static FaultState state;
-  return state;
+  static auto* state = new FaultState;
+  return *state;
 }
 
 // Blocks handed out whose object has not run its root constructor yet.
@@ -41,8 +42,7 @@ void removeUnclaimed(std::size_t index) {
 
 bool classIsFailing(const char* className) {
   const auto& names = faults().failingClasses;
-  return className != nullptr &&
-         std::find(names.begin(), names.end(), className) != names.end();
+  return className != nullptr && std::find(names.begin(), names.end(), className) != names.end();
 }
 
 }  // namespace
@@ -107,10 +107,6 @@ void VOKAllocationFaults::FailClass(const std::string& className) {
   faults().failingClasses.push_back(className);
 }
 
-void VOKAllocationFaults::Clear() {
-  faults() = FaultState{};
-}
+void VOKAllocationFaults::Clear() { faults() = FaultState{}; }
 
-long VOKAllocationFaults::Allocations() {
-  return faults().allocations;
-}
+long VOKAllocationFaults::Allocations() { return faults().allocations; }

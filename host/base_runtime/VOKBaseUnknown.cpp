@@ -20,23 +20,17 @@ VOKBaseUnknown::VOKBaseUnknown() {
 // A copy is a new object: it claims its own block, whatever the source's.
 VOKBaseUnknown::VOKBaseUnknown(const VOKBaseUnknown&) : VOKBaseUnknown() {}
 
-VOKBaseUnknown::~VOKBaseUnknown() {
-  --liveObjects;
-}
+VOKBaseUnknown::~VOKBaseUnknown() { --liveObjects; }
 
-const char* VOKBaseUnknown::IsA() const {
-  return "VOKBaseUnknown";
-}
+const char* VOKBaseUnknown::IsA() const { return "VOKBaseUnknown"; }
 
 VOKMetaClass* VOKBaseUnknown::MetaObject() {
   static VOKMetaClass* meta = fct_RetrieveMetaObject("VOKBaseUnknown", 1, nullptr, "VOKNull",
-                                                      "VOKBaseRuntime", sizeof(VOKBaseUnknown));
+                                                     "VOKBaseRuntime", sizeof(VOKBaseUnknown));
   return meta;
 }
 
-VOKMetaClass* VOKBaseUnknown::GetMetaObject() const {
-  return MetaObject();
-}
+VOKMetaClass* VOKBaseUnknown::GetMetaObject() const { return MetaObject(); }
 
 int VOKBaseUnknown::IsAKindOf(const char* name) const {
   if (name == nullptr) return 0;
@@ -58,6 +52,4 @@ void VOKBaseUnknown::Release(void* object) noexcept {
   ::operator delete(object);
 }
 
-long VOKBaseUnknown::LiveObjects() {
-  return liveObjects;
-}
+long VOKBaseUnknown::LiveObjects() { return liveObjects; }

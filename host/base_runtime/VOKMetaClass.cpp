@@ -57,21 +57,17 @@ bool operator==(const _GUID& a, const _GUID& b) {
          std::memcmp(a.Data4, b.Data4, sizeof a.Data4) == 0;
 }
 
-VOKMetaClass::VOKMetaClass(const char* className, int kind, VOKMetaClass* base,
-                           const char* name, const char* component, std::size_t size)
+VOKMetaClass::VOKMetaClass(const char* className, int kind, VOKMetaClass* base, const char* name,
+                           const char* component, std::size_t size)
     : _kind(kind), _base(base), _size(size), _id(classIdOf(className != nullptr ? className : "")) {
   copyCut(_className, className);
   copyCut(_name, name);
   copyCut(_component, component);
 }
 
-const char* VOKMetaClass::GetClassName() const {
-  return _className;
-}
+const char* VOKMetaClass::GetClassName() const { return _className; }
 
-const char* VOKMetaClass::GetComponentName() const {
-  return _component;
-}
+const char* VOKMetaClass::GetComponentName() const { return _component; }
 
 int VOKMetaClass::IsAKindOf(const char* name) const {
   if (name == nullptr) return 0;
@@ -82,8 +78,7 @@ int VOKMetaClass::IsAKindOf(const char* name) const {
 }
 
 VOKMetaClass* fct_RetrieveMetaObject(const char* className, int kind, VOKMetaClass* base,
-                                     const char* name, const char* component,
-                                     std::size_t size) {
+                                     const char* name, const char* component, std::size_t size) {
   if (className == nullptr) return nullptr;
   Registry& reg = registry();
   ++reg.retrievals[className];

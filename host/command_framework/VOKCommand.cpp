@@ -17,9 +17,7 @@ VOKCommand::SendListener& sendListener() {
 
 // The root constructor, which ran just before, claimed this object's block
 // when the host allocator handed it out.
-bool claimedByAllocator(const VOKBaseUnknown* root) {
-  return vok_detail::TakeLastClaim() == root;
-}
+bool claimedByAllocator(const VOKBaseUnknown* root) { return vok_detail::TakeLastClaim() == root; }
 
 }  // namespace
 
@@ -63,25 +61,15 @@ void VOKCommand::SendNotification(VOKCommand* target, VOKNotification* notificat
   }
 }
 
-void VOKCommand::RequestDelayedDestruction() {
-  VOKDestructionQueue::Request(this);
-}
+void VOKCommand::RequestDelayedDestruction() { VOKDestructionQueue::Request(this); }
 
-void VOKCommand::FlushDelayedDestructions() {
-  VOKDestructionQueue::Flush();
-}
+void VOKCommand::FlushDelayedDestructions() { VOKDestructionQueue::Flush(); }
 
-bool VOKCommand::InDispatch() {
-  return VOKDispatchScope::Depth() > 0;
-}
+bool VOKCommand::InDispatch() { return VOKDispatchScope::Depth() > 0; }
 
-std::size_t VOKCommand::RegisteredCallbacks() {
-  return VOKCommandRegistry::Instance().Size();
-}
+std::size_t VOKCommand::RegisteredCallbacks() { return VOKCommandRegistry::Instance().Size(); }
 
-std::size_t VOKCommand::PendingDestructions() {
-  return VOKDestructionQueue::Size();
-}
+std::size_t VOKCommand::PendingDestructions() { return VOKDestructionQueue::Size(); }
 
 VOKCommand::SendListener VOKCommand::SetSendListener(SendListener listener) {
   return std::exchange(sendListener(), std::move(listener));

@@ -35,8 +35,8 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   // Registers method, called on this command each time sender sends
   // notification. Returns nonzero on success, 0 when sender, notification or
   // method is null.
-  int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification,
-                               Callback method, void* data);
+  int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification, Callback method,
+                               void* data);
 
   template <class T>
   int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification,

@@ -53,18 +53,12 @@ void VOKDestructionQueue::Flush() {
   flushing = false;
 }
 
-std::size_t VOKDestructionQueue::Size() {
-  return queue().size();
-}
+std::size_t VOKDestructionQueue::Size() { return queue().size(); }
 
-VOKDispatchScope::VOKDispatchScope() {
-  ++dispatchDepth;
-}
+VOKDispatchScope::VOKDispatchScope() { ++dispatchDepth; }
 
 VOKDispatchScope::~VOKDispatchScope() {
   if (--dispatchDepth == 0) VOKDestructionQueue::Flush();
 }
 
-int VOKDispatchScope::Depth() {
-  return dispatchDepth;
-}
+int VOKDispatchScope::Depth() { return dispatchDepth; }

@@ -71,9 +71,7 @@ void VOKDialog::ForgetChild(const VOKDialog* child) {
   if (found != _children.rend()) _children.erase(std::next(found).base());
 }
 
-const char* VOKDialog::IsA() const {
-  return "VOKDialog";
-}
+const char* VOKDialog::IsA() const { return "VOKDialog"; }
 
 VOKMetaClass* VOKDialog::GetMetaObject() const {
   VOKMetaClass* meta = VOKDlgClassMeta(IsA());
@@ -106,13 +104,9 @@ VOKString VOKDialog::GetResourceFilename(int level) const {
   return level <= 0 ? VOKString(IsA()) : VOKString("");
 }
 
-void VOKDialog::SetVisibility(int visibility) {
-  _visibility = visibility;
-}
+void VOKDialog::SetVisibility(int visibility) { _visibility = visibility; }
 
-void VOKDialog::SetSensitivity(int sensitivity) {
-  _sensitivity = sensitivity;
-}
+void VOKDialog::SetSensitivity(int sensitivity) { _sensitivity = sensitivity; }
 
 bool VOKDialog::IsReachable() const {
   for (const VOKDialog* widget = this; widget != nullptr; widget = widget->_parent) {
@@ -123,18 +117,14 @@ bool VOKDialog::IsReachable() const {
   return true;
 }
 
-void VOKDialog::SetTitle(const VOKUnicodeString& title) {
-  _title = title;
-}
+void VOKDialog::SetTitle(const VOKUnicodeString& title) { _title = title; }
 
 VOKDialog::Extras& VOKDialog::extras() {
   if (!_extras) _extras = std::make_unique<Extras>();
   return *_extras;
 }
 
-void VOKDialog::SetShortHelp(const VOKUnicodeString& help) {
-  extras().shortHelp = help;
-}
+void VOKDialog::SetShortHelp(const VOKUnicodeString& help) { extras().shortHelp = help; }
 
 VOKUnicodeString VOKDialog::GetShortHelp() const {
   return _extras ? _extras->shortHelp : VOKUnicodeString();
@@ -150,9 +140,7 @@ void VOKDialog::SetIconName(const VOKString& normal, const VOKString& selected,
   more.iconFlag = flag;
 }
 
-VOKString VOKDialog::GetIconName() const {
-  return _extras ? _extras->icons[0] : VOKString();
-}
+VOKString VOKDialog::GetIconName() const { return _extras ? _extras->icons[0] : VOKString(); }
 
 void VOKDialog::SetGridConstraints(int row, int column, int rowSpan, int columnSpan,
                                    int justification) {

@@ -52,8 +52,8 @@ VOKMetaClass* VOKDlgClassMeta(const char* className) {
     const ToolkitClass& entry = kClasses[i];
     if (std::strcmp(entry.name, className) != 0) continue;
     if (descriptors[i] == nullptr) {
-      VOKMetaClass* base = entry.base != nullptr ? VOKDlgClassMeta(entry.base)
-                                                 : VOKBaseUnknown::MetaObject();
+      VOKMetaClass* base =
+          entry.base != nullptr ? VOKDlgClassMeta(entry.base) : VOKBaseUnknown::MetaObject();
       descriptors[i] =
           fct_RetrieveMetaObject(entry.name, 1, base, "VOKNull", entry.component, entry.size);
     }

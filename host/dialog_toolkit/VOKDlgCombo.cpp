@@ -6,9 +6,7 @@ VOKDlgCombo::VOKDlgCombo(VOKDialog* parent, const VOKString& name, std::uint64_t
 
 VOKDlgCombo::~VOKDlgCombo() = default;
 
-const char* VOKDlgCombo::IsA() const {
-  return "VOKDlgCombo";
-}
+const char* VOKDlgCombo::IsA() const { return "VOKDlgCombo"; }
 
 void VOKDlgCombo::SetLine(const VOKUnicodeString& text, int index, int /*flags*/) {
   const int count = GetLineCount();

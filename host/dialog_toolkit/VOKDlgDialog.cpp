@@ -13,6 +13,4 @@ VOKDlgDialog& VOKDlgDialog::operator=(const VOKDlgDialog& other) {
 
 VOKDlgDialog::~VOKDlgDialog() = default;
 
-const char* VOKDlgDialog::IsA() const {
-  return "VOKDlgDialog";
-}
+const char* VOKDlgDialog::IsA() const { return "VOKDlgDialog"; }

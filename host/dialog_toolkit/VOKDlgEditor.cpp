@@ -6,10 +6,6 @@ VOKDlgEditor::VOKDlgEditor(VOKDialog* parent, const VOKString& name, std::uint64
 
 VOKDlgEditor::~VOKDlgEditor() = default;
 
-const char* VOKDlgEditor::IsA() const {
-  return "VOKDlgEditor";
-}
+const char* VOKDlgEditor::IsA() const { return "VOKDlgEditor"; }
 
-void VOKDlgEditor::SetText(const VOKUnicodeString& text, int /*flag*/) {
-  _text = text;
-}
+void VOKDlgEditor::SetText(const VOKUnicodeString& text, int /*flag*/) { _text = text; }

@@ -31,39 +31,29 @@ VOKDlgFrame& VOKDlgFrame::operator=(const VOKDlgFrame& other) {
 
 VOKDlgFrame::~VOKDlgFrame() = default;
 
-const char* VOKDlgFrame::IsA() const {
-  return "VOKDlgFrame";
-}
+const char* VOKDlgFrame::IsA() const { return "VOKDlgFrame"; }
 
 VOKMetaClass* VOKDlgFrame::MetaObject() {
   static VOKMetaClass* meta = VOKDlgClassMeta("VOKDlgFrame");
   return meta;
 }
 
-VOKMetaClass* VOKDlgFrame::GetMetaObject() const {
-  return MetaObject();
-}
+VOKMetaClass* VOKDlgFrame::GetMetaObject() const { return MetaObject(); }
 
 int VOKDlgFrame::IsAKindOf(const char* name) const {
   const VOKMetaClass* meta = GetMetaObject();
   return meta != nullptr ? meta->IsAKindOf(name) : 0;
 }
 
-void VOKDlgFrame::SetGridColumnResizable(int column, int flag) {
-  _resizableColumns[column] = flag;
-}
+void VOKDlgFrame::SetGridColumnResizable(int column, int flag) { _resizableColumns[column] = flag; }
 
-void VOKDlgFrame::SetGridRowResizable(int row, int flag) {
-  _resizableRows[row] = flag;
-}
+void VOKDlgFrame::SetGridRowResizable(int row, int flag) { _resizableRows[row] = flag; }
 
 int VOKDlgFrame::GetGridColumnResizable(int column) const {
   return flagIn(_resizableColumns, column);
 }
 
-int VOKDlgFrame::GetGridRowResizable(int row) const {
-  return flagIn(_resizableRows, row);
-}
+int VOKDlgFrame::GetGridRowResizable(int row) const { return flagIn(_resizableRows, row); }
 
 void VOKDlgFrame::ForgetChild(const VOKDialog* child) {
   _tabulation.Forget(child);

@@ -6,6 +6,4 @@ VOKDlgLabel::VOKDlgLabel(VOKDialog* parent, const VOKString& name, std::uint64_t
 
 VOKDlgLabel::~VOKDlgLabel() = default;
 
-const char* VOKDlgLabel::IsA() const {
-  return "VOKDlgLabel";
-}
+const char* VOKDlgLabel::IsA() const { return "VOKDlgLabel"; }

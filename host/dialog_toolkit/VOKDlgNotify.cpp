@@ -9,8 +9,7 @@
 
 namespace {
 
-int answerOnStderr(VOKDlgNotify&, const VOKUnicodeString& message,
-                   const VOKUnicodeString& title) {
+int answerOnStderr(VOKDlgNotify&, const VOKUnicodeString& message, const VOKUnicodeString& title) {
   std::cerr << title << ": " << message << '\n';
   return 1;
 }
@@ -27,9 +26,7 @@ VOKDlgNotify::VOKDlgNotify(VOKDialog* parent, const VOKString& name, std::uint64
 
 VOKDlgNotify::~VOKDlgNotify() = default;
 
-const char* VOKDlgNotify::IsA() const {
-  return "VOKDlgNotify";
-}
+const char* VOKDlgNotify::IsA() const { return "VOKDlgNotify"; }
 
 int VOKDlgNotify::DisplayBlocked(const VOKUnicodeString& message, const VOKUnicodeString& title) {
   int answer = 0;

@@ -6,6 +6,4 @@ VOKDlgPushButton::VOKDlgPushButton(VOKDialog* parent, const VOKString& name, std
 
 VOKDlgPushButton::~VOKDlgPushButton() = default;
 
-const char* VOKDlgPushButton::IsA() const {
-  return "VOKDlgPushButton";
-}
+const char* VOKDlgPushButton::IsA() const { return "VOKDlgPushButton"; }

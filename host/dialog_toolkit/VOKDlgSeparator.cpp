@@ -6,6 +6,4 @@ VOKDlgSeparator::VOKDlgSeparator(VOKDialog* parent, const VOKString& name, std::
 
 VOKDlgSeparator::~VOKDlgSeparator() = default;
 
-const char* VOKDlgSeparator::IsA() const {
-  return "VOKDlgSeparator";
-}
+const char* VOKDlgSeparator::IsA() const { return "VOKDlgSeparator"; }

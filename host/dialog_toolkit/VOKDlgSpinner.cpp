@@ -8,9 +8,7 @@ VOKDlgSpinner::VOKDlgSpinner(VOKDialog* parent, const VOKString& name, std::uint
 
 VOKDlgSpinner::~VOKDlgSpinner() = default;
 
-const char* VOKDlgSpinner::IsA() const {
-  return "VOKDlgSpinner";
-}
+const char* VOKDlgSpinner::IsA() const { return "VOKDlgSpinner"; }
 
 void VOKDlgSpinner::SetRange(float minimum, float maximum, float steps, int /*flag*/) {
   _minimum = minimum;
@@ -22,9 +20,7 @@ void VOKDlgSpinner::SetFormat(const char* format) {
   if (VOKDlgParseNumberFormat(format)) _format = format;
 }
 
-void VOKDlgSpinner::SetVisibleTextWidth(int characters) {
-  _textWidth = characters;
-}
+void VOKDlgSpinner::SetVisibleTextWidth(int characters) { _textWidth = characters; }
 
 void VOKDlgSpinner::SetCurrentValue(float value, int /*flag*/) {
   // The stored format was checked when it was set.
@@ -33,6 +29,4 @@ void VOKDlgSpinner::SetCurrentValue(float value, int /*flag*/) {
   }
 }
 
-void VOKDlgSpinner::SetCurrentText(const VOKUnicodeString& text, int /*flag*/) {
-  _text = text;
-}
+void VOKDlgSpinner::SetCurrentText(const VOKUnicodeString& text, int /*flag*/) { _text = text; }

@@ -12,9 +12,7 @@
 
 namespace {
 
-bool reachable(const VOKDialog* widget) {
-  return widget != nullptr && widget->IsReachable();
-}
+bool reachable(const VOKDialog* widget) { return widget != nullptr && widget->IsReachable(); }
 
 bool reachableWith(const VOKDialog* widget, std::uint64_t styleBit) {
   return reachable(widget) && (widget->GetStyle() & styleBit) != 0;

@@ -17,9 +17,7 @@ VOKDlgWindow& VOKDlgWindow::operator=(const VOKDlgWindow& other) {
 
 VOKDlgWindow::~VOKDlgWindow() = default;
 
-const char* VOKDlgWindow::IsA() const {
-  return "VOKDlgWindow";
-}
+const char* VOKDlgWindow::IsA() const { return "VOKDlgWindow"; }
 
 void VOKDlgWindow::ForgetChild(const VOKDialog* child) {
   _tabulation.Forget(child);

@@ -43,9 +43,9 @@ TEST_F(DelayedTest, DestroyedWhenTheOutermostDispatchReturns) {
 
   outer.SendNotification(&outer, &go);
 
-  EXPECT_EQ((Log{"outer GoNotification -", "inner GoNotification -", "inner returned",
-                 "destroyed"}),
-            log);
+  EXPECT_EQ(
+      (Log{"outer GoNotification -", "inner GoNotification -", "inner returned", "destroyed"}),
+      log);
   EXPECT_EQ(0u, VOKCommand::PendingDestructions());
   EXPECT_FALSE(VOKCommand::InDispatch());
 }

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "support/HostFixture.h"
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
+#include "support/HostFixture.h"
 
 class DateDialogTest : public HostFixture {
  protected:

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base_runtime/VOKHostSettings.h"
-#include "module/date_dialog_fixture.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "module/date_dialog_fixture.h"
 #include "services/ImmersiveUITrace.h"
 
 namespace {
@@ -21,11 +21,16 @@ VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0,
 }  // namespace
 
 TEST_F(DateDialogTest, MonthsStartingOnEachWeekdayFillTheirCells) {
-  struct Row { const char* year; int month; int firstCell; int days; };
-  const Row rows[] = {
-      {"2025", 6, 0, 30},  {"2025", 9, 1, 30},  {"2025", 7, 2, 31}, {"2025", 10, 3, 31},
-      {"2025", 5, 4, 31},  {"2025", 8, 5, 31},  {"2025", 3, 6, 31}, {"2015", 2, 0, 28},
-      {"2024", 2, 4, 29},  {"2023", 2, 3, 28},  {"2026", 12, 2, 31}};
+  struct Row {
+    const char* year;
+    int month;
+    int firstCell;
+    int days;
+  };
+  const Row rows[] = {{"2025", 6, 0, 30},  {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
+                      {"2025", 10, 3, 31}, {"2025", 5, 4, 31}, {"2025", 8, 5, 31},
+                      {"2025", 3, 6, 31},  {"2015", 2, 0, 28}, {"2024", 2, 4, 29},
+                      {"2023", 2, 3, 28},  {"2026", 12, 2, 31}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.year) + "-" + std::to_string(row.month));
@@ -50,9 +55,18 @@ TEST_F(DateDialogTest, ClickingADayMovesTheMark) {
 }
 
 TEST_F(DateDialogTest, ChangingMonthOrYearCutsTheDayToTheMonthsEnd) {
-  struct Row { int year; int fromMonth; int day; int toMonth; int keptDay; };
-  const Row rows[] = {{2025, 3, 31, 2, 28}, {2024, 3, 31, 2, 29}, {2025, 1, 31, 4, 30},
-                      {2025, 4, 30, 5, 30}, {2038, 12, 31, 2, 28}};
+  struct Row {
+    int year;
+    int fromMonth;
+    int day;
+    int toMonth;
+    int keptDay;
+  };
+  const Row rows[] = {{2025, 3, 31, 2, 28},
+                      {2024, 3, 31, 2, 29},
+                      {2025, 1, 31, 4, 30},
+                      {2025, 4, 30, 5, 30},
+                      {2038, 12, 31, 2, 28}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year * 100 + row.toMonth);
@@ -120,17 +134,17 @@ TEST_F(DateDialogTest, DayAndMonthActionsTraceTheirSteps) {
   CaptureTrace("VOKPLMDlgDate");
   ASSERT_TRUE(PressDay(dialog, 31));
   ASSERT_TRUE(ChooseMonth(dialog, 2));
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::ChangeDay", "VOKPLMDlgDate::ChangeMonth", "VOKPLMDlgDate::GetDay",
-                "February selected.", "VOKPLMDlgDate::SetMonth", "VOKPLMDlgDate::RefreshCalendar",
-                "VOKPLMDlgDate::SetDay"}),
+  EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::ChangeDay", "VOKPLMDlgDate::ChangeMonth",
+                                      "VOKPLMDlgDate::GetDay", "February selected.",
+                                      "VOKPLMDlgDate::SetMonth", "VOKPLMDlgDate::RefreshCalendar",
+                                      "VOKPLMDlgDate::SetDay"}),
             TakeTrace("VOKPLMDlgDate"));
   VOKTime date = dialog.GetDate();
   dialog.SetDate(date);
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::GetDate", "VOKPLMDlgDate::GetDay", "VOKPLMDlgDate::SetDate",
-                "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::SetMonth",
-                "VOKPLMDlgDate::RefreshCalendar", "VOKPLMDlgDate::SetDay"}),
+  EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::GetDate", "VOKPLMDlgDate::GetDay",
+                                      "VOKPLMDlgDate::SetDate", "VOKPLMDlgDate::SetYear",
+                                      "VOKPLMDlgDate::SetMonth", "VOKPLMDlgDate::RefreshCalendar",
+                                      "VOKPLMDlgDate::SetDay"}),
             TakeTrace("VOKPLMDlgDate"));
 }
 
@@ -138,11 +152,11 @@ TEST_F(DateDialogTest, ConstructionTracesItsSteps) {
   CaptureTrace("VOKPLMDlgDate");
   const int next = VOKPLMDlgDate::uidN + 1;
   Open();
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::VOKPLMDlgDate", "VOKPLMDlgDate::StripNLS",
-                "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::SetYear",
-                "VOKPLMDlgDate::SetMonth", "VOKPLMDlgDate::RefreshCalendar",
-                "VOKPLMDlgDate::SetDay", "Calendar New UID: Calendar" + std::to_string(next)}),
+  EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::VOKPLMDlgDate", "VOKPLMDlgDate::StripNLS",
+                                      "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::StripNLS",
+                                      "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::SetMonth",
+                                      "VOKPLMDlgDate::RefreshCalendar", "VOKPLMDlgDate::SetDay",
+                                      "Calendar New UID: Calendar" + std::to_string(next)}),
             TakeTrace("VOKPLMDlgDate"));
 }
 

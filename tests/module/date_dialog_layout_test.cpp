@@ -6,9 +6,9 @@
 #include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
-#include "module/date_dialog_fixture.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "module/date_dialog_fixture.h"
 
 namespace {
 
@@ -66,7 +66,12 @@ TEST_F(DateDialogTest, WidgetTreeHasItsNamesClassesStylesAndAttachments) {
   EXPECT_EQ("Choose a date", dialog.GetTitle().ToUtf8());
   EXPECT_EQ((std::vector<std::string>{"YearMonthFrame", "DaySepartor", "DayFrame"}),
             ChildNames(&dialog));
-  struct Widget { const char* name; const char* cls; const char* parent; std::uint64_t style; };
+  struct Widget {
+    const char* name;
+    const char* cls;
+    const char* parent;
+    std::uint64_t style;
+  };
   for (const Widget& w : {Widget{"YearMonthFrame", "VOKDlgFrame", nullptr, 0x80000},
                           Widget{"DaySepartor", "VOKDlgSeparator", nullptr, 0},
                           Widget{"DayFrame", "VOKDlgFrame", nullptr, 0x80001},
@@ -82,9 +87,10 @@ TEST_F(DateDialogTest, WidgetTreeHasItsNamesClassesStylesAndAttachments) {
     EXPECT_EQ(w.style, widget->GetStyle());
   }
   const std::vector<std::string> all{"YearMonthFrame", "DaySepartor", "DayFrame"};
-  EXPECT_EQ((std::vector<Line>{{1, 1, all}, {2, 4, all}}), Lines(dialog.GetTabulation().Vertical()));
-  EXPECT_EQ((std::vector<Line>{{1, 5, {"YearMonthFrame"}}, {2, 1, {"DaySepartor"}},
-                               {3, 5, {"DayFrame"}}}),
+  EXPECT_EQ((std::vector<Line>{{1, 1, all}, {2, 4, all}}),
+            Lines(dialog.GetTabulation().Vertical()));
+  EXPECT_EQ((std::vector<Line>{
+                {1, 5, {"YearMonthFrame"}}, {2, 1, {"DaySepartor"}}, {3, 5, {"DayFrame"}}}),
             Lines(dialog.GetTabulation().Horizontal()));
   const auto* top = dynamic_cast<const VOKDlgFrame*>(dialog.FindDescendant("YearMonthFrame"));
   EXPECT_EQ((std::vector<Line>{{1, 1, {"MonthCombo", "YearSpinner"}}}),
@@ -162,9 +168,12 @@ TEST_F(DateDialogTest, ResourceFileIsTheDialogsOwnAtLevelZeroAndBelow) {
 }
 
 TEST_F(DateDialogTest, StripNLSRemovesOnlyDecorationAndBlanks) {
-  const std::pair<const char*, const char*> rows[] = {
-      {"[dd]/[mm]/[yyyy]", "dd/mm/yyyy"}, {"~ 12 ~", "12"}, {"a\tb", "a\tb"},
-      {"", ""}, {" [~] ", ""}, {"dd.mm-yy", "dd.mm-yy"}};
+  const std::pair<const char*, const char*> rows[] = {{"[dd]/[mm]/[yyyy]", "dd/mm/yyyy"},
+                                                      {"~ 12 ~", "12"},
+                                                      {"a\tb", "a\tb"},
+                                                      {"", ""},
+                                                      {" [~] ", ""},
+                                                      {"dd.mm-yy", "dd.mm-yy"}};
   for (const auto& [text, stripped] : rows) {
     VOKUnicodeString value(text);
     VOKPLMDlgDate::StripNLS(value);

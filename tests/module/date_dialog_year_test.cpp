@@ -9,8 +9,8 @@
 #include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
-#include "module/date_dialog_fixture.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "module/date_dialog_fixture.h"
 
 using ::testing::Contains;
 using ::testing::Not;
@@ -46,9 +46,13 @@ class YearEntryTest : public DateDialogTest {
 }  // namespace
 
 TEST_F(YearEntryTest, BoundsAndOnePastEachInBothSettings) {
-  struct Row { bool thai; const char* typed; const char* shown; };
+  struct Row {
+    bool thai;
+    const char* typed;
+    const char* shown;
+  };
   const Row rows[] = {{false, "1969", "!2026"}, {false, "1970", "1970"}, {false, "2038", "2038"},
-                      {false, "2039", "!2026"}, {true, "2512", "!2513"},  {true, "2513", "2513"},
+                      {false, "2039", "!2026"}, {true, "2512", "!2513"}, {true, "2513", "2513"},
                       {true, "2581", "2581"},   {true, "2582", "!2513"}};
   for (const Row& row : rows) {
     VOKHostSettings::SetThai(row.thai, true);
@@ -116,22 +120,36 @@ TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
 }
 
 TEST_F(YearEntryTest, RefusedYearShowsTheMessageAndFallsBackOnTheExample) {
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
-                "evtName:   VOKDlgSpinnerModifyNotification", "VOKPLMDlgDate::isYearValid(1969)",
-                "VOKPLMDlgDate::StripNLS",
-                "Year \"1969\" falls outside of thresholds (1970-2038).",
-                "VOKPLMDlgDate::yearErrorDialog", "errMsg:   The year 1969 is not valid.",
-                "errTitle: Invalid year 1969", "VOKPLMDlgDate::getExampleYear",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "VOKPLMDlgDate::getShortDateFormat",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "shortDateFormat: %m/%d/%Y",
-                "VOKPLMDlgDate::isYearValid(2026)", "VOKPLMDlgDate::StripNLS",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "Checking with date: 12/01/2026",
-                "Year \"2026\" is valid.", "example year: 2026", "VOKPLMDlgDate::SetYear",
-                "VOKPLMDlgDate::RefreshCalendar", "VOKPLMDlgDate::SetDay"}),
+  EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::ChangeYear",
+                                      "VOKPLMDlgDate::GetDay",
+                                      "className: VOKDlgSpinner",
+                                      "evtName:   VOKDlgSpinnerModifyNotification",
+                                      "VOKPLMDlgDate::isYearValid(1969)",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "Year \"1969\" falls outside of thresholds (1970-2038).",
+                                      "VOKPLMDlgDate::yearErrorDialog",
+                                      "errMsg:   The year 1969 is not valid.",
+                                      "errTitle: Invalid year 1969",
+                                      "VOKPLMDlgDate::getExampleYear",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "VOKPLMDlgDate::getShortDateFormat",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "shortDateFormat: %m/%d/%Y",
+                                      "VOKPLMDlgDate::isYearValid(2026)",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "Checking with date: 12/01/2026",
+                                      "Year \"2026\" is valid.",
+                                      "example year: 2026",
+                                      "VOKPLMDlgDate::SetYear",
+                                      "VOKPLMDlgDate::RefreshCalendar",
+                                      "VOKPLMDlgDate::SetDay"}),
             TracedTyping("1969"));
   ASSERT_EQ(1u, boxes.size());
   EXPECT_EQ("Error", boxes[0].name);
@@ -159,15 +177,15 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
   VOKDlgSpinner* spinner = Spinner(dialog);
   CaptureTrace("VOKPLMDlgDate");
   ASSERT_TRUE(VOKDlgUser::StepUp(spinner));
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
-                "evtName:   VOKDlgSpinnerBtnUpNotification", "VOKPLMDlgDate::isYearValid(2027)",
-                "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::getLongDateFormat",
-                "VOKPLMDlgDate::StripNLS", "longDateFormat: mm/dd/yyyy",
-                "Checking with date: 12/01/2027", "Year \"2027\" is valid.", "Year valid.",
-                "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::RefreshCalendar",
-                "VOKPLMDlgDate::SetDay"}),
-            TakeTrace("VOKPLMDlgDate"));
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
+          "evtName:   VOKDlgSpinnerBtnUpNotification", "VOKPLMDlgDate::isYearValid(2027)",
+          "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
+          "longDateFormat: mm/dd/yyyy", "Checking with date: 12/01/2027", "Year \"2027\" is valid.",
+          "Year valid.", "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::RefreshCalendar",
+          "VOKPLMDlgDate::SetDay"}),
+      TakeTrace("VOKPLMDlgDate"));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
   EXPECT_EQ(VOKTime(2025, 12, 4, 0, 0, 0, 0), dialog.GetDate());
@@ -175,10 +193,14 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
 }
 
 TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
-  struct Row { const char* start; bool up; const char* refused; };
-  for (const Row& row : {Row{"2038", true, "2039"}, Row{"1970", false, "1969"},
-                         Row{"abc", true, "1"}, Row{"2147483647", true, "2147483647"},
-                         Row{"-2147483648", false, "-2147483648"}}) {
+  struct Row {
+    const char* start;
+    bool up;
+    const char* refused;
+  };
+  for (const Row& row :
+       {Row{"2038", true, "2039"}, Row{"1970", false, "1969"}, Row{"abc", true, "1"},
+        Row{"2147483647", true, "2147483647"}, Row{"-2147483648", false, "-2147483648"}}) {
     VOKPLMDlgDate& dialog = Open();
     VOKDlgSpinner* spinner = Spinner(dialog);
     spinner->SetCurrentText(row.start, 0);
@@ -189,8 +211,13 @@ TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
 }
 
 TEST_F(YearEntryTest, ExampleYearComesFromTodayInTheLocalesLayout) {
-  struct Row { const char* layout; const char* yearTitle; const char* monthTitle; bool thai;
-               const char* example; };
+  struct Row {
+    const char* layout;
+    const char* yearTitle;
+    const char* monthTitle;
+    bool thai;
+    const char* example;
+  };
   const Row rows[] = {{"mm/dd/yyyy", "yyyy", "mm", false, "2026"},
                       {"dd/mm/yyyy", "yyyy", "mm", false, "2026"},
                       {"dd.mm.yy", "yy", "mm", false, "1970"},
@@ -210,7 +237,12 @@ TEST_F(YearEntryTest, ExampleYearComesFromTodayInTheLocalesLayout) {
 // A year that passes the range is tested in the display format; a refused
 // one brings the conversion format out through the example year.
 TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
-  struct Row { const char* layout; const char* yearTitle; const char* typed; const char* expected; };
+  struct Row {
+    const char* layout;
+    const char* yearTitle;
+    const char* typed;
+    const char* expected;
+  };
   const Row rows[] = {{"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030"},
                       {"mm/dd/yyyyy", "yyyyy", "2030", "Checking with date: 12/01/2030"},
                       {"[ ]/[ ]/[ ]", "yyyy", "2030", "Checking with date: //"},
@@ -229,7 +261,11 @@ TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
 // Without a known layout every year is refused; without a year in it
 // there is no example, and the lowest year is taken.
 TEST_F(YearEntryTest, LayoutsWithoutAYearFallBackOnTheLowestYear) {
-  struct Row { const char* layout; const char* typed; const char* expected; };
+  struct Row {
+    const char* layout;
+    const char* typed;
+    const char* expected;
+  };
   for (const Row& row : {Row{"", "2030", "Year \"2030\" is invalid."},
                          Row{"//", "2030", "Year \"2030\" is invalid."},
                          Row{"mm/dd", "1900", "shortDateFormat: %m/%d"}}) {

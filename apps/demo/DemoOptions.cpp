@@ -1,0 +1,132 @@
+// File: DemoOptions.cpp
+#include "DemoOptions.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "base_runtime/VOKTime.h"
+
+namespace vok_demo {
+namespace {
+
+// A real calendar day written exactly as YYYY-MM-DD.
+std::optional<CivilDay> ReadDay(const std::string& text) {
+  CivilDay day;
+  char rest = 0;
+  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+                      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &day.year, &day.month, &day.day,
+                                  &rest) == 3;
+  if (!shaped || VOKTime(day.year, day.month, day.day, 0, 0, 0, 0).Gettime_t() == VOKTime::Invalid) {
+    return std::nullopt;
+  }
+  return day;
+}
+
+// Splits "--name=value" into name and value; other arguments have no value.
+struct Argument {
+  std::string name;
+  std::optional<std::string> value;
+};
+
+Argument Split(std::string_view argument) {
+  const std::size_t equals = argument.find('=');
+  if (!argument.starts_with("--") || equals == std::string_view::npos) {
+    return {std::string(argument), std::nullopt};
+  }
+  return {std::string(argument.substr(0, equals)), std::string(argument.substr(equals + 1))};
+}
+
+class Parser {
+ public:
+  Parser(int argc, const char* const* argv) : _argc(argc), _argv(argv) {}
+
+  ParsedOptions Parse() {
+    for (_next = 1; _next < _argc && _parsed.error.empty();) {
+      ParseOne(Split(_argv[_next++]));
+    }
+    return _parsed;
+  }
+
+ private:
+  void ParseOne(const Argument& argument) {
+    if (argument.name == "--help" || argument.name == "-h") {
+      if (argument.value) return Fail(argument.name + " takes no value");
+      _parsed.options.help = true;
+    } else if (argument.name == "--today") {
+      const auto text = Value(argument);
+      if (!text) return;
+      _parsed.options.today = ReadDay(*text);
+      if (!_parsed.options.today) {
+        Fail("--today needs a real date written as YYYY-MM-DD, not \"" + *text + "\"");
+      }
+    } else if (argument.name == "--script") {
+      const auto file = Value(argument);
+      if (file && file->empty()) return Fail("--script needs a file name");
+      if (file) _parsed.options.scriptFile = *file;
+    } else if (argument.name.starts_with("-")) {
+      Fail("unknown option \"" + argument.name + "\"");
+    } else {
+      Fail("unexpected argument \"" + argument.name + "\"");
+    }
+  }
+
+  // The option's value, after "=" or as the next argument.
+  std::optional<std::string> Value(const Argument& argument) {
+    if (argument.value) return argument.value;
+    if (_next < _argc) return std::string(_argv[_next++]);
+    Fail(argument.name + " needs a value");
+    return std::nullopt;
+  }
+
+  void Fail(const std::string& message) { _parsed.error = message; }
+
+  int _argc;
+  const char* const* _argv;
+  int _next = 1;
+  ParsedOptions _parsed;
+};
+
+}  // namespace
+
+ParsedOptions ParseOptions(int argc, const char* const* argv) { return Parser(argc, argv).Parse(); }
+
+std::string Usage() {
+  return R"(Usage: vok_demo [--today YYYY-MM-DD] [--script FILE] [--help]
+
+A host application that uses the date-picker module: a "Find documents"
+form with a date entry field ("Created after") and a combo of recent dates
+("Modified before"), each with a calendar button, and a Search button that
+checks both dates and shows them as time values.
+
+In a terminal the form is interactive. Without one (a pipe, CI) the
+program replays a script read from standard input; when there is none it
+prints the form, the calendar opened from the first field and the form
+after OK, and exits.
+
+Options:
+  --today YYYY-MM-DD  fix the host clock's day (default: the system clock,
+                      or VOK_TODAY)
+  --script FILE       replay the user actions in FILE and print a picture
+                      of the windows after each
+  --help              show this text
+
+Script lines act on the window on top (blank lines and lines starting
+with # are skipped):
+  press BUTTON           a button by its label or name ("press 12" presses
+                         day 12 of the open calendar, "press _calButton"
+                         opens it)
+  type WIDGET TEXT       replace the text of an editor, editable combo or
+                         spinner ("type YearSpinner 2039")
+  choose COMBO LINE      choose a line by its text or its number counted
+                         from 1 ("choose MonthCombo 2" is February)
+  step SPINNER up|down   press a spinner's arrow
+  ok, cancel, close      answer the window (ok also answers a message box)
+A line that cannot be carried out stops the run with its line number and
+exit status 1.
+
+Exit status: 0 done, 1 a script line failed or the terminal failed,
+2 bad options.
+)";
+}
+
+}  // namespace vok_demo

@@ -1,0 +1,19 @@
+// File: DemoRun.h
+// Chooses how the example host meets its user: a script file; the terminal
+// front end; a script piped to standard input; or, with none of these, a
+// built-in script that opens the calendar from the first field and
+// answers OK, printing a picture after each step.
+#pragma once
+
+#include <iosfwd>
+
+#include "DemoOptions.h"
+#include "dialog_toolkit/VOKDlgWindow.h"
+
+namespace vok_demo {
+
+// The program's exit status: 0 done, 1 a script line or the terminal
+// failed, 2 the script file cannot be read.
+int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out, std::ostream& errors);
+
+}  // namespace vok_demo

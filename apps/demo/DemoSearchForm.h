@@ -1,0 +1,59 @@
+// File: DemoSearchForm.h
+// The example host's "Find documents" form:
+//
+//   Created after     [editor          ][cal]   (a date entry frame)
+//   Modified before   [recent dates   v][cal]   (a combo and its date
+//   Dates are typed as mm/dd/yyyy    [Search]    combo-button frame)
+//   <result>
+//
+// Search checks both fields; an empty field sets no limit, text that is no
+// date brings up the error box, and otherwise the result line shows the
+// two dates as time values (seconds since 1970-01-01). Closing the form
+// hides it. The widgets belong to the form's tree.
+#pragma once
+
+#include <optional>
+
+#include "DateFieldChecker.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgDialog.h"
+#include "dialog_toolkit/VOKDlgEditor.h"
+#include "dialog_toolkit/VOKDlgFrame.h"
+#include "dialog_toolkit/VOKDlgLabel.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
+
+namespace vok_demo {
+
+class DemoSearchForm : public VOKDlgDialog {
+ public:
+  // Recent dates offered by the combo, in days before today.
+  static constexpr int kRecentDays[] = {1, 7, 30, 90};
+
+  DemoSearchForm();
+  DemoSearchForm(const DemoSearchForm&) = delete;
+  DemoSearchForm& operator=(const DemoSearchForm&) = delete;
+  ~DemoSearchForm() override;
+
+  void Search(VOKCommand* sender, VOKNotification* notification, void* data);
+  void CloseForm(VOKCommand* sender, VOKNotification* notification, void* data);
+
+ private:
+  struct Field {
+    bool valid;
+    std::optional<VOKTime> date;  // none: no limit
+  };
+
+  void BuildCreatedAfter(VOKDlgFrame& grid);
+  void BuildModifiedBefore(VOKDlgFrame& grid);
+  void BuildSearchRow(VOKDlgFrame& grid);
+  void FillRecentDates();
+  Field ReadField(const VOKUnicodeString& text) const;
+  VOKUnicodeString Limit(const std::optional<VOKTime>& date) const;
+
+  DateFieldChecker _checker;
+  VOKDlgEditor* _createdAfter = nullptr;   // the entry frame's editor
+  VOKDlgCombo* _modifiedBefore = nullptr;
+  VOKDlgLabel* _result = nullptr;
+};
+
+}  // namespace vok_demo

@@ -1,0 +1,97 @@
+// File: date_text_fuzzer.cpp
+// Typed date text judged and converted by a calendar, under the setting the
+// first byte chooses. The three answers agree with each other, a rejected
+// text leaves the time alone, an accepted one is the host parser's date,
+// and where every placeholder is as wide as its conversion code a date
+// written back in the conversion format is accepted again as the same day.
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "FuzzHost.h"
+#include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "services/VOKImmDate.h"
+
+namespace {
+
+constexpr std::int64_t kUntouched = 123456789;
+
+// Written dates have the length of the display format: two-letter day and
+// month placeholders, a year of two or four, a real layout, no override.
+bool WritesTypedShape(const vok_fuzz::Setting& setting) {
+  const std::string_view year(setting.year);
+  const std::string_view layout(setting.layout);
+  return std::string_view(setting.day).size() == 2 && std::string_view(setting.month).size() == 2 &&
+         (year.size() == 2 || year.size() == 4) && !setting.nlsTest &&
+         layout.find(setting.year) != std::string_view::npos;
+}
+
+bool HasNoLayout(const vok_fuzz::Setting& setting) { return *setting.layout == '\0'; }
+
+// One calendar per setting, made the first time the setting comes up.
+VOKQELNavCalendarUI& CalendarFor(std::size_t index) {
+  static std::array<VOKQELNavCalendarUI*, vok_fuzz::kSettingCount> calendars{};
+  if (calendars[index] == nullptr) {
+    calendars[index] = new VOKQELNavCalendarUI();
+    if (calendars[index] == nullptr) vok_fuzz::Fail("calendar not created", "");
+    const VOKUnicodeString example = calendars[index]->getDateExample();
+    if (WritesTypedShape(vok_fuzz::SettingAt(index)) &&
+        calendars[index]->validateDate(example) != VOKQELNavCalendarUI::VALID_DATE) {
+      vok_fuzz::Fail("today's example is refused", example.ToUtf8());
+    }
+  }
+  return *calendars[index];
+}
+
+int Judge(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& text, VOKTime& time) {
+  const int result = calendar.validateDate(text);
+  if (result != VOKQELNavCalendarUI::INVALID_FORMAT && result != VOKQELNavCalendarUI::INVALID_VALUE &&
+      result != VOKQELNavCalendarUI::VALID_DATE) {
+    vok_fuzz::Fail("unknown judgement", text.ToUtf8());
+  }
+  if ((calendar.isDateValid(text) != 0) != (result == VOKQELNavCalendarUI::VALID_DATE)) {
+    vok_fuzz::Fail("isDateValid disagrees with validateDate", text.ToUtf8());
+  }
+  time.Settime_t(kUntouched);
+  if (calendar.ConvertToVOKTime(text, time) != result) {
+    vok_fuzz::Fail("ConvertToVOKTime disagrees with validateDate", text.ToUtf8());
+  }
+  if (result != VOKQELNavCalendarUI::VALID_DATE && time.Gettime_t() != kUntouched) {
+    vok_fuzz::Fail("a refused text changed the time", text.ToUtf8());
+  }
+  if (result == VOKQELNavCalendarUI::VALID_DATE && time != VOKImmDate(text)._time) {
+    vok_fuzz::Fail("converted time is not the parsed date", text.ToUtf8());
+  }
+  return result;
+}
+
+void CheckRoundTrip(VOKQELNavCalendarUI& calendar, const VOKTime& time) {
+  if (time.GetYear(0) < 1000) return;  // "%Y" writes fewer than four digits
+  const VOKUnicodeString written = time.ConvertToString(calendar.getDateFormat(), 0);
+  VOKTime again;
+  if (Judge(calendar, written, again) != VOKQELNavCalendarUI::VALID_DATE || again != time) {
+    vok_fuzz::Fail("a written date is not read back", written.ToUtf8());
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  vok_fuzz::PrepareHost();
+  const std::size_t index = vok_fuzz::ApplySetting(data[0]);
+  const vok_fuzz::Setting& setting = vok_fuzz::SettingAt(index);
+  VOKQELNavCalendarUI& calendar = CalendarFor(index);
+  const VOKUnicodeString text(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
+
+  VOKTime time;
+  const int result = Judge(calendar, text, time);
+  if (HasNoLayout(setting) && result != VOKQELNavCalendarUI::INVALID_FORMAT) {
+    vok_fuzz::Fail("text accepted without a layout", text.ToUtf8());
+  }
+  if (result == VOKQELNavCalendarUI::VALID_DATE && WritesTypedShape(setting)) CheckRoundTrip(calendar, time);
+  vok_fuzz::FinishInput();
+  return 0;
+}

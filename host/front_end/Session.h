@@ -1,0 +1,105 @@
+// File: Session.h
+// Internal to the front end: the state and the handlers behind
+// VOKFrontEndSession.
+#pragma once
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "FieldDraft.h"
+#include "FocusChain.h"
+#include "VOKDropList.h"
+#include "VOKFrontEndScreen.h"
+#include "VOKLayout.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
+
+namespace vok::session {
+
+class Session {
+ public:
+  Session(VOKDlgWindow& root, VOKFrontEndScreen& screen);
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  void Run();
+  std::string FocusName() const;
+
+ private:
+  // The focus a window had when another one came over it.
+  struct Remembered {
+    Target target;
+  };
+  struct Draft {
+    VOKDialog* field;
+    FieldDraft text;
+  };
+  struct OpenList {
+    VOKDlgCombo* combo;
+    int highlighted;
+  };
+
+  // Session.cpp: the loops, the picture, the focus.
+  template <class Done>
+  void loop(Done done);
+  int answerBox(VOKDlgNotify& box);
+  // The windows, their places, the focus chain of the top window, read
+  // afresh from the toolkit. Runs after every user action: an action may
+  // open, close or destroy windows, so nothing laid out before it is used
+  // after it.
+  void rebuild();
+  std::vector<VOKDlgWindow*> stack();
+  void placeOnScreen();
+  void restoreFocus();
+  void show();
+  void paintDraft(VOKCanvas& canvas, VOKScreenView& view) const;
+  const VOKWindowLayout& top() const { return _windows.back(); }
+  const Target* focus() const;
+  void setFocus(int index);
+
+  // SessionKeys.cpp
+  void handle(const VOKInputEvent& event);
+  void handleKey(VOKKey key);
+  bool handleListKey(VOKKey key);
+  bool handleFieldKey(VOKKey key);
+  void handleCharacter(char32_t character);
+  void moveFocus(int step);
+  void moveVertically(bool up);
+
+  // SessionClicks.cpp
+  void handleClick(int x, int y);
+  void clickList(int x, int y);
+  void clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop);
+  void clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop);
+
+  // SessionActions.cpp: everything that ends in a user action.
+  void activate();
+  void press(VOKDialog& widget);
+  void step(VOKDialog& field, bool up);
+  void openList(VOKDlgCombo& combo);
+  void chooseLine(VOKDlgCombo& combo, int line);
+  void closeWindow(VOKDlgWindow& window);
+  void pressWindowButton(VOKDlgWindow& window, Part part);
+  bool typedInto(const VOKDialog& widget) const;
+  FieldDraft& draftFor(VOKDialog& field);
+  void commitDraft();
+
+  VOKDlgWindow& _root;
+  VOKFrontEndScreen& _screen;
+  VOKDlgNotify::Responder _previousResponder;
+  std::vector<VOKDlgNotify*> _boxes;
+  VOKDlgNotify* _answered = nullptr;
+  bool _quit = false;
+
+  std::vector<VOKWindowLayout> _windows;
+  std::vector<Target> _chain;
+  int _focus = -1;
+  std::map<const VOKDlgWindow*, Remembered> _remembered;
+  std::optional<Draft> _draft;
+  std::optional<OpenList> _list;
+};
+
+}  // namespace vok::session

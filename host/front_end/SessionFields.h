@@ -1,0 +1,16 @@
+// File: SessionFields.h
+// Internal to the front end: the text of the fields a person types into.
+#pragma once
+
+#include <string>
+
+#include "dialog_toolkit/VOKDialog.h"
+
+namespace vok::session {
+
+// The text an editor, combo field or spinner shows; "" for other widgets.
+std::string FieldText(const VOKDialog& field);
+// Spinners and combos step with the arrow keys.
+bool Steps(const VOKDialog& widget);
+
+}  // namespace vok::session

@@ -1,0 +1,143 @@
+// File: SessionKeys.cpp
+// What keys and typed characters do.
+#include "Session.h"
+#include "SessionFields.h"
+
+namespace vok::session {
+
+void Session::handle(const VOKInputEvent& event) {
+  switch (event.kind) {
+    case VOKInputEvent::Kind::Quit:
+      _quit = true;
+      return;
+    case VOKInputEvent::Kind::Redraw:
+      return;
+    case VOKInputEvent::Kind::Click:
+      return handleClick(event.x, event.y);
+    case VOKInputEvent::Kind::Character:
+      return handleCharacter(event.character);
+    case VOKInputEvent::Kind::Key:
+      return handleKey(event.key);
+  }
+}
+
+void Session::handleKey(VOKKey key) {
+  if (_list && handleListKey(key)) return;
+  if (handleFieldKey(key)) return;
+  switch (key) {
+    case VOKKey::Tab:
+    case VOKKey::BackTab:
+      commitDraft();
+      return moveFocus(key == VOKKey::Tab ? 1 : -1);
+    case VOKKey::Escape:
+      if (_draft) return _draft.reset();
+      return closeWindow(top().Window());
+    case VOKKey::Enter:
+      return activate();
+    case VOKKey::Up:
+    case VOKKey::Down: {
+      commitDraft();
+      const Target* target = focus();
+      if (target != nullptr && target->part == Part::Widget && Steps(*target->widget)) {
+        return step(*target->widget, key == VOKKey::Up);
+      }
+      return moveVertically(key == VOKKey::Up);
+    }
+    case VOKKey::Left:
+    case VOKKey::Right:
+      return moveFocus(key == VOKKey::Right ? 1 : -1);
+    default:
+      return;
+  }
+}
+
+// Keys of an open combo list; false for the keys it lets through.
+bool Session::handleListKey(VOKKey key) {
+  const int last = _list->combo->GetLineCount() - 1;
+  int& line = _list->highlighted;
+  switch (key) {
+    case VOKKey::Up:
+      line = std::max(line - 1, 0);
+      return true;
+    case VOKKey::Down:
+      line = std::min(line + 1, last);
+      return true;
+    case VOKKey::Home:
+      line = 0;
+      return true;
+    case VOKKey::End:
+      line = last;
+      return true;
+    case VOKKey::Enter: {
+      const OpenList chosen = *_list;
+      _list.reset();
+      chooseLine(*chosen.combo, chosen.highlighted);
+      return true;
+    }
+    case VOKKey::Tab:
+    case VOKKey::BackTab:
+      _list.reset();
+      return false;
+    default:
+      _list.reset();
+      return true;
+  }
+}
+
+// Editing keys of the focused field; false when no field has the focus or
+// the key does not edit.
+bool Session::handleFieldKey(VOKKey key) {
+  const Target* target = focus();
+  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget)) return false;
+  FieldDraft* draft = nullptr;
+  const auto edit = [&]() -> FieldDraft& {
+    if (draft == nullptr) draft = &draftFor(*target->widget);
+    return *draft;
+  };
+  switch (key) {
+    case VOKKey::Left:
+      edit().Left();
+      return true;
+    case VOKKey::Right:
+      edit().Right();
+      return true;
+    case VOKKey::Home:
+      edit().Home();
+      return true;
+    case VOKKey::End:
+      edit().End();
+      return true;
+    case VOKKey::Backspace:
+      edit().EraseBefore();
+      return true;
+    case VOKKey::Delete:
+      edit().EraseAfter();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Session::handleCharacter(char32_t character) {
+  const Target* target = focus();
+  if (target == nullptr) return;
+  if (target->part == Part::Widget && typedInto(*target->widget)) {
+    return draftFor(*target->widget).Insert(character);
+  }
+  if (character == U' ') activate();
+}
+
+void Session::moveFocus(int step) {
+  const int count = static_cast<int>(_chain.size());
+  if (count == 0) return;
+  setFocus(_focus < 0 ? 0 : (_focus + step + count) % count);
+}
+
+void Session::moveVertically(bool up) {
+  const Target* target = focus();
+  if (target == nullptr) return;
+  const int index = Vertical(_chain, target->rect, up);
+  if (index >= 0) setFocus(index);
+}
+
+}  // namespace vok::session

@@ -1,0 +1,35 @@
+// File: VOKCellText.h
+// UTF-8 text as a terminal shows it: a glyph is one spacing character with
+// the combining marks that follow it (Thai vowel and tone marks among them)
+// and takes one column, or two for wide (East Asian) characters. The widths
+// come from a table of their own, so that the text renderer gives the same
+// result whatever the process locale is.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "HostExport.h"
+
+struct VOKGlyph {
+  std::string text;  // UTF-8: the character and its combining marks
+  int width = 1;     // 1 or 2 columns
+};
+
+// Columns a character takes: 0 for combining marks and zero-width
+// characters, 2 for wide characters, else 1.
+VOK_HOST_API int VOKCharColumns(char32_t code);
+
+// The glyphs of a text. Malformed bytes become U+FFFD; control characters
+// (tabs and line breaks among them) become a blank; a combining mark with
+// no character before it is set on a blank.
+VOK_HOST_API std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8);
+
+// Columns the text takes on a terminal.
+VOK_HOST_API int VOKTextColumns(std::string_view utf8);
+
+// UTF-8 decoding for callers that work on characters (field editing):
+// malformed bytes become U+FFFD.
+VOK_HOST_API std::u32string VOKDecodeUtf8(std::string_view utf8);
+VOK_HOST_API std::string VOKEncodeUtf8(std::u32string_view text);

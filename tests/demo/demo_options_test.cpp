@@ -1,0 +1,66 @@
+// Tests of the example host's command line.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DemoOptions.h"
+
+namespace {
+
+vok_demo::ParsedOptions Parse(std::vector<const char*> arguments) {
+  arguments.insert(arguments.begin(), "vok_demo");
+  return vok_demo::ParseOptions(static_cast<int>(arguments.size()), arguments.data());
+}
+
+TEST(DemoOptionsTest, AcceptsEachOptionInBothSpellings) {
+  const auto spaced = Parse({"--today", "2025-06-15", "--script", "run.script"});
+  ASSERT_EQ("", spaced.error);
+  ASSERT_TRUE(spaced.options.today.has_value());
+  EXPECT_EQ(2025, spaced.options.today->year);
+  EXPECT_EQ(6, spaced.options.today->month);
+  EXPECT_EQ(15, spaced.options.today->day);
+  EXPECT_EQ("run.script", spaced.options.scriptFile);
+  EXPECT_FALSE(spaced.options.help);
+
+  const auto joined = Parse({"--today=2024-02-29", "--script=a b.script"});
+  ASSERT_EQ("", joined.error);
+  EXPECT_EQ(29, joined.options.today->day);
+  EXPECT_EQ("a b.script", joined.options.scriptFile);
+
+  EXPECT_TRUE(Parse({"--help"}).options.help);
+  EXPECT_TRUE(Parse({"-h"}).options.help);
+}
+
+TEST(DemoOptionsTest, NoArgumentsLeaveTheClockAndScriptAlone) {
+  const auto parsed = Parse({});
+  EXPECT_EQ("", parsed.error);
+  EXPECT_FALSE(parsed.options.today.has_value());
+  EXPECT_EQ("", parsed.options.scriptFile);
+}
+
+TEST(DemoOptionsTest, NamesTheFirstProblem) {
+  const struct {
+    std::vector<const char*> arguments;
+    const char* error;
+  } rows[] = {
+      {{"--today", "2025-02-29"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-02-29\""},
+      {{"--today", "2025-6-15"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-6-15\""},
+      {{"--today", "2025-06-15x"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-06-15x\""},
+      {{"--today", "2025/06/15"}, "--today needs a real date written as YYYY-MM-DD, not \"2025/06/15\""},
+      {{"--today=2025-13-01"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-13-01\""},
+      {{"--today"}, "--today needs a value"},
+      {{"--script"}, "--script needs a value"},
+      {{"--script="}, "--script needs a file name"},
+      {{"--help=yes"}, "--help takes no value"},
+      {{"--frob"}, "unknown option \"--frob\""},
+      {{"-x"}, "unknown option \"-x\""},
+      {{"extra"}, "unexpected argument \"extra\""},
+      {{"--bad", "--worse"}, "unknown option \"--bad\""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.error, Parse(row.arguments).error) << row.arguments.front();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,212 @@
+// Tests of the example host's "Find documents" form, driven as a user
+// would: typing into the fields, choosing recent dates, opening a
+// calendar, picking a day, pressing OK and Search.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "DemoSearchForm.h"
+#include "WindowStack.h"
+#include "base_runtime/VOKHostSettings.h"
+#include "dialog_toolkit/VOKDlgLabel.h"
+#include "module/calendar_test_support.h"
+
+namespace {
+
+using calendar_test::Find;
+
+class DemoSearchFormTest : public HostFixture {
+ protected:
+  // The form is built after a test has chosen its language.
+  vok_demo::DemoSearchForm& Form() {
+    if (!_form) {
+      _form = std::make_unique<vok_demo::DemoSearchForm>();
+      _form->SetVisibility(VOKDlgVisibility::Shown);
+    }
+    return *_form;
+  }
+  VOKDlgEditor* CreatedAfter() { return Find<VOKDlgEditor>(Form(), "_calEditor"); }
+  VOKDlgCombo* RecentDates() { return Find<VOKDlgCombo>(Form(), "RecentDates"); }
+  std::string Label(const char* name) { return Find<VOKDlgLabel>(Form(), name)->GetTitle().ToUtf8(); }
+  std::string ComboText() {
+    VOKUnicodeString text;
+    RecentDates()->GetField(text);
+    return text.ToUtf8();
+  }
+  bool Press(const char* name) { return VOKDlgUser::Press(Find<VOKDlgPushButton>(Form(), name)); }
+
+  // The calendar on top of the form after its button was pressed.
+  VOKQELNavCalendarUI* OpenCalendar(const char* button) {
+    if (!Press(button)) return nullptr;
+    return dynamic_cast<VOKQELNavCalendarUI*>(vok_demo::TopWindow(Form()));
+  }
+
+  // Opens the first field's calendar, picks day, answers OK.
+  void PickDay(int day) {
+    VOKQELNavCalendarUI* calendar = OpenCalendar("_calButton");
+    ASSERT_NE(nullptr, calendar);
+    ASSERT_TRUE(calendar_test::PressDay(*calendar, day));
+    ASSERT_TRUE(VOKDlgUser::PressOK(calendar));
+  }
+
+  void UseLanguage(const char* locale, bool thai) {
+    VOKHostSettings::SetLocale(locale);
+    VOKHostSettings::SetThai(thai, thai);
+  }
+
+  void TearDown() override {
+    _form.reset();
+    HostFixture::TearDown();
+  }
+
+ private:
+  std::unique_ptr<vok_demo::DemoSearchForm> _form;
+};
+
+TEST_F(DemoSearchFormTest, ShowsItsLabelsTheLayoutAndRecentDates) {
+  EXPECT_EQ("Find documents", Form().GetTitle().ToUtf8());
+  EXPECT_EQ("Created after", Label("CreatedAfterLabel"));
+  EXPECT_EQ("Modified before", Label("ModifiedBeforeLabel"));
+  EXPECT_EQ("Dates are typed as mm/dd/yyyy", Label("LayoutHint"));
+  EXPECT_EQ("Press Search to find documents.", Label("Result"));
+  EXPECT_EQ("Search", Find<VOKDlgPushButton>(Form(), "Search")->GetTitle().ToUtf8());
+  // 1, 7, 30 and 90 days before 4 December 2026.
+  ASSERT_EQ(4, RecentDates()->GetLineCount());
+  EXPECT_EQ("12/03/2026", RecentDates()->GetLine(0).ToUtf8());
+  EXPECT_EQ("11/27/2026", RecentDates()->GetLine(1).ToUtf8());
+  EXPECT_EQ("11/04/2026", RecentDates()->GetLine(2).ToUtf8());
+  EXPECT_EQ("09/05/2026", RecentDates()->GetLine(3).ToUtf8());
+  EXPECT_EQ("", CreatedAfter()->GetText().ToUtf8());
+  EXPECT_EQ("", ComboText());
+}
+
+TEST_F(DemoSearchFormTest, SearchShowsBothDatesAsTimeValues) {
+  ASSERT_TRUE(VOKDlgUser::Type(CreatedAfter(), "07/04/2021"));
+  ASSERT_TRUE(VOKDlgUser::Choose(RecentDates(), 0));
+  ASSERT_TRUE(Press("Search"));
+  EXPECT_EQ("Created after 1625356800, modified before 1796256000", Label("Result"));
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(DemoSearchFormTest, AnEmptyFieldSetsNoLimit) {
+  ASSERT_TRUE(Press("Search"));
+  EXPECT_EQ("Created after any, modified before any", Label("Result"));
+  ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), "03/04/2021"));
+  ASSERT_TRUE(Press("Search"));
+  EXPECT_EQ("Created after any, modified before 1614816000", Label("Result"));
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(DemoSearchFormTest, TextThatIsNoDateShowsOneErrorBoxAndKeepsTheResult) {
+  const struct {
+    const char* createdAfter;
+    const char* modifiedBefore;
+    const char* message;
+  } rows[] = {
+      {"7/4/2021", "", "\"7/4/2021\" is not a date. Type a date such as 12/04/2026."},
+      {"02/30/2026", "", "\"02/30/2026\" is not a date. Type a date such as 12/04/2026."},
+      {"07-04-2021", "", "\"07-04-2021\" is not a date. Type a date such as 12/04/2026."},
+      {"", "tomorrow", "\"tomorrow\" is not a date. Type a date such as 12/04/2026."},
+      // The first bad field stops the search.
+      {"13/01/2026", "soon", "\"13/01/2026\" is not a date. Type a date such as 12/04/2026."},
+  };
+  for (const auto& row : rows) {
+    boxes.clear();
+    ASSERT_TRUE(VOKDlgUser::Type(CreatedAfter(), row.createdAfter));
+    ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), row.modifiedBefore));
+    ASSERT_TRUE(Press("Search"));
+    ASSERT_EQ(1u, boxes.size()) << row.createdAfter << row.modifiedBefore;
+    EXPECT_EQ("Error", boxes[0].name);
+    EXPECT_EQ("Invalid date", boxes[0].title);
+    EXPECT_EQ(row.message, boxes[0].message);
+    EXPECT_EQ(&Form(), boxes[0].parent);
+    EXPECT_EQ("Press Search to find documents.", Label("Result"));
+  }
+}
+
+TEST_F(DemoSearchFormTest, APickedDayIsWrittenIntoTheFieldAndSearched) {
+  PickDay(12);
+  EXPECT_EQ("12/12/2026", CreatedAfter()->GetText().ToUtf8());
+  VOKCommand::FlushDelayedDestructions();
+  EXPECT_EQ(&Form(), vok_demo::TopWindow(Form()));
+  ASSERT_TRUE(Press("Search"));
+  EXPECT_EQ("Created after 1797033600, modified before any", Label("Result"));
+}
+
+TEST_F(DemoSearchFormTest, TheComboCalendarOpensOnTheComboDateAndWritesBack) {
+  ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), "07/04/2021"));
+  VOKQELNavCalendarUI* calendar = OpenCalendar("ModifiedBefore_Frame");
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ("2021-07-04", calendar_test::Shown(*calendar));
+  ASSERT_TRUE(calendar_test::ChooseMonth(*calendar, 3));
+  ASSERT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("03/04/2021", ComboText());
+  EXPECT_EQ(4, RecentDates()->GetLineCount());
+}
+
+TEST_F(DemoSearchFormTest, CancelLeavesTheFieldAsItWas) {
+  ASSERT_TRUE(VOKDlgUser::Type(CreatedAfter(), "07/04/2021"));
+  VOKQELNavCalendarUI* calendar = OpenCalendar("_calButton");
+  ASSERT_NE(nullptr, calendar);
+  ASSERT_TRUE(calendar_test::PressDay(*calendar, 20));
+  ASSERT_TRUE(VOKDlgUser::PressCancel(calendar));
+  EXPECT_EQ("07/04/2021", CreatedAfter()->GetText().ToUtf8());
+}
+
+TEST_F(DemoSearchFormTest, ClosingTheFormHidesIt) {
+  ASSERT_TRUE(VOKDlgUser::Close(&Form()));
+  EXPECT_EQ(VOKDlgVisibility::Hidden, Form().GetVisibility());
+  EXPECT_EQ(nullptr, vok_demo::TopWindow(Form()));
+}
+
+TEST_F(DemoSearchFormTest, GermanUsesItsLayoutTextsAndMonthNames) {
+  UseLanguage("de_DE", false);
+  EXPECT_EQ("Dokumente suchen", Form().GetTitle().ToUtf8());
+  EXPECT_EQ("Datumsangaben im Format TT.MM.JJJJ", Label("LayoutHint"));
+  EXPECT_EQ("03.12.2026", RecentDates()->GetLine(0).ToUtf8());
+  VOKQELNavCalendarUI* calendar = OpenCalendar("_calButton");
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ("Datum wählen", calendar->GetTitle().ToUtf8());
+  EXPECT_EQ("Dezember", Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetLine(11).ToUtf8());
+  EXPECT_EQ("So", Find<VOKDlgLabel>(*calendar, "day1")->GetTitle().ToUtf8());
+  ASSERT_TRUE(calendar_test::PressDay(*calendar, 24));
+  ASSERT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("24.12.2026", CreatedAfter()->GetText().ToUtf8());
+
+  ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), "31.11.2026"));
+  ASSERT_TRUE(Press("Search"));
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ("Ungültiges Datum", boxes[0].title);
+  EXPECT_EQ("„31.11.2026“ ist kein Datum. Geben Sie ein Datum wie 04.12.2026 ein.", boxes[0].message);
+}
+
+TEST_F(DemoSearchFormTest, FrenchUsesItsLayout) {
+  UseLanguage("fr_FR", false);
+  EXPECT_EQ("Dates au format JJ/MM/AAAA", Label("LayoutHint"));
+  PickDay(1);
+  EXPECT_EQ("01/12/2026", CreatedAfter()->GetText().ToUtf8());
+}
+
+TEST_F(DemoSearchFormTest, ThaiShowsTypesAndWritesBuddhistEraYears) {
+  UseLanguage("th_TH", true);
+  EXPECT_EQ("พิมพ์วันที่ในรูปแบบ วว/ดด/ปปปป", Label("LayoutHint"));
+  EXPECT_EQ("03/12/2569", RecentDates()->GetLine(0).ToUtf8());
+  VOKQELNavCalendarUI* calendar = OpenCalendar("_calButton");
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ("2569", Find<VOKDlgSpinner>(*calendar, "YearSpinner")->GetCurrentText().ToUtf8());
+  ASSERT_TRUE(calendar_test::PressDay(*calendar, 12));
+  ASSERT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("12/12/2569", CreatedAfter()->GetText().ToUtf8());
+
+  // 29 February 2567 is 29 February 2024, a leap day; 2566 has none.
+  ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), "29/02/2567"));
+  ASSERT_TRUE(Press("Search"));
+  EXPECT_EQ("สร้างหลัง 1797033600 แก้ไขก่อน 1709164800", Label("Result"));
+  ASSERT_TRUE(VOKDlgUser::Type(RecentDates(), "29/02/2566"));
+  ASSERT_TRUE(Press("Search"));
+  ASSERT_EQ(1u, boxes.size());
+  EXPECT_EQ("\"29/02/2566\" ไม่ใช่วันที่ โปรดพิมพ์วันที่ เช่น 04/12/2569", boxes[0].message);
+}
+
+}  // namespace
