@@ -22,6 +22,16 @@ VOKDlgLabel* AddLabel(VOKDlgFrame& grid, const char* name, const VOKUnicodeStrin
   return label;
 }
 
+// A frame that stretches over its grid cells and gives the spare width to
+// its first column.
+VOKDlgFrame* AddRowFrame(VOKDlgFrame& grid, const char* name, int row, int column, int columnSpan) {
+  auto* frame = new VOKDlgFrame(&grid, name, kGridFrame | VOKDlgStyle::Editable);
+  if (frame == nullptr) return nullptr;
+  frame->SetGridColumnResizable(0, 1);
+  frame->SetGridConstraints(row, column, 1, columnSpan, kFill);
+  return frame;
+}
+
 void Place(VOKDialog* widget, int row, int column, int columnSpan, int justification) {
   if (widget != nullptr) widget->SetGridConstraints(row, column, 1, columnSpan, justification);
 }
@@ -46,40 +56,46 @@ DemoSearchForm::DemoSearchForm()
 
 DemoSearchForm::~DemoSearchForm() = default;
 
-// Row 0: the label and a date entry frame over the two right columns.
+// Row 0: the label and a date entry frame, whose editor takes the width.
 void DemoSearchForm::BuildCreatedAfter(VOKDlgFrame& grid) {
   Place(AddLabel(grid, "CreatedAfterLabel", DemoText("CreatedAfter")), 0, 0, 1, kLeft);
   auto* entry = new VOKQELNavDateEntryFrame(this, &grid, "CreatedAfter");
   if (entry == nullptr) return;
-  Place(entry, 0, 1, 2, kFill);
+  Place(entry, 0, 1, 1, kFill);
   _createdAfter = entry->getEditor();
 }
 
-// Row 1: the label, an editable combo of recent dates and its calendar
-// button frame.
+// Row 1: the label, then a frame shaped like the entry frame above, so that
+// both calendar buttons line up: an editable combo of recent dates that
+// takes the width, and its date combo-button frame.
 void DemoSearchForm::BuildModifiedBefore(VOKDlgFrame& grid) {
   Place(AddLabel(grid, "ModifiedBeforeLabel", DemoText("ModifiedBefore")), 1, 0, 1, kLeft);
-  _modifiedBefore = new VOKDlgCombo(&grid, "RecentDates", kPlaced | VOKDlgStyle::Editable);
+  VOKDlgFrame* row = AddRowFrame(grid, "ModifiedBeforeRow", 1, 1, 1);
+  if (row == nullptr) return;
+  _modifiedBefore = new VOKDlgCombo(row, "RecentDates", kPlaced | VOKDlgStyle::Editable);
   if (_modifiedBefore == nullptr) return;
-  Place(_modifiedBefore, 1, 1, 1, kFill);
+  Place(_modifiedBefore, 0, 0, 1, kFill);
   FillRecentDates();
-  Place(new VOKQELNavDateComboButtonFrame(&grid, "ModifiedBefore", _modifiedBefore), 1, 2, 1,
-        kFill);
+  Place(new VOKQELNavDateComboButtonFrame(row, "ModifiedBefore", _modifiedBefore), 0, 1, 1, kFill);
 }
 
-// Row 2: the date layout hint and the Search button; row 3: the result.
+// Row 2: the date layout hint and the Search button at the right; row 3:
+// the result.
 void DemoSearchForm::BuildSearchRow(VOKDlgFrame& grid) {
-  Place(AddLabel(grid, "LayoutHint", DemoText("LayoutHint", {DateFieldChecker::Layout()})), 2, 0,
-        2, kLeft);
-  auto* search = new VOKDlgPushButton(&grid, "Search", kPlaced);
-  if (search != nullptr) {
-    search->SetTitle(DemoText("Search"));
-    Place(search, 2, 2, 1, kRight);
-    AddAnalyseNotificationCB(search, search->GetPushBActivateNotification(),
-                             &DemoSearchForm::Search, nullptr);
+  VOKDlgFrame* row = AddRowFrame(grid, "SearchRow", 2, 0, 2);
+  if (row != nullptr) {
+    Place(AddLabel(*row, "LayoutHint", DemoText("LayoutHint", {DateFieldChecker::Layout()})), 0, 0,
+          1, kLeft);
+    auto* search = new VOKDlgPushButton(row, "Search", kPlaced);
+    if (search != nullptr) {
+      search->SetTitle(DemoText("Search"));
+      Place(search, 0, 1, 1, kRight);
+      AddAnalyseNotificationCB(search, search->GetPushBActivateNotification(),
+                               &DemoSearchForm::Search, nullptr);
+    }
   }
   _result = AddLabel(grid, "Result", DemoText("Result.Ready"));
-  Place(_result, 3, 0, 3, kLeft);
+  Place(_result, 3, 0, 2, kLeft);
 }
 
 void DemoSearchForm::FillRecentDates() {

@@ -1,9 +1,9 @@
 // File: DemoSearchForm.h
 // The example host's "Find documents" form:
 //
-//   Created after     [editor          ][cal]   (a date entry frame)
-//   Modified before   [recent dates   v][cal]   (a combo and its date
-//   Dates are typed as mm/dd/yyyy    [Search]    combo-button frame)
+//   Created after     [editor          ][cal]   a date entry frame
+//   Modified before   [recent dates   v][cal]   a combo and its date
+//   Dates are typed as mm/dd/yyyy    [Search]   combo-button frame
 //   <result>
 //
 // Search checks both fields; an empty field sets no limit, text that is no

@@ -186,7 +186,7 @@ TEST_F(FrontEndLayoutTest, ResizableRowTakesTheSpareLinesAndSpansWidenTheirLastC
   VOKDlgWindow window(nullptr, "W", 0);
   auto* outer = new VOKDlgFrame(&window, "Outer", VOKDlgStyle::GridLayout);
   auto* tall = new VOKDlgFrame(outer, "Tall", 0);
-  for (const char* name : {"a", "b", "c", "d"}) Label(tall, name, name);
+  for (const char* name : {"a", "b", "c", "d", "e", "f"}) Label(tall, name, name);
   tall->SetGridConstraints(0, 1, 1, 1, 0);
   auto* inner = new VOKDlgFrame(outer, "Inner", VOKDlgStyle::GridLayout);
   inner->SetGridConstraints(0, 0, 1, 1, 30);
@@ -197,11 +197,12 @@ TEST_F(FrontEndLayoutTest, ResizableRowTakesTheSpareLinesAndSpansWidenTheirLastC
   Label(inner, "span", "spanning")->SetGridConstraints(3, 0, 1, 2, 30);
   const VOKWindowLayout layout(window);
 
-  EXPECT_EQ((VOKCellRect{2, 1, 8, 4}), RectOf(layout, "Inner"));
+  EXPECT_EQ((VOKCellRect{2, 1, 8, 6}), RectOf(layout, "Inner"));
   EXPECT_EQ((VOKCellRect{2, 1, 1, 1}), RectOf(layout, "top"));
-  EXPECT_EQ((VOKCellRect{2, 2, 1, 1}), RectOf(layout, "grows"));  // four lines, none spare
-  EXPECT_EQ((VOKCellRect{2, 4, 8, 1}), RectOf(layout, "span"));
-  EXPECT_EQ((VOKCellRect{11, 1, 1, 4}).x, RectOf(layout, "Tall").x);
+  EXPECT_EQ((VOKCellRect{2, 2, 1, 3}), RectOf(layout, "grows"));  // the two spare lines
+  EXPECT_EQ((VOKCellRect{2, 5, 1, 1}), RectOf(layout, "narrow"));
+  EXPECT_EQ((VOKCellRect{2, 6, 8, 1}), RectOf(layout, "span"));
+  EXPECT_EQ((VOKCellRect{11, 1, 1, 6}), RectOf(layout, "Tall"));
 }
 
 TEST_F(FrontEndLayoutTest, TabulationModesOrderRowsAndEdges) {
@@ -211,7 +212,7 @@ TEST_F(FrontEndLayoutTest, TabulationModesOrderRowsAndEdges) {
   VOKDialog* c = Label(&window, "c", "c");
   VOKDialog* d = Label(&window, "d", "d");
   VOKDialog* wide = Label(&window, "wide", "0123456789ABCDEF");
-  VOKDialog* loose = Label(&window, "loose", "L");
+  Label(&window, "loose", "L");
   VOKDialog* hidden = Label(&window, "hidden", "hidden");
   hidden->SetVisibility(VOKDlgVisibility::Hidden);
   auto* rule = new VOKDlgSeparator(&window, "rule", 0);

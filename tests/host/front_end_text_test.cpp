@@ -1,0 +1,179 @@
+// The text renderer: golden pictures of small windows, the stacking of
+// windows opened on top, and the marks that tell widgets' states apart.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "FrontEndTestSupport.h"
+#include "ToolkitTestSupport.h"
+#include "VOKTextRenderer.h"
+#include "VOKWindowStack.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
+
+using frontend_test::BuildCalendar;
+using frontend_test::BuildEntryFrame;
+using frontend_test::kFormStyle;
+
+namespace {
+
+class FrontEndTextTest : public ToolkitTest {
+ protected:
+  // A form: a label and an entry frame side by side, a Search button
+  // against the right edge on the line below.
+  static VOKDlgDialog* BuildForm() {
+    auto* form = new VOKDlgDialog(nullptr, "Form", kFormStyle);
+    form->SetTitle("Find documents");
+    auto* label = new VOKDlgLabel(form, "CreatedLabel", 0);
+    label->SetTitle("Created after");
+    VOKDlgFrame* entry = BuildEntryFrame(form, "Created");
+    auto* search = new VOKDlgPushButton(form, "Search", 0);
+    search->SetTitle("Search");
+    form->SetHorizontalAttachment(1, 1, label, entry, nullptr);
+    form->SetHorizontalAttachment(2, 4, search, nullptr);
+    form->SetVisibility(VOKDlgVisibility::Shown);
+    return form;
+  }
+
+  static std::vector<std::string> Names(const std::vector<VOKDlgWindow*>& windows) {
+    std::vector<std::string> names;
+    for (const VOKDlgWindow* window : windows) names.push_back(window->GetName().str());
+    return names;
+  }
+};
+
+TEST_F(FrontEndTextTest, FormWithAnEntryFrame) {
+  std::unique_ptr<VOKDlgDialog> form(BuildForm());
+  frontend_test::Find<VOKDlgEditor>(*form, "_calEditor")->SetText("06/18/2025", 0);
+  EXPECT_EQ(
+      "┌─ Find documents ───────── x ─┐\n"
+      "│ Created after 06/18/2025__ ▦ │\n"
+      "│                     [Search] │\n"
+      "│                [OK] [Cancel] │\n"
+      "└──────────────────────────────┘\n",
+      VOKTextRenderer::Render(*form));
+}
+
+TEST_F(FrontEndTextTest, CalendarMarksTheChosenDayAndLeavesHiddenCellsBlank) {
+  VOKDlgDialog host(nullptr, "Host", 0);
+  EXPECT_EQ(
+      "┌─ Choose a date ──────────────── x ─┐\n"
+      "│ June______ ▾ 2025 ▴▾               │\n"
+      "│ ────────────────────────────────── │\n"
+      "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
+      "│                               [ 1] │\n"
+      "│ [ 2] [ 3] [ 4] [ 5] [ 6] [ 7] [ 8] │\n"
+      "│ [ 9] ›10‹ [11] [12] [13] [14] [15] │\n"
+      "│ [16] [17] [18] [19] [20] [21] [22] │\n"
+      "│ [23] [24] [25] [26] [27] [28] [29] │\n"
+      "│ [30]                               │\n"
+      "│                      [OK] [Cancel] │\n"
+      "└────────────────────────────────────┘\n",
+      VOKTextRenderer::Render(*BuildCalendar(&host, 6, 10)));
+}
+
+TEST_F(FrontEndTextTest, WidgetsShowTheirTextsAndStates) {
+  VOKDlgWindow window(nullptr, "W", 0);
+  window.SetTitle("States");
+  auto* thai = new VOKDlgLabel(&window, "thai", 0);
+  thai->SetTitle("วันอาทิตย์|");
+  auto* hidden = new VOKDlgLabel(&window, "hidden", 0);
+  hidden->SetTitle("never shown");
+  hidden->SetVisibility(VOKDlgVisibility::Hidden);
+  new VOKDlgEditor(&window, "empty", 0);
+  auto* longText = new VOKDlgEditor(&window, "long", 0);
+  longText->SetText("a text longer than the field", 0);
+  auto* greyed = new VOKDlgPushButton(&window, "greyed", 0);
+  greyed->SetTitle("Search");
+  greyed->SetSensitivity(VOKDlgSensitivity::Greyed);
+  auto* usable = new VOKDlgPushButton(&window, "usable", 0);
+  usable->SetTitle("Search");
+  auto* combo = new VOKDlgCombo(&window, "combo", 0);
+  combo->SetLine("one", -1, 64);
+  combo->SetLine("three", -1, 64);
+  combo->SetSelect(0, 1);
+  auto* spinner = new VOKDlgSpinner(&window, "spinner", VOKDlgStyle::Editable);
+  spinner->SetVisibleTextWidth(6);
+  spinner->SetCurrentText("42", 0);
+  window.SetHorizontalAttachment(1, 1, greyed, usable, nullptr);
+  window.SetHorizontalAttachment(2, 1, combo, spinner, nullptr);
+  EXPECT_EQ(
+      "┌─ States ──────────┐\n"
+      "│ ›Search‹ [Search] │\n"
+      "│ one   ▾ 42____ ▴▾ │\n"
+      "│ วันอาทิตย์|          │\n"
+      "│ ____________      │\n"
+      "│ a text longe      │\n"
+      "└───────────────────┘\n",
+      VOKTextRenderer::Render(window));
+}
+
+TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents) {
+  std::unique_ptr<VOKDlgDialog> form(BuildForm());
+  VOKDialog* entry = form->FindDescendant("Created");
+  VOKDlgDialog* calendar = BuildCalendar(entry, 0, 18);
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  auto* closedOne = BuildCalendar(entry, 0, 3);  // never shown
+  auto* box = new VOKDlgNotify(calendar, "Error", VOKDlgStyle::ErrorBox);
+  box->SetTitle("Invalid year");
+  std::vector<std::string> shownOnBox;
+  const auto previous = VOKDlgNotify::SetResponder(
+      [&](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) {
+        shownOnBox.push_back(VOKTextRenderer::Render(VOKWindowStack(*form)));
+        return 1;
+      });
+  box->DisplayBlocked("\"1900\" is not a valid year.", "Invalid year");
+  VOKDlgNotify::SetResponder(previous);
+
+  EXPECT_EQ((std::vector<std::string>{"Form", "Calendar0"}), Names(VOKWindowStack(*form)));
+  EXPECT_NE(nullptr, closedOne);
+  ASSERT_EQ(1u, shownOnBox.size());
+  EXPECT_EQ(
+      "┌─ Choose a date ──────────────── x ─┐\n"
+      "│ June______ ▾ 2025 ▴▾               │\n"
+      "│ ────────────────────────────────── │\n"
+      "│  ┌─ Invalid year ──────────────┐at │\n"
+      "│ [│ \"1900\" is not a valid year. │7] │\n"
+      "│ [│                        [OK] │4] │\n"
+      "│ [└─────────────────────────────┘1] │\n"
+      "│ [22] [23] [24] [25] [26] [27] [28] │\n"
+      "│ [29] [30]                          │\n"
+      "│                      [OK] [Cancel] │\n"
+      "└────────────────────────────────────┘\n",
+      shownOnBox.front());
+}
+
+TEST_F(FrontEndTextTest, SeveralWindowsAreCentredOverTheEarlierOnes) {
+  VOKDlgWindow big(nullptr, "Big", 0);
+  big.SetTitle("A wide window at the bottom");
+  for (const char* name : {"one", "two", "three"}) {
+    auto* line = new VOKDlgLabel(&big, name, 0);
+    line->SetTitle(name);
+  }
+  auto* small = new VOKDlgWindow(&big, "Small", VOKDlgStyle::CloseControl);
+  small->SetTitle("Top");
+  small->SetVisibility(VOKDlgVisibility::Shown);
+  auto* text = new VOKDlgLabel(small, "text", 0);
+  text->SetTitle("over");
+  EXPECT_EQ(
+      "┌─ A wide window at the bottom ──┐\n"
+      "│ one     ┌─ Top ─ x ─┐          │\n"
+      "│ two     │ over      │          │\n"
+      "│ three   └───────────┘          │\n"
+      "└────────────────────────────────┘\n",
+      VOKTextRenderer::Render(VOKWindowStack(big)));
+}
+
+TEST_F(FrontEndTextTest, NoLineEndsInABlank) {
+  std::unique_ptr<VOKDlgDialog> form(BuildForm());
+  VOKDlgDialog* calendar = BuildCalendar(form->FindDescendant("Created"), 3, 5);
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  std::istringstream lines(VOKTextRenderer::Render(VOKWindowStack(*form)));
+  int count = 0;
+  for (std::string line; std::getline(lines, line); ++count) {
+    ASSERT_FALSE(line.empty());
+    EXPECT_NE(' ', line.back()) << "line " << count << ": \"" << line << "\"";
+  }
+  EXPECT_EQ(11, count);
+}
+
+}  // namespace
