@@ -29,23 +29,34 @@ std::int64_t ReadDate(const VOKUnicodeString& text) {
   return date._time.Gettime_t();
 }
 
+// The verdict on text, and for a VALID_DATE the time the host read.
+int Judge(const VOKUnicodeString& text, const VOKUnicodeString& format, std::int64_t& time) {
+  if (text.IsEmpty() || !HasShapeOf(text, format)) return VOKQELNavCalendarUI::INVALID_FORMAT;
+  time = ReadDate(text);
+  return time == VOKTime::Invalid ? VOKQELNavCalendarUI::INVALID_VALUE
+                                  : VOKQELNavCalendarUI::VALID_DATE;
+}
+
 }  // namespace
 
 int VOKQELNavCalendarUI::validateDate(const VOKUnicodeString& text) {
-  if (text == "") return INVALID_FORMAT;
-  if (!HasShapeOf(text, _displayFormat)) return INVALID_FORMAT;
-  return ReadDate(text) == VOKTime::Invalid ? INVALID_VALUE : VALID_DATE;
+  std::int64_t time = VOKTime::Invalid;
+  return Judge(text, _displayFormat, time);
 }
 
 unsigned char VOKQELNavCalendarUI::isDateValid(const VOKUnicodeString& text) {
   return validateDate(text) == VALID_DATE ? 1 : 0;
 }
 
+// A text of the display format's shape carries no decoration, so its
+// stripped copy is the text itself, whose time is known already; a copy
+// that differs is read again.
 int VOKQELNavCalendarUI::ConvertToVOKTime(const VOKUnicodeString& text, VOKTime& time) {
-  const int result = validateDate(text);
+  std::int64_t read = VOKTime::Invalid;
+  const int result = Judge(text, _displayFormat, read);
   if (result != VALID_DATE) return result;
   VOKUnicodeString stripped(text);
   StripNLS(stripped);
-  time.Settime_t(ReadDate(stripped));
+  time.Settime_t(stripped == text ? read : ReadDate(stripped));
   return VALID_DATE;
 }

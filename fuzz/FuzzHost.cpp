@@ -90,7 +90,9 @@ std::size_t ApplySetting(std::uint8_t selector) {
   return currentSetting;
 }
 
-void FixToday(std::uint8_t selector) { VOKHostClock::FixToday(2026, 1 + selector % 12, 1 + selector % 28); }
+void FixToday(std::uint8_t selector) {
+  VOKHostClock::FixToday(2026, 1 + selector % 12, 1 + selector % 28);
+}
 
 void FinishInput() {
   VOKCommand::FlushDelayedDestructions();

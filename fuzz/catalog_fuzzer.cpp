@@ -2,8 +2,9 @@
 // Any text as a message catalog. Its messages are built with and without
 // parameters; then the same text serves as the module's own catalogs (date
 // placeholders, weekday names, the invalid-year message; a line "Layout =
-// ..." gives the host's date layout, mm/dd/yyyy by default) while a calendar is opened, judges its
-// example date, takes a typed and a stepped year and shows an error box.
+// ..." gives the host's date layout, mm/dd/yyyy by default) while a
+// calendar is opened, judges its example date, takes a typed and a stepped
+// year and shows an error box.
 // A missing key gives the default text, and the calendar's widgets show a
 // consistent date throughout.
 #include <cstddef>
@@ -98,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   BuildMessages(keys);
 
   for (const char* catalog : kModuleCatalogs) VOKMsgCatalog::LoadFromMemory(catalog, text);
-  const VOKUnicodeString layout = VOKMsgCatalog::BuildMessage("VOKFuzz", "Layout", nullptr, 0, "mm/dd/yyyy");
+  const VOKUnicodeString layout =
+      VOKMsgCatalog::BuildMessage("VOKFuzz", "Layout", nullptr, 0, "mm/dd/yyyy");
   VOKHostSettings::SetDateLayout(layout.ToUtf8());
   UseCalendar(keys);
   vok_fuzz::FinishInput();

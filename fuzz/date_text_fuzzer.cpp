@@ -47,8 +47,8 @@ VOKQELNavCalendarUI& CalendarFor(std::size_t index) {
 
 int Judge(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& text, VOKTime& time) {
   const int result = calendar.validateDate(text);
-  if (result != VOKQELNavCalendarUI::INVALID_FORMAT && result != VOKQELNavCalendarUI::INVALID_VALUE &&
-      result != VOKQELNavCalendarUI::VALID_DATE) {
+  if (result != VOKQELNavCalendarUI::INVALID_FORMAT &&
+      result != VOKQELNavCalendarUI::INVALID_VALUE && result != VOKQELNavCalendarUI::VALID_DATE) {
     vok_fuzz::Fail("unknown judgement", text.ToUtf8());
   }
   if ((calendar.isDateValid(text) != 0) != (result == VOKQELNavCalendarUI::VALID_DATE)) {
@@ -91,7 +91,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (HasNoLayout(setting) && result != VOKQELNavCalendarUI::INVALID_FORMAT) {
     vok_fuzz::Fail("text accepted without a layout", text.ToUtf8());
   }
-  if (result == VOKQELNavCalendarUI::VALID_DATE && WritesTypedShape(setting)) CheckRoundTrip(calendar, time);
+  if (result == VOKQELNavCalendarUI::VALID_DATE && WritesTypedShape(setting)) {
+    CheckRoundTrip(calendar, time);
+  }
   vok_fuzz::FinishInput();
   return 0;
 }

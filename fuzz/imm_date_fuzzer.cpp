@@ -19,7 +19,9 @@ void CheckParsed(const VOKUnicodeString& text) {
   const VOKImmDate date(text);
   const std::int64_t seconds = date._time.Gettime_t();
   if (seconds == VOKTime::Invalid) return;
-  if (seconds % kSecondsPerDay != 0) vok_fuzz::Fail("parsed date is not at midnight", text.ToUtf8());
+  if (seconds % kSecondsPerDay != 0) {
+    vok_fuzz::Fail("parsed date is not at midnight", text.ToUtf8());
+  }
   const VOKTime& time = date._time;
   const VOKTime rebuilt(time.GetYear(0), time.GetMonth(0), time.GetDay(0), 0, 0, 0, 0);
   if (rebuilt != time) vok_fuzz::Fail("parsed date is no real day", text.ToUtf8());

@@ -13,10 +13,11 @@ namespace {
 std::optional<CivilDay> ReadDay(const std::string& text) {
   CivilDay day;
   char rest = 0;
-  const bool shaped = text.size() == 10 && text[4] == '-' && text[7] == '-' &&
-                      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &day.year, &day.month, &day.day,
-                                  &rest) == 3;
-  if (!shaped || VOKTime(day.year, day.month, day.day, 0, 0, 0, 0).Gettime_t() == VOKTime::Invalid) {
+  const bool shaped =
+      text.size() == 10 && text[4] == '-' && text[7] == '-' &&
+      std::sscanf(text.c_str(), "%4d-%2d-%2d%c", &day.year, &day.month, &day.day, &rest) == 3;
+  if (!shaped ||
+      VOKTime(day.year, day.month, day.day, 0, 0, 0, 0).Gettime_t() == VOKTime::Invalid) {
     return std::nullopt;
   }
   return day;

@@ -28,8 +28,7 @@ int Play(VOKDlgWindow& form, std::vector<std::string> lines, std::ostream& out,
   return player.Play();
 }
 
-int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out,
-             std::ostream& errors) {
+int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std::ostream& errors) {
   std::ifstream in(file);
   if (!in) {
     errors << "vok_demo: cannot read the script file \"" << file << "\"\n";
@@ -40,7 +39,8 @@ int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out,
 
 }  // namespace
 
-int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out, std::ostream& errors) {
+int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
+            std::ostream& errors) {
   if (!options.scriptFile.empty()) return PlayFile(form, options.scriptFile, out, errors);
   if (VOKTerminalFrontEnd::Available()) return VOKTerminalFrontEnd::Run(form);
   if (isatty(STDIN_FILENO) == 0) {

@@ -14,6 +14,7 @@ namespace vok_demo {
 
 // The program's exit status: 0 done, 1 a script line or the terminal
 // failed, 2 the script file cannot be read.
-int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out, std::ostream& errors);
+int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
+            std::ostream& errors);
 
 }  // namespace vok_demo

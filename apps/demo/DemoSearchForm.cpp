@@ -15,6 +15,8 @@ constexpr std::uint64_t kGridFrame = VOKDlgStyle::GridLayout | VOKDlgStyle::Plac
 constexpr int kFill = 30;
 constexpr int kLeft = VOKDlgJustify::Left;
 constexpr int kRight = VOKDlgJustify::Right;
+// Recent dates offered by the combo, in days before today.
+constexpr int kRecentDays[] = {1, 7, 30, 90};
 
 VOKDlgLabel* AddLabel(VOKDlgFrame& grid, const char* name, const VOKUnicodeString& text) {
   auto* label = new VOKDlgLabel(&grid, name, kPlaced);

@@ -9,7 +9,9 @@
 // Search checks both fields; an empty field sets no limit, text that is no
 // date brings up the error box, and otherwise the result line shows the
 // two dates as time values (seconds since 1970-01-01). Closing the form
-// hides it. The widgets belong to the form's tree.
+// hides it. The widgets belong to the form's tree; the names scripts use
+// are "_calEditor" and "_calButton" (the entry frame's), "RecentDates",
+// "ModifiedBefore_Frame" (the combo's calendar button) and "Search".
 #pragma once
 
 #include <optional>
@@ -26,9 +28,6 @@ namespace vok_demo {
 
 class DemoSearchForm : public VOKDlgDialog {
  public:
-  // Recent dates offered by the combo, in days before today.
-  static constexpr int kRecentDays[] = {1, 7, 30, 90};
-
   DemoSearchForm();
   DemoSearchForm(const DemoSearchForm&) = delete;
   DemoSearchForm& operator=(const DemoSearchForm&) = delete;
@@ -51,7 +50,7 @@ class DemoSearchForm : public VOKDlgDialog {
   VOKUnicodeString Limit(const std::optional<VOKTime>& date) const;
 
   DateFieldChecker _checker;
-  VOKDlgEditor* _createdAfter = nullptr;   // the entry frame's editor
+  VOKDlgEditor* _createdAfter = nullptr;  // the entry frame's editor
   VOKDlgCombo* _modifiedBefore = nullptr;
   VOKDlgLabel* _result = nullptr;
 };

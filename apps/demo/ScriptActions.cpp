@@ -18,6 +18,17 @@ namespace {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// "no <kind> "<name>" in the window "<title>""
+std::string Missing(const char* kind, const std::string& name, const VOKDlgWindow& window) {
+  return std::string("no ") + kind + " " + Quoted(name) + " in the window " +
+         Quoted(WindowLabel(window));
+}
+
+std::string Unusable(const char* kind, const std::string& name) {
+  return std::string("the ") + kind + " " + Quoted(name) +
+         " cannot be used: it is hidden or greyed out";
+}
+
 // The combo line a script names: a line's exact text, else its number
 // counted from 1; -1 when neither.
 int ComboLine(const VOKDlgCombo& combo, const std::string& text) {
@@ -52,11 +63,11 @@ ScriptPlayer::Outcome ScriptPlayer::Carry(const ScriptCommand& command) {
 ScriptPlayer::Outcome ScriptPlayer::Press(VOKDlgWindow& window, const ScriptCommand& command) {
   VOKDlgPushButton* button = FindButton(window, command.widget);
   if (button == nullptr) {
-    return Fail("no button " + Quoted(command.widget) + " in the window " +
-                Quoted(WindowLabel(window)));
+    return Fail(Missing("button", command.widget, window));
   }
   if (!VOKDlgUser::Press(button)) {
-    return Fail("the button " + Quoted(command.widget) + " cannot be pressed: it is hidden or greyed out");
+    return Fail("the button " + Quoted(command.widget) +
+                " cannot be pressed: it is hidden or greyed out");
   }
   return Outcome::Done;
 }
@@ -72,17 +83,19 @@ ScriptPlayer::Outcome ScriptPlayer::Type(VOKDlgWindow& window, const ScriptComma
   } else if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(widget)) {
     typed = VOKDlgUser::Type(spinner, text);
   } else {
-    return Fail("no editor, combo or spinner " + Quoted(command.widget) + " in the window " +
-                Quoted(WindowLabel(window)));
+    return Fail(Missing("editor, combo or spinner", command.widget, window));
   }
-  if (!typed) return Fail(Quoted(command.widget) + " takes no typing: it is hidden, greyed out or not editable");
+  if (!typed) {
+    return Fail(Quoted(command.widget) +
+                " takes no typing: it is hidden, greyed out or not editable");
+  }
   return Outcome::Done;
 }
 
 ScriptPlayer::Outcome ScriptPlayer::Choose(VOKDlgWindow& window, const ScriptCommand& command) {
   auto* combo = dynamic_cast<VOKDlgCombo*>(FindWidget(window, command.widget));
   if (combo == nullptr) {
-    return Fail("no combo " + Quoted(command.widget) + " in the window " + Quoted(WindowLabel(window)));
+    return Fail(Missing("combo", command.widget, window));
   }
   const int line = ComboLine(*combo, command.argument);
   if (line < 0) {
@@ -91,7 +104,7 @@ ScriptPlayer::Outcome ScriptPlayer::Choose(VOKDlgWindow& window, const ScriptCom
                 std::to_string(combo->GetLineCount()) + ")");
   }
   if (!VOKDlgUser::Choose(combo, line)) {
-    return Fail("the combo " + Quoted(command.widget) + " cannot be used: it is hidden or greyed out");
+    return Fail(Unusable("combo", command.widget));
   }
   return Outcome::Done;
 }
@@ -99,13 +112,12 @@ ScriptPlayer::Outcome ScriptPlayer::Choose(VOKDlgWindow& window, const ScriptCom
 ScriptPlayer::Outcome ScriptPlayer::Step(VOKDlgWindow& window, const ScriptCommand& command) {
   auto* spinner = dynamic_cast<VOKDlgSpinner*>(FindWidget(window, command.widget));
   if (spinner == nullptr) {
-    return Fail("no spinner " + Quoted(command.widget) + " in the window " +
-                Quoted(WindowLabel(window)));
+    return Fail(Missing("spinner", command.widget, window));
   }
-  const bool stepped = command.argument == "up" ? VOKDlgUser::StepUp(spinner)
-                                                : VOKDlgUser::StepDown(spinner);
+  const bool stepped =
+      command.argument == "up" ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
   if (!stepped) {
-    return Fail("the spinner " + Quoted(command.widget) + " cannot be used: it is hidden or greyed out");
+    return Fail(Unusable("spinner", command.widget));
   }
   return Outcome::Done;
 }
@@ -125,7 +137,9 @@ ScriptPlayer::Outcome ScriptPlayer::Answer(VOKDlgWindow& window, ScriptCommand::
       if (!VOKDlgUser::PressOK(dialog)) return Fail("the window " + label + " has no OK button");
       break;
     case ScriptCommand::Verb::Cancel:
-      if (!VOKDlgUser::PressCancel(dialog)) return Fail("the window " + label + " has no Cancel button");
+      if (!VOKDlgUser::PressCancel(dialog)) {
+        return Fail("the window " + label + " has no Cancel button");
+      }
       break;
     default:
       if (!VOKDlgUser::Close(&window)) return Fail("the window " + label + " has no close control");

@@ -13,8 +13,9 @@ namespace vok_demo {
 ScriptPlayer::ScriptPlayer(VOKDlgWindow& root, std::vector<std::string> lines, std::ostream& out,
                            std::ostream& errors)
     : _root(root), _lines(std::move(lines)), _out(out), _errors(errors) {
-  _previousResponder = VOKDlgNotify::SetResponder(
-      [this](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) { return AnswerBox(); });
+  _previousResponder =
+      VOKDlgNotify::SetResponder([this](VOKDlgNotify&, const VOKUnicodeString&,
+                                        const VOKUnicodeString&) { return AnswerBox(); });
 }
 
 ScriptPlayer::~ScriptPlayer() { VOKDlgNotify::SetResponder(std::move(_previousResponder)); }
@@ -54,8 +55,7 @@ bool ScriptPlayer::NextCommand(ScriptCommand& command) {
 }
 
 ScriptPlayer::Outcome ScriptPlayer::Fail(const std::string& why) {
-  _errors << "vok_demo: script line " << _read << " (" << _lines[_read - 1] << "): " << why
-          << "\n";
+  _errors << "vok_demo: script line " << _read << " (" << _lines[_read - 1] << "): " << why << "\n";
   _failed = true;
   return Outcome::Failed;
 }
@@ -68,7 +68,8 @@ void ScriptPlayer::Snapshot() {
     _out << "== line " << _read << ": " << _lines[_read - 1] << "\n";
   }
   const std::vector<VOKDlgWindow*> windows = ShownWindows(_root);
-  _out << (windows.empty() ? std::string("(no window is shown)\n") : VOKTextRenderer::Render(windows));
+  _out << (windows.empty() ? std::string("(no window is shown)\n")
+                           : VOKTextRenderer::Render(windows));
   _out.flush();
 }
 

@@ -50,7 +50,7 @@ class ScriptPlayer {
 
   VOKDlgWindow& _root;
   std::vector<std::string> _lines;
-  std::size_t _read = 0;  // lines read so far; the current line is the last
+  std::size_t _read = 0;      // lines read so far; the current line is the last
   std::size_t _pictured = 0;  // _read at the last picture
   bool _failed = false;
   std::ostream& _out;

@@ -10,7 +10,8 @@ namespace {
 
 // The first widget below parent, depth first and outside child windows,
 // that matches.
-VOKDialog* FindBelow(const VOKDialog& parent, const std::function<bool(const VOKDialog&)>& matches) {
+VOKDialog* FindBelow(const VOKDialog& parent,
+                     const std::function<bool(const VOKDialog&)>& matches) {
   for (VOKDialog* child : parent.GetChildren()) {
     if (dynamic_cast<VOKDlgWindow*>(child) != nullptr) continue;
     if (matches(*child)) return child;
@@ -22,7 +23,8 @@ VOKDialog* FindBelow(const VOKDialog& parent, const std::function<bool(const VOK
 }  // namespace
 
 VOKDialog* FindWidget(VOKDialog& window, const std::string& name) {
-  return FindBelow(window, [&](const VOKDialog& widget) { return widget.GetName() == name.c_str(); });
+  return FindBelow(window,
+                   [&](const VOKDialog& widget) { return widget.GetName() == name.c_str(); });
 }
 
 VOKDlgPushButton* FindButton(VOKDialog& window, const std::string& text) {
@@ -30,7 +32,8 @@ VOKDlgPushButton* FindButton(VOKDialog& window, const std::string& text) {
     return dynamic_cast<const VOKDlgPushButton*>(&widget) != nullptr &&
            widget.GetVisibility() == VOKDlgVisibility::Shown && widget.GetTitle().ToUtf8() == text;
   };
-  if (VOKDialog* button = FindBelow(window, labelled)) return static_cast<VOKDlgPushButton*>(button);
+  if (VOKDialog* button = FindBelow(window, labelled))
+    return static_cast<VOKDlgPushButton*>(button);
   return dynamic_cast<VOKDlgPushButton*>(FindWidget(window, text));
 }
 

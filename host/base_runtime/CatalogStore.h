@@ -3,6 +3,7 @@
 // <dir>/<language>/<Catalog>.catalog, parsed once and kept until forgotten.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -27,9 +28,12 @@ class CatalogStore {
   const CatalogEntries* Find(const std::string& catalog, const std::string& language);
 
   void SetMemory(const std::string& catalog, std::string_view contents);
-  void ClearMemory() { _memory.clear(); }
-  void ForgetFiles() { _files.clear(); }
+  void ClearMemory();
+  void ForgetFiles();
   int Messages() const { return _messages; }
+  // Changes with every SetMemory, ClearMemory and ForgetFiles, so that what
+  // was derived from the catalogs can tell when to derive it again.
+  std::uint64_t Generation() const { return _generation; }
 
  private:
   const CatalogEntries* FileCatalog(const std::string& catalog, const std::string& language);
@@ -40,6 +44,7 @@ class CatalogStore {
   // A cached miss is kept as nullopt, so missing files are looked for once.
   std::map<std::pair<std::string, std::string>, std::optional<CatalogEntries>> _files;
   int _messages = 0;
+  std::uint64_t _generation = 0;
 };
 
 }  // namespace vok

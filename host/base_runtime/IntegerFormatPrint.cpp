@@ -1,5 +1,7 @@
 // File: IntegerFormatPrint.cpp
+#include <charconv>
 #include <cstdio>
+#include <iterator>
 #include <string_view>
 
 #include "base_runtime/IntegerFormat.h"
@@ -63,6 +65,12 @@ char CheckPrintFormat(std::string_view format) {
 
 std::optional<std::string> FormatInteger(int value, const char* format) {
   if (!format) return std::nullopt;
+  // The common plain "%d" (day numbers, years) skips printf.
+  if (std::string_view(format) == "%d") {
+    char digits[16];
+    const std::to_chars_result written = std::to_chars(std::begin(digits), std::end(digits), value);
+    return std::string(std::begin(digits), written.ptr);
+  }
   const char conversion = CheckPrintFormat(format);
   if (conversion == '\0') return std::nullopt;
   const bool isSigned = conversion == 'd' || conversion == 'i';

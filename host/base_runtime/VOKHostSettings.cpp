@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "base_runtime/HostSettingsText.h"
 #include "base_runtime/LocaleName.h"
 #include "base_runtime/VOKEnvironment.h"
 
@@ -43,10 +44,15 @@ void NoteUnsupportedOnce(std::string_view value) {
   std::cerr << "host settings: locale \"" << value << "\" is not supported (en, de, fr, th); using English\n";
 }
 
-vok::HostLocale CurrentLocale() {
-  const Overrides& overrides = TestOverrides();
-  const std::string_view value = overrides.locale ? std::string_view(*overrides.locale) : EnvironmentLocaleValue();
-  vok::HostLocale locale = vok::ParseLocaleValue(value);
+// The value is read at every question; it is parsed again only when it
+// differs from the one parsed last.
+const vok::HostLocale& CurrentLocale() {
+  static std::optional<std::string> parsedValue;
+  static vok::HostLocale locale;
+  const std::string_view value = vok::LocaleValueText();
+  if (parsedValue && *parsedValue == value) return locale;
+  locale = vok::ParseLocaleValue(value);
+  parsedValue = std::string(value);
   if (locale.unsupported) NoteUnsupportedOnce(value);
   return locale;
 }
@@ -57,6 +63,23 @@ bool EnvironmentFlag(const char* name) {
 }
 
 }  // namespace
+
+namespace vok {
+
+std::string_view LocaleValueText() {
+  const Overrides& overrides = TestOverrides();
+  return overrides.locale ? std::string_view(*overrides.locale) : EnvironmentLocaleValue();
+}
+
+std::optional<std::string_view> DateLayoutOverrideText() {
+  const Overrides& overrides = TestOverrides();
+  if (overrides.dateLayout) return std::string_view(*overrides.dateLayout);
+  // Set but empty is a layout too: the host then knows none.
+  if (const char* layout = VOKGetEnv("VOK_DATE_LAYOUT")) return std::string_view(layout);
+  return std::nullopt;
+}
+
+}  // namespace vok
 
 std::string VOKHostSettings::GetLanguage() { return CurrentLocale().language; }
 
@@ -75,11 +98,9 @@ bool VOKHostSettings::ShowsBuddhistEra() {
 }
 
 std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {
-  const Overrides& overrides = TestOverrides();
-  if (overrides.dateLayout) return overrides.dateLayout;
-  // Set but empty is a layout too: the host then knows none.
-  if (const char* layout = VOKGetEnv("VOK_DATE_LAYOUT")) return std::string(layout);
-  return std::nullopt;
+  const std::optional<std::string_view> layout = vok::DateLayoutOverrideText();
+  if (!layout) return std::nullopt;
+  return std::string(*layout);
 }
 
 void VOKHostSettings::SetLocale(const std::string& localeName) { TestOverrides().locale = localeName; }

@@ -35,10 +35,12 @@ int VOKUnicodeString::SearchSubString(const VOKUnicodeString& text, int start, i
 
 VOKUnicodeString& VOKUnicodeString::ReplaceAll(const VOKUnicodeString& oldText, const VOKUnicodeString& newText) {
   if (oldText._utf8.empty()) return *this;
+  std::size_t found = _utf8.find(oldText._utf8);
+  // Most texts hold nothing to replace: they are left as they are.
+  if (found == std::string::npos) return *this;
   std::string result;
   std::size_t pos = 0;
-  for (std::size_t found = _utf8.find(oldText._utf8); found != std::string::npos;
-       found = _utf8.find(oldText._utf8, pos)) {
+  for (; found != std::string::npos; found = _utf8.find(oldText._utf8, pos)) {
     result.append(_utf8, pos, found - pos);
     result.append(newText._utf8);
     pos = found + oldText._utf8.size();

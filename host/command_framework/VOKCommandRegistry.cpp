@@ -17,14 +17,26 @@ void VOKCommandRegistry::Add(VOKCommand* sender, VOKNotification* notification,
   ++receiver->_registrations;
 }
 
+// Objects tend to die in the reverse order of their registrations (a
+// dialog's widgets before the host's older ones), so the search runs from
+// the newest entry and stops once every registration of the command is
+// gone; a registration naming the command twice counts twice.
 void VOKCommandRegistry::DropFor(VOKCommand* command) {
-  if (command->_registrations == 0) return;
-  std::erase_if(_entries, [command](const VOKRegistration& entry) {
-    if (entry.sender != command && entry.receiver != command) return false;
-    VOKCommand* other = entry.sender == command ? entry.receiver : entry.sender;
-    if (other != command) --other->_registrations;
-    return true;
-  });
+  std::uint32_t remaining = command->_registrations;
+  for (auto entry = _entries.end(); remaining > 0 && entry != _entries.begin();) {
+    --entry;
+    const bool asSender = entry->sender == command;
+    const bool asReceiver = entry->receiver == command;
+    if (!asSender && !asReceiver) continue;
+    if (asSender && asReceiver) {
+      remaining = remaining > 2 ? remaining - 2 : 0;
+    } else {
+      VOKCommand* other = asSender ? entry->receiver : entry->sender;
+      --other->_registrations;
+      --remaining;
+    }
+    entry = _entries.erase(entry);
+  }
   command->_registrations = 0;
 }
 

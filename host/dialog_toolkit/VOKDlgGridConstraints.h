@@ -1,7 +1,19 @@
 // File: VOKDlgGridConstraints.h
-// A widget's place in its parent's grid. Justification flags: 1 left,
-// 2 right, 4 top, 8 bottom, 16 both directions stretch (2|4|8|16 = 30:
-// fill the cell); a side without its flag floats toward the cell's centre.
+// A widget's place in its parent's grid: row and column (any integers; rows
+// and columns no widget occupies take no room), and how many it spans.
+// Each row is as high as its highest widget, each column as wide as its
+// widest, one blank column between columns; a spanning widget widens the
+// last row or column it spans. Spare room goes to the resizable rows and
+// columns (VOKDlgFrame::SetGridRowResizable / SetGridColumnResizable).
+//
+// Justification flags place the widget inside its cell:
+//   16 Stretch        fills the cell both ways (so 30 = 2|4|8|16 fills it)
+//   1 Left, 2 Right   one of them pins the widget to that side at its
+//                     natural width; both fill the width; neither centres
+//   4 Top, 8 Bottom   the same downwards: 4 alone keeps the natural size at
+//                     the top of the cell, centred across
+// A frame with the Editable style bit fills its cell's width whatever its
+// flags.
 #pragma once
 
 namespace VOKDlgJustify {

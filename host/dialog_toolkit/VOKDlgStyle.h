@@ -5,19 +5,22 @@
 #include <cstdint>
 
 namespace VOKDlgStyle {
-// Containers (frames): children are placed by grid constraints; without it
-// they are placed by tabulation attachments.
+// Containers (frames, windows): children are placed by grid constraints
+// (VOKDlgGridConstraints.h); without it by tabulation attachments
+// (VOKDlgTabulation.h).
 inline constexpr std::uint64_t GridLayout = 0x00000001;
 // Windows: an OK button, a Cancel button, a close control in the title bar.
 inline constexpr std::uint64_t OKButton = 0x00000200;
 inline constexpr std::uint64_t CancelButton = 0x00000400;
 inline constexpr std::uint64_t CloseControl = 0x00000800;
 // Combos and spinners: the user may type into the field. Frames: the frame
-// stretches with its parent's cell.
+// fills the width its parent gives it (its grid cell or its row).
 inline constexpr std::uint64_t Editable = 0x00040000;
-// The widget takes part in its parent's layout (grid cell or tabulation).
+// Kept as given: every shown child takes part in its parent's layout
+// (grid cell or tabulation), with this bit or without it.
 inline constexpr std::uint64_t Placed = 0x00080000;
-// Windows: modeless; the windows under it stay usable while it is shown.
+// Windows: modeless; the windows under it stay usable while it is shown
+// (a front end lets clicks through to them).
 inline constexpr std::uint64_t Modeless = 0x00200000;
 // Message boxes: an error box with a single OK button.
 inline constexpr std::uint64_t ErrorBox = 0x10000000;

@@ -1,12 +1,20 @@
 // File: VOKDlgTabulation.h
 // Tabulation attachments of a window or frame: numbered horizontal and
 // vertical lines, each with a mode and the widgets attached to it in order.
-// Vertical line 1 is the left edge, line 2 the right edge of the widgets
-// attached to both; horizontal lines are taken top to bottom in index order.
-// Modes: 1 the widgets stand side by side along the line (horizontal) or
-// share their left edge (vertical); 4 they share their right edge; 5 the
-// widget is stacked on its own line (horizontal) or its column keeps its
-// own width (vertical).
+// Horizontal lines are rows, top to bottom in line index order:
+//   mode 1  the line's widgets stand side by side, left to right, one blank
+//           column apart
+//   mode 4  the same, pushed against the container's right side
+//   mode 5  each widget stands on a row of its own
+// Vertical lines give the widgets' edges:
+//   mode 1 on one line and mode 4 on another: the widget's left and right
+//           edges are the container's sides; it takes the width its row
+//           leaves (rows wider than the container make it wider)
+//   mode 4 only: the widget (and those after it on its row) is pushed
+//           against the right side
+//   mode 5 only, or no vertical line: the widget keeps its natural width
+// Shown children on no horizontal line stand on rows of their own below
+// the others, in child order; hidden children take no room.
 #pragma once
 
 #include <vector>

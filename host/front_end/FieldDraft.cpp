@@ -31,17 +31,11 @@ void FieldDraft::Right() {
   if (_cursor < static_cast<int>(_text.size())) ++_cursor;
 }
 
-void FieldDraft::Home() {
-  _cursor = 0;
-}
+void FieldDraft::Home() { _cursor = 0; }
 
-void FieldDraft::End() {
-  _cursor = static_cast<int>(_text.size());
-}
+void FieldDraft::End() { _cursor = static_cast<int>(_text.size()); }
 
-std::string FieldDraft::Text() const {
-  return VOKEncodeUtf8(_text);
-}
+std::string FieldDraft::Text() const { return VOKEncodeUtf8(_text); }
 
 int FieldDraft::FirstShown(int columns) const {
   int first = 0;

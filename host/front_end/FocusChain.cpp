@@ -42,7 +42,8 @@ std::vector<Target> FocusChain(const VOKWindowLayout& window) {
                    [](const Target& a, const Target& b) { return readsBefore(a.rect, b.rect); });
   if (!window.Window().IsReachable()) return chain;
   if (window.OKButton()) chain.push_back({&window.Window(), Part::OK, *window.OKButton()});
-  if (window.CancelButton()) chain.push_back({&window.Window(), Part::Cancel, *window.CancelButton()});
+  if (window.CancelButton())
+    chain.push_back({&window.Window(), Part::Cancel, *window.CancelButton()});
   return chain;
 }
 

@@ -54,9 +54,10 @@ void Engine::Place(VOKDialog& widget, const VOKCellRect& rect, std::vector<VOKLa
 void Engine::PlaceContent(VOKDialog& container, const VOKCellRect& rect,
                           std::vector<VOKLaidWidget>& out) {
   const Placement placement = usesGrid(container) ? ArrangeGrid(*this, container, rect)
-                                                    : ArrangeTabulation(*this, container, rect);
+                                                  : ArrangeTabulation(*this, container, rect);
   for (VOKDialog* child : LaidChildren(container)) {
-    if (auto place = placement.find(child); place != placement.end()) Place(*child, place->second, out);
+    if (auto place = placement.find(child); place != placement.end())
+      Place(*child, place->second, out);
   }
 }
 

@@ -94,7 +94,8 @@ std::vector<Cell> cellsOf(Engine& engine, const VOKDialog& container) {
 void measure(const std::vector<Cell>& cells, Axis& columns, Axis& rows) {
   columns.gap = kGap;
   for (const Cell& cell : cells) {
-    for (int i = 0; i < cell.place.columnSpan; ++i) columns.sizes.try_emplace(cell.place.column + i, 0);
+    for (int i = 0; i < cell.place.columnSpan; ++i)
+      columns.sizes.try_emplace(cell.place.column + i, 0);
     for (int i = 0; i < cell.place.rowSpan; ++i) rows.sizes.try_emplace(cell.place.row + i, 0);
   }
   // Single cells first, so that spans only add what is still missing.
@@ -139,8 +140,9 @@ std::pair<int, int> justify(int cellStart, int cellSize, int natural, int flags,
 
 VOKCellRect placeInCell(const Cell& cell, const VOKCellRect& area) {
   const int flags = cell.place.justification;
-  const auto [x, width] = justify(area.x, area.width, cell.natural.width, flags, VOKDlgJustify::Left,
-                                  VOKDlgJustify::Right, FillsParentWidth(*cell.widget));
+  const auto [x, width] =
+      justify(area.x, area.width, cell.natural.width, flags, VOKDlgJustify::Left,
+              VOKDlgJustify::Right, FillsParentWidth(*cell.widget));
   const auto [y, height] = justify(area.y, area.height, cell.natural.height, flags,
                                    VOKDlgJustify::Top, VOKDlgJustify::Bottom, false);
   return {x, y, width, height};
@@ -161,8 +163,9 @@ Placement ArrangeGrid(Engine& engine, const VOKDialog& container, const VOKCellR
   Axis rows;
   measure(cells, columns, rows);
   const auto* frame = dynamic_cast<const VOKDlgFrame*>(&container);
-  spread(columns, rect.width,
-         [frame](int index) { return frame != nullptr && frame->GetGridColumnResizable(index) > 0; });
+  spread(columns, rect.width, [frame](int index) {
+    return frame != nullptr && frame->GetGridColumnResizable(index) > 0;
+  });
   spread(rows, rect.height,
          [frame](int index) { return frame != nullptr && frame->GetGridRowResizable(index) > 0; });
   const std::map<int, int> columnStarts = columns.Offsets();

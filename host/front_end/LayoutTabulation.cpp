@@ -60,7 +60,8 @@ Item itemFor(Engine& engine, const VOKDialog* widget, const VOKDlgTabulation& ta
     left = left || line.mode == kSideBySide;
     right = right || line.mode == kRightEdge;
   }
-  return {widget, engine.Natural(*widget), (left && right) || FillsParentWidth(*widget), right && !left};
+  return {widget, engine.Natural(*widget), (left && right) || FillsParentWidth(*widget),
+          right && !left};
 }
 
 std::vector<Row> rowsOf(Engine& engine, const VOKDialog& container) {
@@ -69,8 +70,9 @@ std::vector<Row> rowsOf(Engine& engine, const VOKDialog& container) {
   const VOKDlgTabulation empty;
   const VOKDlgTabulation& tabulation = tabulationOf(container) ? *tabulationOf(container) : empty;
   std::vector<VOKDlgAttachment> lines = tabulation.Horizontal();
-  std::stable_sort(lines.begin(), lines.end(),
-                   [](const VOKDlgAttachment& a, const VOKDlgAttachment& b) { return a.line < b.line; });
+  std::stable_sort(
+      lines.begin(), lines.end(),
+      [](const VOKDlgAttachment& a, const VOKDlgAttachment& b) { return a.line < b.line; });
   std::set<const VOKDialog*> placed;
   std::vector<Row> rows;
   for (const VOKDlgAttachment& line : lines) {

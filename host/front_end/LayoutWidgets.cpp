@@ -19,13 +19,9 @@ constexpr int kComboArrowColumns = 2;    // " ▾"
 constexpr int kSpinnerArrowColumns = 3;  // " ▴▾"
 constexpr int kButtonBrackets = 2;
 
-int columns(const VOKUnicodeString& text) {
-  return VOKTextColumns(text.ToUtf8());
-}
+int columns(const VOKUnicodeString& text) { return VOKTextColumns(text.ToUtf8()); }
 
-bool editable(const VOKDialog& widget) {
-  return (widget.GetStyle() & VOKDlgStyle::Editable) != 0;
-}
+bool editable(const VOKDialog& widget) { return (widget.GetStyle() & VOKDlgStyle::Editable) != 0; }
 
 int comboTextColumns(const VOKDlgCombo& combo) {
   VOKUnicodeString field;
@@ -52,7 +48,8 @@ int buttonColumns(const VOKDlgPushButton& button) {
 namespace vok::layout {
 
 VOKCellSize LeafNatural(const VOKDialog& widget) {
-  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget)) return {buttonColumns(*button), 1};
+  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget))
+    return {buttonColumns(*button), 1};
   if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&widget)) {
     return {comboTextColumns(*combo) + kComboArrowColumns, 1};
   }

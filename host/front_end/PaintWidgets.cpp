@@ -35,9 +35,11 @@ void pushButton(VOKCanvas& canvas, const VOKDlgPushButton& button, const VOKCell
   Centred(canvas, {rect.x + 1, rect.y, rect.width - 2, 1}, button.GetTitle().ToUtf8(), role);
 }
 
-void arrows(VOKCanvas& canvas, const VOKDialog& field, const VOKCellRect& rect, std::string_view marks) {
+void arrows(VOKCanvas& canvas, const VOKDialog& field, const VOKCellRect& rect,
+            std::string_view marks) {
   const VOKCellRect text = VOKFieldTextArea(field, rect);
-  canvas.Text(text.Right(), rect.y, marks, rect.Right() - text.Right(), roleOr(field, VOKCellRole::Arrow));
+  canvas.Text(text.Right(), rect.y, marks, rect.Right() - text.Right(),
+              roleOr(field, VOKCellRole::Arrow));
 }
 
 void combo(VOKCanvas& canvas, const VOKDlgCombo& box, const VOKCellRect& rect) {
@@ -68,7 +70,8 @@ void Centred(VOKCanvas& canvas, const VOKCellRect& rect, std::string_view text, 
 }
 
 void Widget(VOKCanvas& canvas, const VOKDialog& widget, const VOKCellRect& rect) {
-  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget)) return pushButton(canvas, *button, rect);
+  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget))
+    return pushButton(canvas, *button, rect);
   if (auto* box = dynamic_cast<const VOKDlgCombo*>(&widget)) return combo(canvas, *box, rect);
   if (auto* spin = dynamic_cast<const VOKDlgSpinner*>(&widget)) return spinner(canvas, *spin, rect);
   if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&widget)) {
@@ -92,6 +95,8 @@ void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field, const VOKCellR
                      (field.GetStyle() & VOKDlgStyle::Editable) != 0;
   canvas.Repeat(area.x, area.y, typed ? "_" : " ", area.width, role);
   const std::u32string characters = VOKDecodeUtf8(text);
-  const auto from = static_cast<std::size_t>(std::clamp(skipped, 0, static_cast<int>(characters.size())));
-  canvas.Text(area.x, area.y, VOKEncodeUtf8(std::u32string_view(characters).substr(from)), area.width, role);
+  const auto from =
+      static_cast<std::size_t>(std::clamp(skipped, 0, static_cast<int>(characters.size())));
+  canvas.Text(area.x, area.y, VOKEncodeUtf8(std::u32string_view(characters).substr(from)),
+              area.width, role);
 }

@@ -42,7 +42,8 @@ void buttons(VOKCanvas& canvas, const VOKWindowLayout& layout) {
     canvas.Text(ok->x, ok->y, vok::window::OKFace(), ok->width, VOKCellRole::Button);
   }
   if (const auto& cancel = layout.CancelButton()) {
-    canvas.Text(cancel->x, cancel->y, vok::window::CancelFace(), cancel->width, VOKCellRole::Button);
+    canvas.Text(cancel->x, cancel->y, vok::window::CancelFace(), cancel->width,
+                VOKCellRole::Button);
   }
 }
 
@@ -59,7 +60,8 @@ void message(VOKCanvas& canvas, const VOKWindowLayout& layout) {
 void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& layout) {
   box(canvas, layout.Bounds(), VOKCellRole::Blank);
   titleBar(canvas, layout);
-  for (const VOKLaidWidget& laid : layout.Widgets()) vok::paint::Widget(canvas, *laid.widget, laid.rect);
+  for (const VOKLaidWidget& laid : layout.Widgets())
+    vok::paint::Widget(canvas, *laid.widget, laid.rect);
   message(canvas, layout);
   buttons(canvas, layout);
 }

@@ -13,16 +13,16 @@
 namespace vok::session {
 
 Session::Session(VOKDlgWindow& root, VOKFrontEndScreen& screen) : _root(root), _screen(screen) {
-  _previousResponder = VOKDlgNotify::SetResponder(
-      [this](VOKDlgNotify& box, const VOKUnicodeString&, const VOKUnicodeString&) { return answerBox(box); });
+  _previousResponder =
+      VOKDlgNotify::SetResponder([this](VOKDlgNotify& box, const VOKUnicodeString&,
+                                        const VOKUnicodeString&) { return answerBox(box); });
 }
 
-Session::~Session() {
-  VOKDlgNotify::SetResponder(std::move(_previousResponder));
-}
+Session::~Session() { VOKDlgNotify::SetResponder(std::move(_previousResponder)); }
 
 void Session::Run() {
-  if (_root.GetVisibility() != VOKDlgVisibility::Shown) _root.SetVisibility(VOKDlgVisibility::Shown);
+  if (_root.GetVisibility() != VOKDlgVisibility::Shown)
+    _root.SetVisibility(VOKDlgVisibility::Shown);
   loop([this] { return _root.GetVisibility() != VOKDlgVisibility::Shown; });
 }
 
@@ -68,13 +68,15 @@ void Session::rebuild() {
   _windows = VOKPlaceWindows(stack());
   placeOnScreen();
   std::erase_if(_remembered, [this](const auto& entry) {
-    return std::none_of(_windows.begin(), _windows.end(),
-                        [&entry](const VOKWindowLayout& window) { return &window.Window() == entry.first; });
+    return std::none_of(_windows.begin(), _windows.end(), [&entry](const VOKWindowLayout& window) {
+      return &window.Window() == entry.first;
+    });
   });
   _chain = FocusChain(top());
   restoreFocus();
   const Target* target = focus();
-  const VOKDialog* focused = target != nullptr && target->part == Part::Widget ? target->widget : nullptr;
+  const VOKDialog* focused =
+      target != nullptr && target->part == Part::Widget ? target->widget : nullptr;
   if (_draft && _draft->field != focused) _draft.reset();
   if (_list && _list->combo != focused) _list.reset();
 }
@@ -84,7 +86,8 @@ void Session::placeOnScreen() {
   const VOKCellRect all = VOKWindowsBounds(_windows);
   const int dx = std::max((screen.width - all.width) / 2, 0);
   const int dy = std::max((screen.height - all.height) / 2, 0);
-  for (VOKWindowLayout& window : _windows) window.MoveTo(window.Bounds().x + dx, window.Bounds().y + dy);
+  for (VOKWindowLayout& window : _windows)
+    window.MoveTo(window.Bounds().x + dx, window.Bounds().y + dy);
 }
 
 // Each window keeps its own focus, by widget, and by place (relative to the
@@ -107,8 +110,9 @@ void Session::setFocus(int index) {
 }
 
 const Target* Session::focus() const {
-  return _focus >= 0 && _focus < static_cast<int>(_chain.size()) ? &_chain[static_cast<std::size_t>(_focus)]
-                                                                   : nullptr;
+  return _focus >= 0 && _focus < static_cast<int>(_chain.size())
+             ? &_chain[static_cast<std::size_t>(_focus)]
+             : nullptr;
 }
 
 void Session::show() {
@@ -138,7 +142,8 @@ void Session::paintDraft(VOKCanvas& canvas, VOKScreenView& view) const {
   const int first = draft.FirstShown(area.width);
   const std::u32string text = VOKDecodeUtf8(draft.Text());
   VOKPaintFieldText(canvas, *target->widget, target->rect, draft.Text(), first);
-  const auto shown = text.substr(static_cast<std::size_t>(first), static_cast<std::size_t>(draft.Cursor() - first));
+  const auto shown = text.substr(static_cast<std::size_t>(first),
+                                 static_cast<std::size_t>(draft.Cursor() - first));
   view.cursor = VOKCellPoint{area.x + VOKTextColumns(VOKEncodeUtf8(shown)), area.y};
 }
 
@@ -149,10 +154,6 @@ VOKFrontEndSession::VOKFrontEndSession(VOKDlgWindow& root, VOKFrontEndScreen& sc
 
 VOKFrontEndSession::~VOKFrontEndSession() = default;
 
-void VOKFrontEndSession::Run() {
-  _session->Run();
-}
+void VOKFrontEndSession::Run() { _session->Run(); }
 
-std::string VOKFrontEndSession::FocusName() const {
-  return _session->FocusName();
-}
+std::string VOKFrontEndSession::FocusName() const { return _session->FocusName(); }

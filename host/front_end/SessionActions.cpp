@@ -15,7 +15,8 @@ namespace vok::session {
 
 std::string FieldText(const VOKDialog& field) {
   if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&field)) return editor->GetText().ToUtf8();
-  if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&field)) return spinner->GetCurrentText().ToUtf8();
+  if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&field))
+    return spinner->GetCurrentText().ToUtf8();
   if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&field)) {
     VOKUnicodeString text;
     combo->GetField(text);
@@ -35,7 +36,8 @@ bool Session::typedInto(const VOKDialog& widget) const {
 }
 
 FieldDraft& Session::draftFor(VOKDialog& field) {
-  if (!_draft || _draft->field != &field) _draft.emplace(Draft{&field, FieldDraft(FieldText(field))});
+  if (!_draft || _draft->field != &field)
+    _draft.emplace(Draft{&field, FieldDraft(FieldText(field))});
   return _draft->text;
 }
 
@@ -81,12 +83,14 @@ void Session::step(VOKDialog& field, bool up) {
   auto* combo = dynamic_cast<VOKDlgCombo*>(&field);
   if (combo == nullptr || combo->GetLineCount() == 0) return;
   const int selected = combo->GetSelect();
-  const int line = selected < 0 ? 0 : std::clamp(selected + (up ? -1 : 1), 0, combo->GetLineCount() - 1);
+  const int line =
+      selected < 0 ? 0 : std::clamp(selected + (up ? -1 : 1), 0, combo->GetLineCount() - 1);
   if (line != selected) chooseLine(*combo, line);
 }
 
 void Session::openList(VOKDlgCombo& combo) {
-  if (combo.GetLineCount() > 0 && combo.IsReachable()) _list = OpenList{&combo, std::max(combo.GetSelect(), 0)};
+  if (combo.GetLineCount() > 0 && combo.IsReachable())
+    _list = OpenList{&combo, std::max(combo.GetSelect(), 0)};
 }
 
 void Session::chooseLine(VOKDlgCombo& combo, int line) {

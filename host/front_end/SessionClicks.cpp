@@ -30,7 +30,8 @@ void Session::handleClick(int x, int y) {
   const Target* target = focus();
   if (_draft && !(target != nullptr && target->rect.Contains(x, y))) commitDraft();
   for (auto window = _windows.rbegin(); window != _windows.rend(); ++window) {
-    if (window->Bounds().Contains(x, y)) return clickWindow(*window, x, y, window == _windows.rbegin());
+    if (window->Bounds().Contains(x, y))
+      return clickWindow(*window, x, y, window == _windows.rbegin());
     if (!modeless(window->Window())) return;
   }
 }
@@ -54,7 +55,8 @@ void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTo
     VOKDlgUser::Close(&clicked);
     return rebuild();
   }
-  if (window.OKButton() && window.OKButton()->Contains(x, y)) return pressWindowButton(clicked, Part::OK);
+  if (window.OKButton() && window.OKButton()->Contains(x, y))
+    return pressWindowButton(clicked, Part::OK);
   if (window.CancelButton() && window.CancelButton()->Contains(x, y)) {
     return pressWindowButton(clicked, Part::Cancel);
   }

@@ -88,7 +88,8 @@ bool Session::handleListKey(VOKKey key) {
 // the key does not edit.
 bool Session::handleFieldKey(VOKKey key) {
   const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget)) return false;
+  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget))
+    return false;
   FieldDraft* draft = nullptr;
   const auto edit = [&]() -> FieldDraft& {
     if (draft == nullptr) draft = &draftFor(*target->widget);

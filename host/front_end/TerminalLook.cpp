@@ -16,23 +16,28 @@ constexpr short kList = 5;
 
 bool coloured = false;
 
-short pair(short colours) {
-  return coloured ? colours : short{0};
-}
+short pair(short colours) { return coloured ? colours : short{0}; }
 
 Look look(VOKCellRole role) {
   switch (role) {
     case VOKCellRole::Border:
-    case VOKCellRole::Arrow: return {A_NORMAL, pair(kFrame)};
+    case VOKCellRole::Arrow:
+      return {A_NORMAL, pair(kFrame)};
     case VOKCellRole::Title:
-    case VOKCellRole::Button: return {A_BOLD, 0};
+    case VOKCellRole::Button:
+      return {A_BOLD, 0};
     case VOKCellRole::Greyed:
       return coloured ? Look{A_BOLD, kMarked} : Look{A_BOLD | A_UNDERLINE, 0};
-    case VOKCellRole::Field: return coloured ? Look{A_NORMAL, kField} : Look{A_UNDERLINE, 0};
-    case VOKCellRole::Close: return {A_BOLD, pair(kClose)};
-    case VOKCellRole::List: return {A_NORMAL, pair(kList)};
-    case VOKCellRole::ListChosen: return {A_REVERSE, 0};
-    default: return {};
+    case VOKCellRole::Field:
+      return coloured ? Look{A_NORMAL, kField} : Look{A_UNDERLINE, 0};
+    case VOKCellRole::Close:
+      return {A_BOLD, pair(kClose)};
+    case VOKCellRole::List:
+      return {A_NORMAL, pair(kList)};
+    case VOKCellRole::ListChosen:
+      return {A_REVERSE, 0};
+    default:
+      return {};
   }
 }
 

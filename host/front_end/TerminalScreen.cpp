@@ -2,11 +2,12 @@
 // The terminal through ncurses: the picture cell by cell, keys and clicks.
 #include "TerminalScreen.h"
 
+#include <langinfo.h>
+
 #include <algorithm>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
-#include <langinfo.h>
 
 #define NCURSES_WIDECHAR 1
 #include <curses.h>
@@ -47,16 +48,26 @@ void putCell(int x, int y, const VOKCell& cell, bool focused) {
 
 VOKInputEvent functionKey(wint_t key) {
   switch (key) {
-    case KEY_UP: return VOKInputEvent::Pressed(VOKKey::Up);
-    case KEY_DOWN: return VOKInputEvent::Pressed(VOKKey::Down);
-    case KEY_LEFT: return VOKInputEvent::Pressed(VOKKey::Left);
-    case KEY_RIGHT: return VOKInputEvent::Pressed(VOKKey::Right);
-    case KEY_HOME: return VOKInputEvent::Pressed(VOKKey::Home);
-    case KEY_END: return VOKInputEvent::Pressed(VOKKey::End);
-    case KEY_BTAB: return VOKInputEvent::Pressed(VOKKey::BackTab);
-    case KEY_ENTER: return VOKInputEvent::Pressed(VOKKey::Enter);
-    case KEY_BACKSPACE: return VOKInputEvent::Pressed(VOKKey::Backspace);
-    case KEY_DC: return VOKInputEvent::Pressed(VOKKey::Delete);
+    case KEY_UP:
+      return VOKInputEvent::Pressed(VOKKey::Up);
+    case KEY_DOWN:
+      return VOKInputEvent::Pressed(VOKKey::Down);
+    case KEY_LEFT:
+      return VOKInputEvent::Pressed(VOKKey::Left);
+    case KEY_RIGHT:
+      return VOKInputEvent::Pressed(VOKKey::Right);
+    case KEY_HOME:
+      return VOKInputEvent::Pressed(VOKKey::Home);
+    case KEY_END:
+      return VOKInputEvent::Pressed(VOKKey::End);
+    case KEY_BTAB:
+      return VOKInputEvent::Pressed(VOKKey::BackTab);
+    case KEY_ENTER:
+      return VOKInputEvent::Pressed(VOKKey::Enter);
+    case KEY_BACKSPACE:
+      return VOKInputEvent::Pressed(VOKKey::Backspace);
+    case KEY_DC:
+      return VOKInputEvent::Pressed(VOKKey::Delete);
     case KEY_MOUSE: {
       MEVENT mouse;
       if (getmouse(&mouse) == OK && (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) != 0) {
@@ -64,20 +75,26 @@ VOKInputEvent functionKey(wint_t key) {
       }
       return {VOKInputEvent::Kind::Redraw};
     }
-    default: return {VOKInputEvent::Kind::Redraw};
+    default:
+      return {VOKInputEvent::Kind::Redraw};
   }
 }
 
 VOKInputEvent characterKey(wint_t key) {
   switch (key) {
-    case '\t': return VOKInputEvent::Pressed(VOKKey::Tab);
+    case '\t':
+      return VOKInputEvent::Pressed(VOKKey::Tab);
     case '\n':
-    case '\r': return VOKInputEvent::Pressed(VOKKey::Enter);
-    case kEscape: return VOKInputEvent::Pressed(VOKKey::Escape);
+    case '\r':
+      return VOKInputEvent::Pressed(VOKKey::Enter);
+    case kEscape:
+      return VOKInputEvent::Pressed(VOKKey::Escape);
     case kDeleteAscii:
-    case kBackspaceCtrl: return VOKInputEvent::Pressed(VOKKey::Backspace);
+    case kBackspaceCtrl:
+      return VOKInputEvent::Pressed(VOKKey::Backspace);
     case kCtrlC:
-    case kCtrlQ: return {VOKInputEvent::Kind::Quit};
+    case kCtrlQ:
+      return {VOKInputEvent::Kind::Quit};
     default:
       if (key < 0x20) return {VOKInputEvent::Kind::Redraw};
       return VOKInputEvent::Typed(static_cast<char32_t>(key));
@@ -111,9 +128,7 @@ TerminalScreen::~TerminalScreen() {
   std::setlocale(LC_CTYPE, _previousCType.c_str());
 }
 
-VOKCellSize TerminalScreen::Size() const {
-  return {getmaxx(stdscr), getmaxy(stdscr)};
-}
+VOKCellSize TerminalScreen::Size() const { return {getmaxx(stdscr), getmaxy(stdscr)}; }
 
 void TerminalScreen::Show(const VOKScreenView& view) {
   erase();

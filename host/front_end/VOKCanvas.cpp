@@ -41,7 +41,8 @@ int VOKCanvas::Text(int x, int y, std::string_view utf8, int maxColumns, VOKCell
   int used = 0;
   for (const VOKGlyph& glyph : VOKTextGlyphs(utf8)) {
     if (used + glyph.width > maxColumns) break;
-    if (x + used >= 0 && x + used + glyph.width <= _width) put(x + used, y, glyph.text, glyph.width, role);
+    if (x + used >= 0 && x + used + glyph.width <= _width)
+      put(x + used, y, glyph.text, glyph.width, role);
     used += glyph.width;
   }
   return used;

@@ -36,13 +36,12 @@ constexpr std::array kWide{
 
 template <std::size_t N>
 bool inRanges(const std::array<CodeRange, N>& ranges, char32_t code) {
-  return std::any_of(ranges.begin(), ranges.end(),
-                     [code](const CodeRange& range) { return code >= range.first && code <= range.last; });
+  return std::any_of(ranges.begin(), ranges.end(), [code](const CodeRange& range) {
+    return code >= range.first && code <= range.last;
+  });
 }
 
-bool isControl(char32_t code) {
-  return code < 0x20 || (code >= 0x7F && code < 0xA0);
-}
+bool isControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0xA0); }
 
 int sequenceLength(unsigned char lead) {
   if (lead < 0x80) return 1;

@@ -15,7 +15,8 @@ int VOKDropList::LineAt(int x, int y) const {
   return inside.Contains(x, y) ? first + (y - inside.y) : -1;
 }
 
-VOKDropList VOKPlaceDropList(const VOKCellRect& combo, int lines, int highlighted, int screenHeight) {
+VOKDropList VOKPlaceDropList(const VOKCellRect& combo, int lines, int highlighted,
+                             int screenHeight) {
   VOKDropList list;
   list.count = std::max(std::min(lines, screenHeight - kBorders), std::min(lines, 1));
   const int height = list.count + kBorders;

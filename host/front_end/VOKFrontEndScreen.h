@@ -10,7 +10,20 @@
 #include "HostExport.h"
 #include "VOKCanvas.h"
 
-enum class VOKKey { Tab, BackTab, Enter, Escape, Up, Down, Left, Right, Home, End, Backspace, Delete };
+enum class VOKKey {
+  Tab,
+  BackTab,
+  Enter,
+  Escape,
+  Up,
+  Down,
+  Left,
+  Right,
+  Home,
+  End,
+  Backspace,
+  Delete
+};
 
 struct VOKInputEvent {
   enum class Kind {
@@ -27,7 +40,9 @@ struct VOKInputEvent {
   int y = 0;
 
   static VOKInputEvent Pressed(VOKKey key) { return {Kind::Key, key, 0, 0, 0}; }
-  static VOKInputEvent Typed(char32_t character) { return {Kind::Character, VOKKey::Escape, character, 0, 0}; }
+  static VOKInputEvent Typed(char32_t character) {
+    return {Kind::Character, VOKKey::Escape, character, 0, 0};
+  }
   static VOKInputEvent Clicked(int x, int y) { return {Kind::Click, VOKKey::Escape, 0, x, y}; }
 };
 

@@ -12,8 +12,8 @@
 
 bool VOKTerminalFrontEnd::Available() {
   const char* term = std::getenv("TERM");
-  return isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0 && term != nullptr && *term != '\0' &&
-         std::string_view(term) != "dumb";
+  return isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0 && term != nullptr &&
+         *term != '\0' && std::string_view(term) != "dumb";
 }
 
 int VOKTerminalFrontEnd::Run(VOKDlgWindow& root) {

@@ -1,6 +1,10 @@
 // File: VOKTerminalFrontEnd.h
-// The interactive terminal front end (ncurses). Every action a person takes
-// goes through the toolkit's user actions (VOKDlgUser).
+// The interactive terminal front end (ncurses, wide characters): a
+// VOKFrontEndSession (see there for the keys and clicks) on the process's
+// terminal. Every action a person takes goes through the toolkit's user
+// actions (VOKDlgUser). Ctrl-C or Ctrl-Q leave at once. Only the character
+// type of the C locale is set (to the environment's, or C.UTF-8 when that
+// is not UTF-8) while it runs.
 #pragma once
 
 #include "HostExport.h"
@@ -8,7 +12,8 @@
 
 class VOK_HOST_API VOKTerminalFrontEnd {
  public:
-  // True when standard input and output are a terminal ncurses can use.
+  // True when standard input and output are terminals and TERM names one
+  // (set, and not "dumb").
   static bool Available();
   // Shows root and runs until it is closed or hidden; message boxes run a
   // nested loop until answered. Returns 0, or 1 when the terminal failed.

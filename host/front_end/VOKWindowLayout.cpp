@@ -56,8 +56,8 @@ VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window) : _window(&window) {
   const VOKCellSize content =
       vok::window::IsMessageBox(window) ? messageSize(_message) : engine.ContentNatural(window);
   const ButtonRow buttons = buttonRow(window);
-  const int width = std::max({content.width + kSides, vok::window::TitleBarColumns(window),
-                              buttons.Columns() + kSides});
+  const int width = std::max(
+      {content.width + kSides, vok::window::TitleBarColumns(window), buttons.Columns() + kSides});
   const int buttonLines = buttons.Empty() ? 0 : 1;
   _client = {kBorder + vok::window::kPadding, kBorder, width - kSides, content.height};
   _bounds = {0, 0, width, content.height + buttonLines + 2 * kBorder};
@@ -69,7 +69,8 @@ VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window) : _window(&window) {
     _cancel = VOKCellRect{x, buttonLine, buttons.cancelColumns, 1};
     x -= vok::layout::kGap;
   }
-  if (buttons.okColumns > 0) _ok = VOKCellRect{x - buttons.okColumns, buttonLine, buttons.okColumns, 1};
+  if (buttons.okColumns > 0)
+    _ok = VOKCellRect{x - buttons.okColumns, buttonLine, buttons.okColumns, 1};
   if (vok::window::HasClose(window)) {
     _close = VOKCellRect{width - vok::window::kCloseFromRight, 0, vok::window::kCloseWidth, 1};
   }

@@ -9,7 +9,8 @@ namespace {
 void collectShownWindows(const VOKDialog& widget, std::vector<VOKDlgWindow*>& stack) {
   for (VOKDialog* child : widget.GetChildren()) {
     auto* window = dynamic_cast<VOKDlgWindow*>(child);
-    if (window != nullptr && window->GetVisibility() == VOKDlgVisibility::Shown) stack.push_back(window);
+    if (window != nullptr && window->GetVisibility() == VOKDlgVisibility::Shown)
+      stack.push_back(window);
     collectShownWindows(*child, stack);
   }
 }

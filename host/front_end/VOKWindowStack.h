@@ -15,7 +15,8 @@ VOK_HOST_API std::vector<VOKDlgWindow*> VOKWindowStack(VOKDlgWindow& root);
 // The windows laid out, bottom to top: the first at the top-left corner,
 // each later one centred over all the earlier ones together; then all are
 // moved so that together they start at (0, 0).
-VOK_HOST_API std::vector<VOKWindowLayout> VOKPlaceWindows(const std::vector<VOKDlgWindow*>& windows);
+VOK_HOST_API std::vector<VOKWindowLayout> VOKPlaceWindows(
+    const std::vector<VOKDlgWindow*>& windows);
 
 // The smallest rectangle holding all the windows.
 VOK_HOST_API VOKCellRect VOKWindowsBounds(const std::vector<VOKWindowLayout>& windows);

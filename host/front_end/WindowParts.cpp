@@ -22,14 +22,13 @@ bool isDialog(const VOKDlgWindow& window) {
 // The toolkit's own texts come from its catalog, so that a language can
 // name the buttons; the English words are the fallback.
 std::string face(const char* key, const char* fallback) {
-  return "[" + VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, nullptr, 0, fallback).ToUtf8() + "]";
+  return "[" + VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, nullptr, 0, fallback).ToUtf8() +
+         "]";
 }
 
 }  // namespace
 
-bool HasClose(const VOKDlgWindow& window) {
-  return hasStyle(window, VOKDlgStyle::CloseControl);
-}
+bool HasClose(const VOKDlgWindow& window) { return hasStyle(window, VOKDlgStyle::CloseControl); }
 
 bool HasOK(const VOKDlgWindow& window) {
   return IsMessageBox(window) || (isDialog(window) && hasStyle(window, VOKDlgStyle::OKButton));
@@ -53,12 +52,8 @@ int TitleBarColumns(const VOKDlgWindow& window) {
   return VOKTextColumns(TitleLead(window)) + 1 + right;
 }
 
-std::string OKFace() {
-  return face("OK", "OK");
-}
+std::string OKFace() { return face("OK", "OK"); }
 
-std::string CancelFace() {
-  return face("Cancel", "Cancel");
-}
+std::string CancelFace() { return face("Cancel", "Cancel"); }
 
 }  // namespace vok::window

@@ -1,10 +1,13 @@
 // File: CurrentDateLayout.cpp
 #include "services/CurrentDateLayout.h"
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <tuple>
 
+#include "base_runtime/CatalogStore.h"
+#include "base_runtime/HostSettingsText.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateText.h"
 #include "services/IcuDateLayout.h"
@@ -37,6 +40,46 @@ std::u32string CurrentDateLayout(const DatePlaceholders& placeholders) {
 
 DateLayoutShape CurrentDateLayoutShape(const DatePlaceholders& placeholders) {
   return SplitLayout(StripDecoration(CurrentDateLayout(placeholders)), placeholders);
+}
+
+namespace {
+
+// What the current layout is derived from: the locale value (which also
+// decides the catalogs' language), the layout override and the catalogs.
+struct LayoutSources {
+  std::string localeValue;
+  std::optional<std::string> layoutOverride;
+  std::uint64_t catalogs = 0;
+
+  bool StillHold() const {
+    return catalogs == vok::CatalogStore::Instance().Generation() &&
+           localeValue == vok::LocaleValueText() && layoutOverride == vok::DateLayoutOverrideText();
+  }
+  static LayoutSources Now() {
+    LayoutSources sources{std::string(vok::LocaleValueText()), std::nullopt,
+                          vok::CatalogStore::Instance().Generation()};
+    if (const std::optional<std::string_view> layout = vok::DateLayoutOverrideText()) {
+      sources.layoutOverride = std::string(*layout);
+    }
+    return sources;
+  }
+};
+
+}  // namespace
+
+const CurrentLayout& CurrentDateLayoutNow() {
+  static std::optional<LayoutSources> sources;
+  static CurrentLayout current;
+  if (sources && sources->StillHold()) return current;
+  // Read first: reading the catalogs may load them, which does not change
+  // what they give.
+  current.placeholders = ReadDatePlaceholders();
+  current.layout = CurrentDateLayout(current.placeholders);
+  current.layoutUtf8 = ToUtf8(current.layout);
+  current.bare = StripDecoration(current.layout);
+  current.shape = SplitLayout(current.bare, current.placeholders);
+  sources = LayoutSources::Now();
+  return current;
 }
 
 }  // namespace vok::services

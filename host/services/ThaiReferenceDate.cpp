@@ -60,9 +60,9 @@ std::optional<std::size_t> FirstRunOfFourDigits(std::u32string_view text) {
 // Where the four-digit year of text starts; nullopt when the text holds
 // none that can be rewritten (a two-digit year among them).
 std::optional<std::size_t> LocateYear(std::u32string_view text) {
-  const vok::services::DatePlaceholders placeholders = vok::services::ReadDatePlaceholders();
-  const std::u32string layout = vok::services::StripDecoration(vok::services::CurrentDateLayout(placeholders));
-  const DateLayoutShape shape = vok::services::SplitLayout(layout, placeholders);
+  const vok::services::CurrentLayout& current = vok::services::CurrentDateLayoutNow();
+  const std::u32string_view layout = current.bare;
+  const DateLayoutShape& shape = current.shape;
   if (!shape.HasField(DateField::Year) || !FitsLayout(text, layout)) return FirstRunOfFourDigits(text);
   const std::size_t at = static_cast<std::size_t>(shape.position[DateLayoutShape::Index(DateField::Year)]);
   const std::size_t width = static_cast<std::size_t>(shape.width[DateLayoutShape::Index(DateField::Year)]);

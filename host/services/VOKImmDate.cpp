@@ -2,8 +2,11 @@
 // Reading date texts, the Thai setting and the locale's date layout.
 #include "services/VOKImmDate.h"
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
+#include "base_runtime/Utf8Text.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/CurrentDateLayout.h"
 #include "services/DateText.h"
@@ -11,10 +14,27 @@
 
 using vok::services::DateField;
 
+namespace {
+
+// Typed dates are short ASCII texts: those are read from a copy on the
+// stack, one code point a byte.
+constexpr std::size_t kShortText = 32;
+
+std::optional<vok::services::DateFields> ReadText(const std::string& utf8,
+                                                  const vok::services::DateLayoutShape& shape) {
+  if (utf8.size() > kShortText || !vok::utf8::IsAscii(utf8)) {
+    return vok::services::ReadDateFields(vok::services::ToCodePoints(utf8), shape);
+  }
+  std::array<char32_t, kShortText> codePoints;
+  std::copy(utf8.begin(), utf8.end(), codePoints.begin());
+  return vok::services::ReadDateFields(std::u32string_view(codePoints.data(), utf8.size()), shape);
+}
+
+}  // namespace
+
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
-  const vok::services::DatePlaceholders placeholders = vok::services::ReadDatePlaceholders();
-  const std::optional<vok::services::DateFields> fields = vok::services::ReadDateFields(
-      vok::services::ToCodePoints(text.ToUtf8()), vok::services::CurrentDateLayoutShape(placeholders));
+  const std::optional<vok::services::DateFields> fields =
+      ReadText(text.ToUtf8(), vok::services::CurrentDateLayoutNow().shape);
   // VOKTime refuses what is no calendar date (30 February, month 13, year 0).
   if (fields) _time = VOKTime(fields->year, fields->month, fields->day, 0, 0, 0, 0);
 }
@@ -25,12 +45,9 @@ unsigned char VOKImmDate::IsThisThai() { return VOKHostSettings::IsThai() ? 1 : 
 
 void VOKImmDate::GetLocalDate(int& dayOrder, int& monthOrder, int& yearOrder, VOKUnicodeString* format, int*, int*,
                               int*, int*, VOKUnicodeString*) {
-  const vok::services::DatePlaceholders placeholders = vok::services::ReadDatePlaceholders();
-  const std::u32string layout = vok::services::CurrentDateLayout(placeholders);
-  const vok::services::DateLayoutShape shape =
-      vok::services::SplitLayout(vok::services::StripDecoration(layout), placeholders);
-  dayOrder = shape.OrderOf(DateField::Day);
-  monthOrder = shape.OrderOf(DateField::Month);
-  yearOrder = shape.OrderOf(DateField::Year);
-  if (format != nullptr) *format = VOKUnicodeString(vok::services::ToUtf8(layout));
+  const vok::services::CurrentLayout& current = vok::services::CurrentDateLayoutNow();
+  dayOrder = current.shape.OrderOf(DateField::Day);
+  monthOrder = current.shape.OrderOf(DateField::Month);
+  yearOrder = current.shape.OrderOf(DateField::Year);
+  if (format != nullptr) *format = VOKUnicodeString(std::string_view(current.layoutUtf8));
 }

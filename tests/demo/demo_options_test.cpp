@@ -44,11 +44,16 @@ TEST(DemoOptionsTest, NamesTheFirstProblem) {
     std::vector<const char*> arguments;
     const char* error;
   } rows[] = {
-      {{"--today", "2025-02-29"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-02-29\""},
-      {{"--today", "2025-6-15"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-6-15\""},
-      {{"--today", "2025-06-15x"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-06-15x\""},
-      {{"--today", "2025/06/15"}, "--today needs a real date written as YYYY-MM-DD, not \"2025/06/15\""},
-      {{"--today=2025-13-01"}, "--today needs a real date written as YYYY-MM-DD, not \"2025-13-01\""},
+      {{"--today", "2025-02-29"},
+       "--today needs a real date written as YYYY-MM-DD, not \"2025-02-29\""},
+      {{"--today", "2025-6-15"},
+       "--today needs a real date written as YYYY-MM-DD, not \"2025-6-15\""},
+      {{"--today", "2025-06-15x"},
+       "--today needs a real date written as YYYY-MM-DD, not \"2025-06-15x\""},
+      {{"--today", "2025/06/15"},
+       "--today needs a real date written as YYYY-MM-DD, not \"2025/06/15\""},
+      {{"--today=2025-13-01"},
+       "--today needs a real date written as YYYY-MM-DD, not \"2025-13-01\""},
       {{"--today"}, "--today needs a value"},
       {{"--script"}, "--script needs a value"},
       {{"--script="}, "--script needs a file name"},

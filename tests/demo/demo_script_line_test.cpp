@@ -52,7 +52,8 @@ TEST(ScriptLineTest, SaysWhatIsWrongWithABadLine) {
     const char* line;
     const char* error;
   } rows[] = {
-      {"jump 3", "unknown action \"jump\" (expected press, type, choose, step, ok, cancel or close)"},
+      {"jump 3",
+       "unknown action \"jump\" (expected press, type, choose, step, ok, cancel or close)"},
       {"OK", "unknown action \"OK\" (expected press, type, choose, step, ok, cancel or close)"},
       {"press", "expected \"press BUTTON\""},
       {"type", "expected \"type WIDGET TEXT\""},

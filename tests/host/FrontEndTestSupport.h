@@ -20,8 +20,8 @@
 namespace frontend_test {
 
 inline constexpr std::uint64_t kCalendarStyle = 0x240e00;  // modeless, OK, Cancel, close
-inline constexpr std::uint64_t kFormStyle = VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton |
-                                            VOKDlgStyle::CloseControl;
+inline constexpr std::uint64_t kFormStyle =
+    VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton | VOKDlgStyle::CloseControl;
 
 // A calendar showing a 30-day month whose first day falls on weekday
 // `firstCell` (0 Sunday); `marked` is the insensitive day.
@@ -40,8 +40,8 @@ inline VOKDlgDialog* BuildCalendar(VOKDialog* parent, int firstCell, int marked)
   spinner->SetVisibleTextWidth(4);
   spinner->SetCurrentText("2025", 0);
   auto* combo = new VOKDlgCombo(yearMonth, "MonthCombo", 0x40000);
-  for (const char* month : {"January", "February", "March", "April", "May", "June", "July", "August",
-                            "September", "October", "November", "December"}) {
+  for (const char* month : {"January", "February", "March", "April", "May", "June", "July",
+                            "August", "September", "October", "November", "December"}) {
     combo->SetLine(month, -1, 64);
   }
   combo->SetSelect(5, 1);

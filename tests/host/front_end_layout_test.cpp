@@ -37,11 +37,11 @@ TEST_F(FrontEndLayoutTest, TextColumnsCountCombiningMarksAsNothingAndWideCharact
   } rows[] = {
       {"", 0},
       {"June", 4},
-      {"วันอาทิตย์", 7},   // three combining marks
+      {"วันอาทิตย์", 7},  // three combining marks
       {"อา.", 3},
       {"日曜日", 6},
-      {"\xC3\x28", 2},     // malformed byte: one replacement, then "("
-      {"\xE0\xB8\xB1x", 2} // a mark with nothing before it stands on a blank
+      {"\xC3\x28", 2},      // malformed byte: one replacement, then "("
+      {"\xE0\xB8\xB1x", 2}  // a mark with nothing before it stands on a blank
   };
   for (const auto& row : rows) EXPECT_EQ(row.columns, VOKTextColumns(row.text)) << row.text;
 }
@@ -127,8 +127,8 @@ TEST_F(FrontEndLayoutTest, GridFlagsPlaceTheWidgetInsideItsCell) {
     int flags;
     VOKCellRect expected;  // relative to the cell
   } rows[] = {
-      {30, {0, 0, 10, 2}},                   // stretch: fills the cell
-      {VOKDlgJustify::Top, {3, 0, 4, 1}},    // natural size at the top, centred across
+      {30, {0, 0, 10, 2}},                 // stretch: fills the cell
+      {VOKDlgJustify::Top, {3, 0, 4, 1}},  // natural size at the top, centred across
       {VOKDlgJustify::Left | VOKDlgJustify::Bottom, {0, 1, 4, 1}},
       {VOKDlgJustify::Right, {6, 0, 4, 1}},  // centred downwards: the odd line stays below
       {VOKDlgJustify::Left | VOKDlgJustify::Right, {0, 0, 10, 1}},
@@ -148,7 +148,8 @@ TEST_F(FrontEndLayoutTest, GridFlagsPlaceTheWidgetInsideItsCell) {
     button->SetGridConstraints(1, 0, 1, 1, row.flags);
     const VOKWindowLayout layout(window);
     const VOKCellRect cell{2, 2, 10, 2};
-    EXPECT_EQ(row.expected.Moved(cell.x, cell.y), RectOf(layout, "Button")) << "flags " << row.flags;
+    EXPECT_EQ(row.expected.Moved(cell.x, cell.y), RectOf(layout, "Button"))
+        << "flags " << row.flags;
   }
 }
 
@@ -225,12 +226,12 @@ TEST_F(FrontEndLayoutTest, TabulationModesOrderRowsAndEdges) {
   window.SetVerticalAttachment(2, 4, rule, d, nullptr);
   const VOKWindowLayout layout(window);
 
-  EXPECT_EQ((VOKCellRect{2, 1, 4, 1}), RectOf(layout, "a"));     // side by side
-  EXPECT_EQ((VOKCellRect{7, 1, 2, 1}), RectOf(layout, "b"));     // the hidden one takes no room
+  EXPECT_EQ((VOKCellRect{2, 1, 4, 1}), RectOf(layout, "a"));      // side by side
+  EXPECT_EQ((VOKCellRect{7, 1, 2, 1}), RectOf(layout, "b"));      // the hidden one takes no room
   EXPECT_EQ((VOKCellRect{2, 2, 16, 1}), RectOf(layout, "wide"));  // mode 5: a row each
   EXPECT_EQ((VOKCellRect{2, 3, 16, 1}), RectOf(layout, "rule"));  // left and right edge: stretched
-  EXPECT_EQ((VOKCellRect{17, 4, 1, 1}), RectOf(layout, "c"));    // mode 4 line: against the right
-  EXPECT_EQ((VOKCellRect{17, 5, 1, 1}), RectOf(layout, "d"));    // right edge only: pushed right
+  EXPECT_EQ((VOKCellRect{17, 4, 1, 1}), RectOf(layout, "c"));     // mode 4 line: against the right
+  EXPECT_EQ((VOKCellRect{17, 5, 1, 1}), RectOf(layout, "d"));     // right edge only: pushed right
   EXPECT_EQ((VOKCellRect{2, 6, 1, 1}), RectOf(layout, "loose"));  // unattached: a row at the end
   EXPECT_EQ(nullptr, layout.Find(hidden));
 }

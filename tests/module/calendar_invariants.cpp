@@ -87,8 +87,8 @@ class Reader {
     const int days = DaysInMonth(_gregorianYear, _reading.month);
     int marked = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-      const auto* button =
-          dynamic_cast<const VOKDlgPushButton*>(dayFrame->GetChild(std::to_string(cell + 1).c_str()));
+      const std::string name = std::to_string(cell + 1);
+      const auto* button = dynamic_cast<const VOKDlgPushButton*>(dayFrame->GetChild(name.c_str()));
       if (button == nullptr) {
         Break("no day button " + std::to_string(cell + 1));
         return;

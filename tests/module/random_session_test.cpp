@@ -6,8 +6,8 @@
 // every step each open calendar obeys the calendar rules and shows the
 // model's date, the fields hold the model's texts, and at the end no object
 // or callback is left behind.
+#include <algorithm>
 #include <cstdio>
-#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -54,8 +54,8 @@ struct Setting {
 };
 
 const Setting kGregorian = {"Gregorian", false, "mm/dd/yyyy", 1970, 2038, 2026, 2026, 0};
-const Setting kThai = {"Thai Buddhist era", true,  "dd/mm/yyyy", 2513,
-                       2581,                2569,  2513,         kBuddhistEraOffset};
+const Setting kThai = {"Thai Buddhist era", true, "dd/mm/yyyy", 2513, 2581, 2569, 2513,
+                       kBuddhistEraOffset};
 
 // Text in a field, and the date a calendar opened on it shows (nothing:
 // today).
@@ -220,7 +220,8 @@ class Session {
     const std::string title = button->GetTitle().ToUtf8();
     if (VOKDlgUser::Press(button) != usable) _problem = "a day button answered wrongly";
     if (usable) open.expected.day = std::stoi(title);
-    return "press button " + std::to_string(cell) + (usable ? " (day " + title + ")" : " (unusable)");
+    return "press button " + std::to_string(cell) +
+           (usable ? " (day " + title + ")" : " (unusable)");
   }
 
   std::string ChooseMonth(std::size_t index) {
@@ -251,10 +252,13 @@ class Session {
                              GregorianToday() == _setting.today ? 1900 : GregorianToday()};
       text = std::to_string(outside[Pick(0, 5)]);
     } else {
-      const char* const junk[] = {"", "abc", "20x4", "2024x", "~2030~", "[2030]", "\xd9\xa2\xd9\xa0"};
+      const char* const junk[] = {"",       "abc",    "20x4", "2024x",
+                                  "~2030~", "[2030]", "\xd9\xa2\xd9\xa0"};  // Arabic-Indic 20
       text = junk[Pick(0, 6)];
     }
-    if (!TypeYear(*open.calendar, text.c_str())) _problem = "the spinner took no text";
+    if (!calendar_test::TypeYear(*open.calendar, text.c_str())) {
+      _problem = "the spinner took no text";
+    }
     ExpectYear(open, valid ? std::stoi(text) : _setting.fallBack, !valid);
     return "type year \"" + text + "\"";
   }
@@ -400,8 +404,8 @@ TEST_P(RandomSessionTest, EveryStepShowsAConsistentDateAndNothingIsLeftBehind) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Settings, RandomSessionTest, ::testing::Values(kGregorian, kThai),
-                         [](const ::testing::TestParamInfo<Setting>& info) {
-                           return std::string(info.param.thai ? "ThaiBuddhistEra" : "Gregorian");
+                         [](const ::testing::TestParamInfo<Setting>& param) {
+                           return std::string(param.param.thai ? "ThaiBuddhistEra" : "Gregorian");
                          });
 
 }  // namespace

@@ -1,0 +1,298 @@
+// The interactive session driven by keys and clicks: where the focus goes,
+// which user actions reach the widgets and in what order, typed text handed
+// over once, open combo lists, and message boxes answered in a nested loop.
+#include <gtest/gtest.h>
+
+#include "FrontEndScriptScreen.h"
+#include "FrontEndTestSupport.h"
+#include "ToolkitTestSupport.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
+
+using frontend_test::Find;
+
+namespace {
+
+char* Data(const char* text) { return const_cast<char*>(text); }
+
+class FrontEndSessionTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    form = std::make_unique<VOKDlgDialog>(nullptr, "Form", frontend_test::kFormStyle);
+    form->SetTitle("Form");
+    user = std::make_unique<Recorder>(&log, "user");
+    auto* label = new VOKDlgLabel(form.get(), "NameLabel", 0);
+    label->SetTitle("Name:");
+    editor = new VOKDlgEditor(form.get(), "Name", 0);
+    combo = new VOKDlgCombo(form.get(), "Month", 0);
+    for (const char* month : {"January", "February", "March"}) combo->SetLine(month, -1, 64);
+    combo->SetSelect(0, 1);
+    spinner = new VOKDlgSpinner(form.get(), "Year", VOKDlgStyle::Editable);
+    spinner->SetVisibleTextWidth(4);
+    spinner->SetCurrentText("2025", 0);
+    go = Button("Go");
+    Button("Off")->SetSensitivity(VOKDlgSensitivity::Greyed);
+    Button("Gone")->SetVisibility(VOKDlgVisibility::Hidden);
+    open = Button("Open");
+    form->SetHorizontalAttachment(1, 1, label, editor, nullptr);
+    form->SetHorizontalAttachment(2, 1, combo, spinner, nullptr);
+    form->SetHorizontalAttachment(3, 1, go, form->GetChild("Off"), form->GetChild("Gone"), open,
+                                  nullptr);
+    user->Listen(editor, editor->GetEditModifyNotification(), Data("Name"));
+    user->Listen(combo, combo->GetComboSelectNotification(), Data("Month"));
+    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), Data("Year"));
+    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), Data("Year"));
+    user->Listen(spinner, spinner->GetSpinnerModifyNotification(), Data("Year"));
+    user->Listen(go, go->GetPushBActivateNotification(), Data("Go"));
+    user->Listen(form.get(), form->GetDiaOKNotification(), Data("Form"));
+    user->Listen(form.get(), form->GetDiaCANCELNotification(), Data("Form"));
+    user->Listen(form.get(), form->GetWindCloseNotification(), Data("Form"));
+  }
+
+  void TearDown() override {
+    form.reset();
+    opener.reset();
+    user.reset();
+    ToolkitTest::TearDown();
+  }
+
+  VOKDlgPushButton* Button(const char* name) {
+    auto* button = new VOKDlgPushButton(form.get(), name, 0);
+    button->SetTitle(name);
+    return button;
+  }
+
+  void Run(std::vector<Step> steps, VOKDlgWindow* root = nullptr) {
+    screen.events = std::move(steps);
+    VOKFrontEndSession session(root ? *root : *form, screen);
+    screen.session = &session;
+    session.Run();
+    screen.session = nullptr;
+  }
+
+  // "Open" shows a small window over the form; its close control hides it.
+  VOKDlgWindow* OpensPopup(std::uint64_t style) {
+    auto* popup = new VOKDlgWindow(form.get(), "Popup", style | VOKDlgStyle::CloseControl);
+    auto* text = new VOKDlgLabel(popup, "text", 0);
+    text->SetTitle("hi");
+    opener = std::make_unique<Recorder>(&log, "opener");
+    opener->Listen(open, open->GetPushBActivateNotification(), Data("Open"));
+    opener->action = [popup] { popup->SetVisibility(VOKDlgVisibility::Shown); };
+    user->Listen(popup, popup->GetWindCloseNotification(), Data("Popup"));
+    return popup;
+  }
+
+  static std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
+    std::vector<Step> all;
+    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+  }
+
+  std::vector<std::string> log;
+  std::unique_ptr<Recorder> user;
+  std::unique_ptr<Recorder> opener;
+  std::unique_ptr<VOKDlgDialog> form;
+  VOKDlgEditor* editor = nullptr;
+  VOKDlgCombo* combo = nullptr;
+  VOKDlgSpinner* spinner = nullptr;
+  VOKDlgPushButton* go = nullptr;
+  VOKDlgPushButton* open = nullptr;
+  ScriptScreen screen;
+};
+
+TEST_F(FrontEndSessionTest, RunShowsTheRootAndEndsWhenTheInputEnds) {
+  ASSERT_EQ(VOKDlgVisibility::Hidden, form->GetVisibility());
+  Run({});
+  EXPECT_EQ(VOKDlgVisibility::Shown, form->GetVisibility());
+  ASSERT_EQ(1u, screen.pictures.size());
+  EXPECT_TRUE(screen.Shows("│ Name: ____________ │")) << screen.pictures.back();
+  EXPECT_TRUE(log.empty());
+}
+
+TEST_F(FrontEndSessionTest, RunEndsWhenTheRootIsHidden) {
+  user->action = [this] { form->SetVisibility(VOKDlgVisibility::Hidden); };
+  Run({Key(VOKKey::Escape), Key(VOKKey::Tab)});
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgDiaCANCELNotification Form"}), log);
+  EXPECT_EQ(1u, screen.pictures.size());  // nothing is drawn after it, the Tab is never read
+}
+
+TEST_F(FrontEndSessionTest, TabVisitsShownUsableWidgetsInReadingOrderThenOKAndCancel) {
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab),
+       Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::BackTab), Key(VOKKey::BackTab)});
+  EXPECT_EQ((std::vector<std::string>{"Name", "Month", "Year", "Go", "Open", "OK", "Cancel", "Name",
+                                      "Cancel", "OK"}),
+            screen.focusNames);
+}
+
+TEST_F(FrontEndSessionTest, EnterAndBlankPressTheFocusedButtonAndTheWindowsOwnButtons) {
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter),
+       VOKInputEvent::Typed(U' '), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter),
+       Key(VOKKey::Tab), VOKInputEvent::Typed(U' ')});
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "user VOKDlgPushBActivateNotification Go", "user VOKDlgPushBActivateNotification Go",
+          "user VOKDlgDiaOKNotification Form", "user VOKDlgDiaCANCELNotification Form"}),
+      log);
+}
+
+TEST_F(FrontEndSessionTest, TypedTextIsHandedOverOnceWhenTheFieldIsLeft) {
+  std::string pictureWhileTyping;
+  std::vector<std::string> logWhileTyping;
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next != 11) return;
+    pictureWhileTyping = screen.pictures.back();
+    logWhileTyping = log;
+  };
+  Run(Join(
+      {{Key(VOKKey::Tab), Key(VOKKey::Tab)},
+       {Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Left)},
+       Typed("0"),
+       {Key(VOKKey::Backspace), Key(VOKKey::End)},
+       Typed("30"),
+       {Key(VOKKey::Tab), Key(VOKKey::Tab)}}));
+  EXPECT_TRUE(logWhileTyping.empty());
+  EXPECT_NE(std::string::npos, pictureWhileTyping.find("230_ ▴▾")) << pictureWhileTyping;
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgSpinnerModifyNotification Year"}), log);
+  EXPECT_EQ("230", spinner->GetCurrentText().ToUtf8());
+}
+
+TEST_F(FrontEndSessionTest, EnterHandsTypedTextOverAndUnchangedTextSendsNothing) {
+  Run(Join({Typed("Ann"),
+            {Key(VOKKey::Enter)},
+            {Key(VOKKey::Left), Key(VOKKey::Right), Key(VOKKey::Tab)}}));
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgEditModifyNotification Name"}), log);
+  EXPECT_EQ("Ann", editor->GetText().ToUtf8());
+}
+
+TEST_F(FrontEndSessionTest, EscapeDropsTypedTextFirstThenCancelsTheDialog) {
+  Run(Join({Typed("Ann"), {Key(VOKKey::Escape)}, {Key(VOKKey::Escape)}}));
+  EXPECT_EQ("", editor->GetText().ToUtf8());
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgDiaCANCELNotification Form"}), log);
+}
+
+TEST_F(FrontEndSessionTest, TheCursorStandsAfterTheTypedText) {
+  Run(Typed("Zoë"));
+  const VOKCellPoint field = screen.Where("Zoë");
+  ASSERT_TRUE(screen.cursor.has_value());
+  EXPECT_EQ((VOKCellPoint{field.x + 3, field.y}), *screen.cursor);
+}
+
+TEST_F(FrontEndSessionTest, UpAndDownStepTheSpinnerAndTheCombo) {
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab),
+       Key(VOKKey::Down), Key(VOKKey::Down), Key(VOKKey::Down), Key(VOKKey::Up)});
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "user VOKDlgSpinnerBtnUpNotification Year", "user VOKDlgSpinnerBtnDownNotification Year",
+          "user VOKDlgComboSelectNotification Month", "user VOKDlgComboSelectNotification Month",
+          "user VOKDlgComboSelectNotification Month"}),
+      log);
+  EXPECT_EQ(1, combo->GetSelect());
+  EXPECT_EQ("2025", spinner->GetCurrentText().ToUtf8());  // the spinner never steps by itself
+}
+
+TEST_F(FrontEndSessionTest, EnterOpensTheComboListWhereEnterChoosesAndEscapeOnlyCloses) {
+  std::string openList;
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next == 2) openList = screen.pictures.back();
+  };
+  Run({Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Down), Key(VOKKey::Down),
+       Key(VOKKey::Enter), Key(VOKKey::Enter), Key(VOKKey::Up), Key(VOKKey::Escape)});
+  EXPECT_NE(std::string::npos, openList.find("│January │")) << openList;
+  EXPECT_NE(std::string::npos, openList.find("│February│")) << openList;
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgComboSelectNotification Month"}), log);
+  EXPECT_EQ(2, combo->GetSelect());
+  EXPECT_EQ("Month", screen.focusNames.back());
+  EXPECT_FALSE(screen.Shows("│February│"));
+}
+
+TEST_F(FrontEndSessionTest, ClicksPressButtonsStepOnTheArrowsAndCloseOnTheCross) {
+  Run({ClickOn("[Go]"), ClickOn("▴▾"), ClickOn("▴▾", 1), ClickOn("›Off‹"), ClickOn("[OK]"),
+       ClickOn(" x ─┐", 1)});
+  EXPECT_EQ(
+      (std::vector<std::string>{
+          "user VOKDlgPushBActivateNotification Go", "user VOKDlgSpinnerBtnUpNotification Year",
+          "user VOKDlgSpinnerBtnDownNotification Year", "user VOKDlgDiaOKNotification Form",
+          "user VOKDlgWindCloseNotification Form"}),
+      log);
+}
+
+TEST_F(FrontEndSessionTest, AClickOpensTheComboAndAnotherChoosesALine) {
+  // A click beside the open list only closes it.
+  Run({ClickOn("January"), ClickOn("March"), ClickOn("[Go]"), ClickOn("March"), ClickOn("Name:"),
+       ClickOn("[Go]")});
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgComboSelectNotification Month",
+                                      "user VOKDlgPushBActivateNotification Go",
+                                      "user VOKDlgPushBActivateNotification Go"}),
+            log);
+  EXPECT_EQ(2, combo->GetSelect());
+}
+
+TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
+  Run(Join({Typed("Ann"), {ClickOn("[Go]")}}));
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgEditModifyNotification Name",
+                                      "user VOKDlgPushBActivateNotification Go"}),
+            log);
+}
+
+// Up from the first week reaches the month combo, where Down steps the
+// month instead of moving on.
+TEST_F(FrontEndSessionTest, ArrowsMoveTheFocusAcrossTheDayButtons) {
+  VOKDlgDialog host(nullptr, "Host", 0);
+  VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 0, 1);
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Up),
+       Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab)},
+      calendar);
+  EXPECT_EQ((std::vector<std::string>{"MonthCombo", "YearSpinner", "2", "9", "10", "3", "2",
+                                      "MonthCombo", "MonthCombo", "Cancel"}),
+            screen.focusNames);
+  EXPECT_EQ(6, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
+}
+
+TEST_F(FrontEndSessionTest, FocusOnAButtonThatTurnsInsensitiveMovesToTheNextOne) {
+  user->action = [this] { go->SetSensitivity(VOKDlgSensitivity::Greyed); };
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter)});
+  EXPECT_EQ("Open", screen.focusNames.back());
+  EXPECT_TRUE(screen.Shows("›Go‹")) << screen.pictures.back();
+}
+
+TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt) {
+  std::vector<std::string> focusInBox;
+  user->action = [&] {
+    if (log.back() != "user VOKDlgPushBActivateNotification Go") return;
+    auto* box = new VOKDlgNotify(form.get(), "Box", VOKDlgStyle::ErrorBox);
+    box->DisplayBlocked("Really?", "Question");
+    log.push_back("answered");
+    box->RequestDelayedDestruction();
+  };
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next >= 4 && next <= 6) focusInBox.push_back(screen.focusNames.back());
+  };
+  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Tab),
+       ClickOn(" x ─┐", 1), Key(VOKKey::Enter), Key(VOKKey::Tab)});
+  EXPECT_EQ((std::vector<std::string>{"OK", "OK", "OK"}), focusInBox);
+  EXPECT_EQ((std::vector<std::string>{"user VOKDlgPushBActivateNotification Go", "answered"}), log);
+  EXPECT_EQ("Open", screen.focusNames.back());  // back on the form, where the focus was
+  EXPECT_FALSE(screen.Shows("Question"));
+}
+
+TEST_F(FrontEndSessionTest, ClicksReachTheWindowBelowThroughAModelessWindow) {
+  VOKDlgWindow* popup = OpensPopup(VOKDlgStyle::Modeless);
+  user->action = [popup, this] {
+    if (log.back() == "user VOKDlgWindCloseNotification Popup")
+      popup->SetVisibility(VOKDlgVisibility::Hidden);
+  };
+  Run({ClickOn("[Open]"), ClickOn("[Go]"), Key(VOKKey::Escape), Key(VOKKey::Tab)});
+  EXPECT_EQ((std::vector<std::string>{"opener VOKDlgPushBActivateNotification Open",
+                                      "user VOKDlgPushBActivateNotification Go",
+                                      "user VOKDlgWindCloseNotification Popup"}),
+            log);
+  EXPECT_EQ("OK", screen.focusNames.back());  // the form kept its focus on Open
+}
+
+TEST_F(FrontEndSessionTest, ClicksBesideAWindowThatIsNotModelessAreIgnored) {
+  OpensPopup(0);
+  Run({ClickOn("[Open]"), ClickOn("[Go]"), ClickOn(" x ─┐", 1)});
+  EXPECT_EQ((std::vector<std::string>{"opener VOKDlgPushBActivateNotification Open"}), log);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+// The real date-picker as the text renderer and an interactive session
+// show it: a fresh calendar on a fixed day, the same calendar after the
+// user chose a month and a day, and a date picked with the keyboard
+// through the entry frame.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "VOKTextRenderer.h"
+#include "date_dialog/VOKPLMDlgDate.h"
+#include "date_frames/VOKQELNavDateEntryFrame.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+#include "host/FrontEndScriptScreen.h"
+#include "support/HostFixture.h"
+
+namespace {
+
+class FrontEndCalendarSnapshotTest : public HostFixture {
+ protected:
+  void SetUp() override {
+    HostFixture::SetUp();
+    VOKHostClock::FixToday(2025, 6, 1);
+    host = std::make_unique<VOKDlgDialog>(nullptr, "Host",
+                                          VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton);
+    host->SetTitle("Host");
+    host->SetVisibility(VOKDlgVisibility::Shown);
+  }
+  void TearDown() override {
+    host.reset();
+    HostFixture::TearDown();
+  }
+
+  std::unique_ptr<VOKDlgDialog> host;
+};
+
+TEST_F(FrontEndCalendarSnapshotTest, FreshCalendarShowsTodayMarked) {
+  auto* calendar = new VOKPLMDlgDate(host.get());
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  EXPECT_EQ(
+      "┌─ Choose a date ──────────────── x ─┐\n"
+      "│ June______ ▾ 2025 ▴▾               │\n"
+      "│ ────────────────────────────────── │\n"
+      "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
+      "│ › 1‹ [ 2] [ 3] [ 4] [ 5] [ 6] [ 7] │\n"
+      "│ [ 8] [ 9] [10] [11] [12] [13] [14] │\n"
+      "│ [15] [16] [17] [18] [19] [20] [21] │\n"
+      "│ [22] [23] [24] [25] [26] [27] [28] │\n"
+      "│ [29] [30]                          │\n"
+      "│                      [OK] [Cancel] │\n"
+      "└────────────────────────────────────┘\n",
+      VOKTextRenderer::Render(*calendar));
+}
+
+// March 2025 starts on a Saturday and needs six weeks.
+TEST_F(FrontEndCalendarSnapshotTest, ChosenMonthAndDayAreWhatTheCalendarShows) {
+  auto* calendar = new VOKPLMDlgDate(host.get());
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  ASSERT_TRUE(
+      VOKDlgUser::Choose(dynamic_cast<VOKDlgCombo*>(calendar->FindDescendant("MonthCombo")), 2));
+  ASSERT_TRUE(VOKDlgUser::Press(dynamic_cast<VOKDlgPushButton*>(calendar->FindDescendant("37"))));
+  EXPECT_EQ(
+      "┌─ Choose a date ──────────────── x ─┐\n"
+      "│ March_____ ▾ 2025 ▴▾               │\n"
+      "│ ────────────────────────────────── │\n"
+      "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
+      "│                               [ 1] │\n"
+      "│ [ 2] [ 3] [ 4] [ 5] [ 6] [ 7] [ 8] │\n"
+      "│ [ 9] [10] [11] [12] [13] [14] [15] │\n"
+      "│ [16] [17] [18] [19] [20] [21] [22] │\n"
+      "│ [23] [24] [25] [26] [27] [28] [29] │\n"
+      "│ [30] ›31‹                          │\n"
+      "│                      [OK] [Cancel] │\n"
+      "└────────────────────────────────────┘\n",
+      VOKTextRenderer::Render(*calendar));
+}
+
+// Tab to the calendar button, open it, go down a week and right a day from
+// the first usable day, pick it (the focus moves on to the next day), Tab
+// past the other days to OK and press it: the entry frame's editor holds
+// the date.
+TEST_F(FrontEndCalendarSnapshotTest, ADatePickedWithTheKeyboardLandsInTheEntryFrame) {
+  auto* frame = new VOKDlgFrame(host.get(), "Fields", VOKDlgStyle::GridLayout);
+  auto* entry = new VOKQELNavDateEntryFrame(host.get(), frame, "Created");
+  entry->SetGridConstraints(0, 0, 1, 1, 30);
+  ScriptScreen screen;
+  screen.events = {Key(VOKKey::Tab),  Key(VOKKey::Enter), Key(VOKKey::Tab),  Key(VOKKey::Tab),
+                   Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Enter)};
+  screen.events.insert(screen.events.end(), 20, Key(VOKKey::Tab));
+  screen.events.push_back(Key(VOKKey::Enter));
+  std::string focusBeforeOK;
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next == screen.events.size() - 1) focusBeforeOK = screen.focusNames.back();
+  };
+  {
+    VOKFrontEndSession session(*host, screen);
+    screen.session = &session;
+    session.Run();
+  }
+  EXPECT_EQ("OK", focusBeforeOK);
+  EXPECT_EQ("06/10/2025", entry->getEditor()->GetText().ToUtf8());
+  EXPECT_EQ("_calButton", screen.focusNames.back());
+  EXPECT_NE(std::string::npos, screen.pictures[2].find("│ › 1‹ [ 2]")) << screen.pictures[2];
+}
+
+}  // namespace
