@@ -38,6 +38,11 @@ constexpr int kYearSteps = 68;
 constexpr std::size_t kUidLength = sizeof(VOKPLMDlgDate::uid) - 1;  // 23
 
 const char* const kWeekdayKeys[kWeekDays] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+// The headings' names: the format "day%d" written for 1 to 7.
+const char* const kHeadingNames[kWeekDays] = {"day1", "day2", "day3", "day4",
+                                              "day5", "day6", "day7"};
+// "[", "~", "]" and the blank, removed in this order.
+constexpr int kDecorations = 4;
 
 VOKUnicodeString CatalogText(const char* catalog, const char* key) {
   return VOKMsgCatalog::BuildMessage(catalog, key, nullptr, 0, "");
@@ -112,7 +117,12 @@ VOKString VOKPLMDlgDate::GetResourceFilename(int level) const {
 
 void VOKPLMDlgDate::StripNLS(VOKUnicodeString& text) {
   VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::StripNLS");
-  for (const char* decoration : {"[", "~", "]", " "}) text.ReplaceAll(decoration, "");
+  // Made once: every date text of the module passes through here.
+  static const VOKUnicodeString* const decorations =
+      new VOKUnicodeString[]{VOKUnicodeString("["), VOKUnicodeString("~"), VOKUnicodeString("]"),
+                             VOKUnicodeString(" ")};
+  static const VOKUnicodeString* const nothing = new VOKUnicodeString;
+  for (int step = 0; step < kDecorations; ++step) text.ReplaceAll(decorations[step], *nothing);
 }
 
 // Each dialog owns its arrays: a copy allocates its own, holding the same
@@ -191,9 +201,7 @@ void VOKPLMDlgDate::LayOutYearMonth(VOKDlgFrame* yearMonthFrame) {
 void VOKPLMDlgDate::BuildHeadings(VOKDlgFrame* dayFrame) {
   if (!dayFrame) return;
   for (int i = 1; i <= kWeekDays; ++i) {
-    VOKUnicodeString name;
-    name.BuildFromNum(i, "day%d");
-    VOKDlgLabel* heading = new VOKDlgLabel(dayFrame, name.ConvertToChar(), kPlacedStyle);
+    VOKDlgLabel* heading = new VOKDlgLabel(dayFrame, kHeadingNames[i - 1], kPlacedStyle);
     if (!heading) continue;
     heading->SetGridConstraints(kHeadingRow, i, 1, 1, kFillCell);
     heading->SetTitle(CatalogText("VOKPLMDlgDate", kWeekdayKeys[i - 1]));
@@ -207,9 +215,8 @@ void VOKPLMDlgDate::BuildDayButtons(VOKDlgFrame* dayFrame) {
   _dayButtons = new (std::nothrow) VOKDlgPushButton*[kCellCount]();
   if (!_dayButtons) return;
   for (int k = 0; k < kCellCount; ++k) {
-    VOKUnicodeString name;
-    name.BuildFromNum(k + 1, "%d");
-    VOKDlgPushButton* button = new VOKDlgPushButton(dayFrame, name.ConvertToChar(), kPlacedStyle);
+    VOKDlgPushButton* button = new VOKDlgPushButton(
+        dayFrame, vok_dlgdate::CellNumberText(k + 1).ConvertToChar(), kPlacedStyle);
     _dayButtons[k] = button;
     if (!button) continue;
     button->SetGridConstraints(k / kWeekDays + kFirstWeekRow, k % kWeekDays + 1, 1, 1, kFillCell);

@@ -103,9 +103,7 @@ void VOKPLMDlgDate::RefreshCalendar() {
   const int endCell = startCell + _daysInMonth;  // one past the last day
   for (int day = 1; day <= _daysInMonth; ++day) {
     VOKDlgPushButton* button = DayButton(startCell + day - 1);
-    VOKUnicodeString title;
-    title.BuildFromNum(day, "%d");
-    if (button) button->SetTitle(title);
+    if (button) button->SetTitle(vok_dlgdate::CellNumberText(day));
   }
   SetCellVisibility(0, startCell - 1, VOKDlgVisibility::Hidden);
   SetCellVisibility(endCell, kCellCount - 1, VOKDlgVisibility::Hidden);

@@ -1,5 +1,7 @@
 #include "date_dialog/VOKPLMDlgDateSupport.h"
 
+#include <array>
+
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
 #include "date_dialog/VOKPLMDlgDate.h"
@@ -57,6 +59,15 @@ int DaysInMonth(int month, int gregorianYear) {
     default:
       return 31;
   }
+}
+
+const VOKUnicodeString& CellNumberText(int number) {
+  static const auto* const texts = [] {
+    auto* made = new std::array<VOKUnicodeString, kCellCount>;
+    for (int n = 1; n <= kCellCount; ++n) (*made)[n - 1].BuildFromNum(n, "%d");
+    return made;
+  }();
+  return (*texts)[number - 1];
 }
 
 int FirstCellOfMonth(int month, int gregorianYear) {

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+class VOKUnicodeString;
+
 namespace vok_dlgdate {
 
 // Success and E_FAIL of the format and example-year operations. E_FAIL is
@@ -39,5 +41,9 @@ bool ShowsBuddhistEraText();
 int DaysInMonth(int month, int gregorianYear);
 // [0, 6]: the cell of day 1, which is its weekday with Sunday first.
 int FirstCellOfMonth(int month, int gregorianYear);
+
+// number written with "%d", for 1 to kCellCount (day titles and button
+// names); made once, since every grid refresh writes them all.
+const VOKUnicodeString& CellNumberText(int number);
 
 }  // namespace vok_dlgdate

@@ -44,6 +44,10 @@ int VOKUnicodeString::GetLengthInChar() const {
 
 VOKUnicodeChar VOKUnicodeString::operator[](int index) const {
   if (index < 0) return VOKUnicodeChar();
+  if (_ascii) {
+    const auto at = static_cast<std::size_t>(index);
+    return at < _utf8.size() ? VOKUnicodeChar(static_cast<unsigned char>(_utf8[at])) : VOKUnicodeChar();
+  }
   std::size_t pos = ByteOffset(index);
   if (pos >= _utf8.size()) return VOKUnicodeChar();
   return VOKUnicodeChar(vok::utf8::DecodeNext(_utf8, pos));

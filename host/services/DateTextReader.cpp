@@ -68,6 +68,28 @@ class Reader {
   const std::vector<LayoutPiece>& _pieces;
 };
 
+// The reader's first try takes the most digits every field can have. When
+// the text has them all and the literals between them match, that first
+// try succeeds; typed dates nearly always look like this, so that try is
+// made here in one pass, and the reader runs only when it fails.
+bool ReadFullWidth(std::u32string_view text, const DateLayoutShape& layout, std::array<int, 3>& values) {
+  std::size_t at = 0;  // never beyond the end of text
+  for (const LayoutPiece& piece : layout.pieces) {
+    if (!piece.isField) {
+      if (text.substr(at, piece.literal.size()) != piece.literal) return false;
+      at += piece.literal.size();
+      continue;
+    }
+    const std::size_t digits = DigitsFor(piece).most;
+    if (text.size() - at < digits) return false;
+    const std::u32string_view field = text.substr(at, digits);
+    if (!std::all_of(field.begin(), field.end(), IsAsciiDigit)) return false;
+    values[DateLayoutShape::Index(piece.field)] = DigitsValue(field);
+    at += digits;
+  }
+  return at == text.size();
+}
+
 int FullYear(int year, int width) {
   if (width >= 3) return year;
   return year >= 70 ? 1900 + year : 2000 + year;
@@ -77,9 +99,13 @@ int FullYear(int year, int width) {
 
 std::optional<DateFields> ReadDateFields(std::u32string_view text, const DateLayoutShape& layout) {
   if (!layout.IsReadable()) return std::nullopt;
-  Reader reader(text, layout);
-  if (!reader.Match(0, 0)) return std::nullopt;
-  const auto valueOf = [&](DateField f) { return reader.values[DateLayoutShape::Index(f)]; };
+  std::array<int, 3> values{};
+  if (!ReadFullWidth(text, layout, values)) {
+    Reader reader(text, layout);
+    if (!reader.Match(0, 0)) return std::nullopt;
+    values = reader.values;
+  }
+  const auto valueOf = [&](DateField f) { return values[DateLayoutShape::Index(f)]; };
   return DateFields{FullYear(valueOf(DateField::Year), layout.width[DateLayoutShape::Index(DateField::Year)]),
                     valueOf(DateField::Month), valueOf(DateField::Day)};
 }

@@ -13,8 +13,13 @@ command -v tmux >/dev/null || { echo "tmux is not installed: skipped"; exit 77; 
 socket="vok_demo_test_$$"
 pane="demo"
 status_file=$(mktemp)
+socket_path=""
 tmux_() { tmux -L "$socket" "$@"; }
-trap 'tmux_ kill-server 2>/dev/null; rm -f "$status_file"' EXIT
+cleanup() {
+  tmux_ kill-server 2>/dev/null
+  rm -f "$status_file" ${socket_path:+"$socket_path"}
+}
+trap cleanup EXIT
 
 screen() { tmux_ capture-pane -p -t "$pane" "$@"; }
 fail() {
@@ -66,6 +71,7 @@ tab_to_ok() {
 tmux_ new-session -d -s "$pane" -x 100 -y 40 \
   "env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 '$program' --today 2025-06-15; echo \$? >'$status_file'" ||
   fail "tmux did not start"
+socket_path=$(tmux_ display-message -p '#{socket_path}')
 
 wait_for "Find documents"
 tmux_ send-keys -t "$pane" Tab Enter

@@ -14,18 +14,9 @@ using namespace calendar_test;
 
 namespace {
 
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-constexpr bool kSanitized = __has_feature(address_sanitizer);
-#else
-constexpr bool kSanitized = false;
-#endif
-
-// Sanitizers make each cycle several times slower; fewer cycles still show
-// any growth. The combo frame shares the calendar's road with the entry
-// frame and takes a fifth of the cycles.
-constexpr int kEntryCycles = kSanitized ? 2500 : 10000;
+// The combo frame shares the calendar's road with the entry frame and
+// takes a fifth of the cycles.
+constexpr int kEntryCycles = 10000;
 constexpr int kComboCycles = kEntryCycles / 5;
 constexpr int kCheckEvery = 500;
 

@@ -57,8 +57,8 @@ const Setting kGregorian = {"Gregorian", false, "mm/dd/yyyy", 1970, 2038, 2026, 
 const Setting kThai = {"Thai Buddhist era", true, "dd/mm/yyyy", 2513, 2581, 2569, 2513,
                        kBuddhistEraOffset};
 
-// Text in a field, and the date a calendar opened on it shows (nothing:
-// today).
+// Text in a field and, when it is a date, the date it stands for; a
+// calendar opened on any other text shows today.
 struct FieldText {
   std::string text;
   bool isDate = false;
@@ -67,7 +67,8 @@ struct FieldText {
   int day = 0;
 };
 
-// One calendar the user opened and the frame field its OK writes to.
+// A calendar the user opened, the frame it came from and what it should
+// show.
 struct OpenCalendar {
   VOKQELNavCalendarUI* calendar;
   bool fromCombo;
