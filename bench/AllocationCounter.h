@@ -14,13 +14,13 @@ namespace vok_bench {
 
 struct AllocationCount {
   std::uint64_t allocations = 0;
-  std::uint64_t bytes = 0;      // requested by every allocation so far
-  std::int64_t liveBytes = 0;   // usable bytes of the blocks not yet freed
+  std::uint64_t bytes = 0;  // requested by every allocation so far
 };
 
 AllocationCount CountedAllocations();
 
-// Bytes in use on the whole malloc heap (operator new and plain malloc).
+// Bytes in use on the whole malloc heap (operator new and plain malloc,
+// with malloc's own overhead per block).
 std::int64_t HeapInUse();
 
 // Adds the counters "allocs/op" and "bytes/op": what was allocated since

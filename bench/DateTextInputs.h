@@ -6,6 +6,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "Minimum.h"
+
 namespace vok_bench {
 
 inline constexpr const char* kValidDate = "06/15/2025";
@@ -21,7 +23,9 @@ void PrintRolloverNote();
 }  // namespace vok_bench
 
 // Registers a benchmark taking (state, text) once for each input.
-#define VOK_BENCH_DATE_TEXTS(function)                           \
-  BENCHMARK_CAPTURE(function, valid, vok_bench::kValidDate);     \
-  BENCHMARK_CAPTURE(function, invalid_value, vok_bench::kInvalidValue); \
-  BENCHMARK_CAPTURE(function, invalid_format, vok_bench::kInvalidFormat)
+#define VOK_BENCH_DATE_TEXTS(function)                                                         \
+  BENCHMARK_CAPTURE(function, valid, vok_bench::kValidDate)->Apply(vok_bench::AddMinimum);     \
+  BENCHMARK_CAPTURE(function, invalid_value, vok_bench::kInvalidValue)                         \
+      ->Apply(vok_bench::AddMinimum);                                                          \
+  BENCHMARK_CAPTURE(function, invalid_format, vok_bench::kInvalidFormat)                       \
+      ->Apply(vok_bench::AddMinimum)

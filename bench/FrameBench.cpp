@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
+#include "Minimum.h"
 #include "BenchHost.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
@@ -49,6 +50,6 @@ void BM_EntryFramePressPickOK(benchmark::State& state) {
   }
   state.SetLabel(frame->getEditor()->GetText().ToUtf8());
 }
-BENCHMARK(BM_EntryFramePressPickOK)->Unit(benchmark::kMicrosecond);
+VOK_BENCHMARK(BM_EntryFramePressPickOK)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
+#include "Minimum.h"
 #include "BenchHost.h"
 #include "module/ModuleTrace.h"
 
@@ -31,7 +32,7 @@ void BM_TraceOffRecord(benchmark::State& state) {
   vok_bench::ReportAllocationsSince(state, start);
   FailIfRecorded(state, recordsBefore);
 }
-BENCHMARK(BM_TraceOffRecord);
+VOK_BENCHMARK(BM_TraceOffRecord);
 
 // GetMonth begins with its trace record.
 void BM_TraceOffCalendarCall(benchmark::State& state) {
@@ -44,6 +45,6 @@ void BM_TraceOffCalendarCall(benchmark::State& state) {
   FailIfRecorded(state, recordsBefore);
   vok_bench::ReleaseCalendar(calendar);
 }
-BENCHMARK(BM_TraceOffCalendarCall);
+VOK_BENCHMARK(BM_TraceOffCalendarCall);
 
 }  // namespace

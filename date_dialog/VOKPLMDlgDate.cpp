@@ -44,6 +44,8 @@ const char* const kHeadingNames[kWeekDays] = {"day1", "day2", "day3", "day4",
 // "[", "~", "]" and the blank, removed in this order.
 constexpr int kDecorations = 4;
 
+bool IsDecoration(char c) { return c == '[' || c == '~' || c == ']' || c == ' '; }
+
 VOKUnicodeString CatalogText(const char* catalog, const char* key) {
   return VOKMsgCatalog::BuildMessage(catalog, key, nullptr, 0, "");
 }
@@ -117,6 +119,10 @@ VOKString VOKPLMDlgDate::GetResourceFilename(int level) const {
 
 void VOKPLMDlgDate::StripNLS(VOKUnicodeString& text) {
   VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::StripNLS");
+  // Most texts carry no decoration: each replacement would leave them as
+  // they are.
+  const std::string& bytes = text.ToUtf8();
+  if (std::none_of(bytes.begin(), bytes.end(), IsDecoration)) return;
   // Made once: every date text of the module passes through here.
   static const VOKUnicodeString* const decorations =
       new VOKUnicodeString[]{VOKUnicodeString("["), VOKUnicodeString("~"), VOKUnicodeString("]"),
@@ -215,8 +221,8 @@ void VOKPLMDlgDate::BuildDayButtons(VOKDlgFrame* dayFrame) {
   _dayButtons = new (std::nothrow) VOKDlgPushButton*[kCellCount]();
   if (!_dayButtons) return;
   for (int k = 0; k < kCellCount; ++k) {
-    VOKDlgPushButton* button = new VOKDlgPushButton(
-        dayFrame, vok_dlgdate::CellNumberText(k + 1).ConvertToChar(), kPlacedStyle);
+    VOKDlgPushButton* button =
+        new VOKDlgPushButton(dayFrame, vok_dlgdate::CellNumberName(k + 1), kPlacedStyle);
     _dayButtons[k] = button;
     if (!button) continue;
     button->SetGridConstraints(k / kWeekDays + kFirstWeekRow, k % kWeekDays + 1, 1, 1, kFillCell);
@@ -229,8 +235,9 @@ void VOKPLMDlgDate::BuildDayButtons(VOKDlgFrame* dayFrame) {
 // month m.
 void VOKPLMDlgDate::FillMonthNames() {
   _monthNames = new (std::nothrow) VOKUnicodeString[kMonths];
+  const VOKUnicodeString fullMonthName("%B");
   for (int m = 1; m <= kMonths; ++m) {
-    const VOKUnicodeString name = VOKTime(2000, m, 1, 0, 0, 0, 0).ConvertToString("%B", 0);
+    const VOKUnicodeString name = VOKTime(2000, m, 1, 0, 0, 0, 0).ConvertToString(fullMonthName, 0);
     if (_monthNames) _monthNames[m - 1] = name;
     if (_monthCombo) _monthCombo->SetLine(name, -1, 64);
   }

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base_runtime/VOKString.h"
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
 #include "date_dialog/VOKPLMDlgDate.h"
@@ -68,6 +69,15 @@ const VOKUnicodeString& CellNumberText(int number) {
     return made;
   }();
   return (*texts)[number - 1];
+}
+
+const VOKString& CellNumberName(int number) {
+  static const auto* const names = [] {
+    auto* made = new std::array<VOKString, kCellCount>;
+    for (int n = 1; n <= kCellCount; ++n) (*made)[n - 1] = CellNumberText(n).ConvertToChar();
+    return made;
+  }();
+  return (*names)[number - 1];
 }
 
 int FirstCellOfMonth(int month, int gregorianYear) {

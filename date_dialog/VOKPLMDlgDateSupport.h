@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+class VOKString;
 class VOKUnicodeString;
 
 namespace vok_dlgdate {
@@ -42,8 +43,10 @@ int DaysInMonth(int month, int gregorianYear);
 // [0, 6]: the cell of day 1, which is its weekday with Sunday first.
 int FirstCellOfMonth(int month, int gregorianYear);
 
-// number written with "%d", for 1 to kCellCount (day titles and button
-// names); made once, since every grid refresh writes them all.
+// number written with "%d", for 1 to kCellCount, as a day title and as a
+// button name; made once, since every grid refresh writes them all and
+// every dialog names its buttons with them.
 const VOKUnicodeString& CellNumberText(int number);
+const VOKString& CellNumberName(int number);
 
 }  // namespace vok_dlgdate

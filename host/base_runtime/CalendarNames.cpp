@@ -49,8 +49,14 @@ bool LoadNames(const std::string& localeName, CalendarNames& names) {
 
 const CalendarNames& NamesForLocale(const std::string& localeName) {
   static std::map<std::string, CalendarNames> cache;
+  // Questions come in runs for one locale: the last answer is tried first.
+  static auto recent = cache.end();
+  if (recent != cache.end() && recent->first == localeName) return recent->second;
   auto found = cache.find(localeName);
-  if (found != cache.end()) return found->second;
+  if (found != cache.end()) {
+    recent = found;
+    return found->second;
+  }
   CalendarNames names;
   if (!LoadNames(localeName, names) && localeName != "en_US") return NamesForLocale("en_US");
   return cache.emplace(localeName, std::move(names)).first->second;

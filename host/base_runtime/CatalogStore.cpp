@@ -67,14 +67,19 @@ void CatalogStore::ClearMemory() {
 
 void CatalogStore::ForgetFiles() {
   _files.clear();
+  _recentFile = _files.end();
   ++_generation;
 }
 
 const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog, const std::string& language) {
-  auto key = std::make_pair(catalog, language);
-  auto cached = _files.find(key);
-  if (cached == _files.end()) cached = _files.emplace(key, LoadFile(catalog, language)).first;
-  return cached->second ? &*cached->second : nullptr;
+  const bool recent = _recentFile != _files.end() && _recentFile->first.first == catalog &&
+                      _recentFile->first.second == language;
+  if (!recent) {
+    auto cached = _files.find(FileKeyView(catalog, language));
+    if (cached == _files.end()) cached = _files.emplace(FileKey(catalog, language), LoadFile(catalog, language)).first;
+    _recentFile = cached;
+  }
+  return _recentFile->second ? &*_recentFile->second : nullptr;
 }
 
 std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog, const std::string& language) {

@@ -40,9 +40,25 @@ class CatalogStore {
   std::optional<CatalogEntries> LoadFile(const std::string& catalog, const std::string& language);
   CatalogEntries Parse(std::string_view contents, const std::string& label);
 
+  // (catalog, language), looked up without copying the two names.
+  using FileKey = std::pair<std::string, std::string>;
+  using FileKeyView = std::pair<std::string_view, std::string_view>;
+  struct FileKeyOrder {
+    using is_transparent = void;
+    static FileKeyView View(const FileKey& key) { return {key.first, key.second}; }
+    static FileKeyView View(const FileKeyView& key) { return key; }
+    template <class A, class B>
+    bool operator()(const A& a, const B& b) const {
+      return View(a) < View(b);
+    }
+  };
+
   std::map<std::string, CatalogEntries> _memory;
   // A cached miss is kept as nullopt, so missing files are looked for once.
-  std::map<std::pair<std::string, std::string>, std::optional<CatalogEntries>> _files;
+  using FileMap = std::map<FileKey, std::optional<CatalogEntries>, FileKeyOrder>;
+  FileMap _files;
+  // Lookups come in runs for one catalog: the last one is tried first.
+  FileMap::const_iterator _recentFile = _files.end();
   int _messages = 0;
   std::uint64_t _generation = 0;
 };

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace vok {
@@ -16,5 +17,10 @@ std::string_view LocaleValueText();
 // The test override, else VOK_DATE_LAYOUT when set (even empty); nullopt
 // when there is neither. Valid as above.
 std::optional<std::string_view> DateLayoutOverrideText();
+
+// VOKHostSettings::GetLanguage and GetLocaleName without a copy; valid
+// until the next question to the settings.
+const std::string& LanguageNow();
+const std::string& LocaleNameNow();
 
 }  // namespace vok

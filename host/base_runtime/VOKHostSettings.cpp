@@ -1,14 +1,15 @@
 // File: VOKHostSettings.cpp
-// The environment is read afresh at every question, so a changed variable
-// takes effect at once; test overrides take precedence until Reset.
+// Every question sees the environment as it is, so a changed variable
+// takes effect at once (EnvironmentReadings notices the change); test
+// overrides take precedence until Reset.
 #include "base_runtime/VOKHostSettings.h"
 
 #include <iostream>
 #include <string_view>
 
+#include "base_runtime/EnvironmentReadings.h"
 #include "base_runtime/HostSettingsText.h"
 #include "base_runtime/LocaleName.h"
-#include "base_runtime/VOKEnvironment.h"
 
 namespace {
 
@@ -28,10 +29,12 @@ Overrides& TestOverrides() {
   return overrides;
 }
 
+using vok::SettingsVariable;
+
 // The first of LC_ALL, LC_TIME, LANG that is set and non-empty.
 std::string_view EnvironmentLocaleValue() {
-  for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
-    const char* value = VOKGetEnv(name);
+  for (SettingsVariable variable : {SettingsVariable::LcAll, SettingsVariable::LcTime, SettingsVariable::Lang}) {
+    const char* value = vok::SettingsVariableValue(variable);
     if (value && *value) return value;
   }
   return "";
@@ -57,8 +60,8 @@ const vok::HostLocale& CurrentLocale() {
   return locale;
 }
 
-bool EnvironmentFlag(const char* name) {
-  const char* value = VOKGetEnv(name);
+bool EnvironmentFlag(SettingsVariable variable) {
+  const char* value = vok::SettingsVariableValue(variable);
   return value && std::string_view(value) == "1";
 }
 
@@ -75,26 +78,30 @@ std::optional<std::string_view> DateLayoutOverrideText() {
   const Overrides& overrides = TestOverrides();
   if (overrides.dateLayout) return std::string_view(*overrides.dateLayout);
   // Set but empty is a layout too: the host then knows none.
-  if (const char* layout = VOKGetEnv("VOK_DATE_LAYOUT")) return std::string_view(layout);
+  if (const char* layout = vok::SettingsVariableValue(SettingsVariable::DateLayout)) return std::string_view(layout);
   return std::nullopt;
 }
 
+const std::string& LanguageNow() { return CurrentLocale().language; }
+
+const std::string& LocaleNameNow() { return CurrentLocale().localeName; }
+
 }  // namespace vok
 
-std::string VOKHostSettings::GetLanguage() { return CurrentLocale().language; }
+std::string VOKHostSettings::GetLanguage() { return vok::LanguageNow(); }
 
-std::string VOKHostSettings::GetLocaleName() { return CurrentLocale().localeName; }
+std::string VOKHostSettings::GetLocaleName() { return vok::LocaleNameNow(); }
 
 bool VOKHostSettings::IsThai() {
   const Overrides& overrides = TestOverrides();
   if (overrides.thai) return overrides.thai->thai;
-  return GetLanguage() == "th" || EnvironmentFlag("VOK_THAI");
+  return vok::LanguageNow() == "th" || EnvironmentFlag(SettingsVariable::Thai);
 }
 
 bool VOKHostSettings::ShowsBuddhistEra() {
   const Overrides& overrides = TestOverrides();
   if (overrides.thai) return overrides.thai->buddhistEra;
-  return !EnvironmentFlag("VOK_THAI_GREGORIAN");
+  return !EnvironmentFlag(SettingsVariable::ThaiGregorian);
 }
 
 std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {

@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "base_runtime/CatalogStore.h"
-#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/HostSettingsText.h"
 
 namespace {
 
@@ -33,10 +33,12 @@ VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOK
                                              const VOKUnicodeString* params, int nParams,
                                              const VOKUnicodeString& defaultText) {
   const vok::CatalogEntries* entries =
-      vok::CatalogStore::Instance().Find(catalog.str(), VOKHostSettings::GetLanguage());
+      vok::CatalogStore::Instance().Find(catalog.str(), vok::LanguageNow());
   if (!entries) return defaultText;
   const auto entry = entries->find(key.str());
   if (entry == entries->end()) return defaultText;
+  // Without a "%" there is nothing to substitute.
+  if (entry->second.find('%') == std::string::npos) return VOKUnicodeString(std::string_view(entry->second));
   const int count = params ? std::clamp(nParams, 0, 9) : 0;
   return VOKUnicodeString(std::string_view(Substitute(entry->second, params, count)));
 }

@@ -5,7 +5,7 @@
 
 #include "base_runtime/CalendarNames.h"
 #include "base_runtime/CivilTime.h"
-#include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/HostSettingsText.h"
 #include "base_runtime/VOKTime.h"
 
 namespace {
@@ -19,7 +19,7 @@ std::string Padded(int value, std::size_t width, char pad = '0') {
 
 // The text of one code, or false for a code this formatter does not know.
 bool ExpandCode(char code, const vok::CivilFields& time, std::string& out) {
-  auto names = []() -> const vok::CalendarNames& { return vok::NamesForLocale(VOKHostSettings::GetLocaleName()); };
+  auto names = []() -> const vok::CalendarNames& { return vok::NamesForLocale(vok::LocaleNameNow()); };
   switch (code) {
     case 'd': out += Padded(time.day, 2); return true;
     case 'e': out += Padded(time.day, 2, ' '); return true;

@@ -11,7 +11,12 @@ VOKUnicodeString::VOKUnicodeString(const char* utf8)
     : VOKUnicodeString(std::string_view(utf8 ? utf8 : "")) {}
 
 VOKUnicodeString::VOKUnicodeString(std::string_view utf8) {
-  _utf8 = vok::utf8::IsAscii(utf8) ? std::string(utf8) : vok::utf8::Sanitize(utf8);
+  if (vok::utf8::IsAscii(utf8)) {
+    _utf8.assign(utf8);
+    _ascii = true;
+    return;
+  }
+  _utf8 = vok::utf8::Sanitize(utf8);
   Reclassify();
 }
 

@@ -3,6 +3,7 @@
 #include "command_framework/VOKCommandRegistry.h"
 
 #include <algorithm>
+#include <iterator>
 
 VOKCommandRegistry& VOKCommandRegistry::Instance() {
   // Never destroyed: commands with static storage may outlive any static.
@@ -35,7 +36,13 @@ void VOKCommandRegistry::DropFor(VOKCommand* command) {
       --other->_registrations;
       --remaining;
     }
-    entry = _entries.erase(entry);
+    // The newest entry goes first as a rule, and popping it is cheap.
+    if (std::next(entry) == _entries.end()) {
+      _entries.pop_back();
+      entry = _entries.end();
+    } else {
+      entry = _entries.erase(entry);
+    }
   }
   command->_registrations = 0;
 }

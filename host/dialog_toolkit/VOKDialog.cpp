@@ -95,7 +95,7 @@ VOKDialog* VOKDialog::FindDescendant(const char* name) const {
 
 VOKDlgWindow* VOKDialog::GetWindow() {
   for (VOKDialog* widget = this; widget != nullptr; widget = widget->_parent) {
-    if (auto* window = dynamic_cast<VOKDlgWindow*>(widget)) return window;
+    if (widget->_isWindow) return static_cast<VOKDlgWindow*>(widget);
   }
   return nullptr;
 }
@@ -112,7 +112,7 @@ bool VOKDialog::IsReachable() const {
   for (const VOKDialog* widget = this; widget != nullptr; widget = widget->_parent) {
     if (widget->_visibility != VOKDlgVisibility::Shown) return false;
     if (widget->_sensitivity != VOKDlgSensitivity::Usable) return false;
-    if (dynamic_cast<const VOKDlgWindow*>(widget) != nullptr) return true;
+    if (widget->_isWindow) return true;
   }
   return true;
 }

@@ -75,6 +75,8 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   virtual void ForgetChild(const VOKDialog* child);
 
  private:
+  friend class VOKDlgWindow;  // marks its objects as windows
+
   struct Extras;
   Extras& extras();
   void destroyChildren();
@@ -89,4 +91,8 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   bool _hasGrid = false;
   VOKDlgGridConstraints _grid;
   std::unique_ptr<Extras> _extras;  // rarely used properties
+  // True from the body of a VOKDlgWindow constructor to the start of its
+  // destructor, as a dynamic_cast would answer; asked on every user
+  // action's reachability walk, where RTTI would cost more than the action.
+  bool _isWindow = false;
 };

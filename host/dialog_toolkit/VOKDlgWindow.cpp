@@ -3,19 +3,21 @@
 
 VOKDlgWindow::VOKDlgWindow(VOKDialog* parent, const VOKString& name, std::uint64_t style)
     : VOKDialog(parent, name, style) {
+  _isWindow = true;
   SetVisibility(VOKDlgVisibility::Hidden);
 }
 
 // The tabulation names the source's children, which the copy does not
 // have: a copy starts with no attachments and keeps its own on assignment.
-VOKDlgWindow::VOKDlgWindow(const VOKDlgWindow& other) : VOKDialog(other) {}
+VOKDlgWindow::VOKDlgWindow(const VOKDlgWindow& other) : VOKDialog(other) { _isWindow = true; }
 
 VOKDlgWindow& VOKDlgWindow::operator=(const VOKDlgWindow& other) {
   VOKDialog::operator=(other);
   return *this;
 }
 
-VOKDlgWindow::~VOKDlgWindow() = default;
+// What remains while the base part is destroyed is no window any more.
+VOKDlgWindow::~VOKDlgWindow() { _isWindow = false; }
 
 const char* VOKDlgWindow::IsA() const { return "VOKDlgWindow"; }
 

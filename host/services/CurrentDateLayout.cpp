@@ -10,6 +10,7 @@
 #include "base_runtime/HostSettingsText.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateText.h"
+#include "services/DateTextReader.h"
 #include "services/IcuDateLayout.h"
 
 namespace vok::services {
@@ -78,6 +79,7 @@ const CurrentLayout& CurrentDateLayoutNow() {
   current.layoutUtf8 = ToUtf8(current.layout);
   current.bare = StripDecoration(current.layout);
   current.shape = SplitLayout(current.bare, current.placeholders);
+  current.fullWidth = FullWidthPattern(current.shape);
   sources = LayoutSources::Now();
   return current;
 }

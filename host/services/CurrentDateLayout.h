@@ -25,6 +25,7 @@ struct CurrentLayout {
   std::string layoutUtf8;  // the same, as UTF-8
   std::u32string bare;     // the layout without its decoration
   DateLayoutShape shape;   // of the bare layout
+  std::string fullWidth;   // FullWidthPattern of the shape
 };
 const CurrentLayout& CurrentDateLayoutNow();
 

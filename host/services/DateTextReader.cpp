@@ -13,6 +13,9 @@ namespace {
 // overflow the value.
 constexpr std::size_t kMaxFieldDigits = 9;
 
+// Pattern bytes 0 to 2 stand for a digit of the day, month or year.
+constexpr char kLastFieldMark = 2;
+
 struct DigitCount {
   std::size_t least;
   std::size_t most;
@@ -68,28 +71,6 @@ class Reader {
   const std::vector<LayoutPiece>& _pieces;
 };
 
-// The reader's first try takes the most digits every field can have. When
-// the text has them all and the literals between them match, that first
-// try succeeds; typed dates nearly always look like this, so that try is
-// made here in one pass, and the reader runs only when it fails.
-bool ReadFullWidth(std::u32string_view text, const DateLayoutShape& layout, std::array<int, 3>& values) {
-  std::size_t at = 0;  // never beyond the end of text
-  for (const LayoutPiece& piece : layout.pieces) {
-    if (!piece.isField) {
-      if (text.substr(at, piece.literal.size()) != piece.literal) return false;
-      at += piece.literal.size();
-      continue;
-    }
-    const std::size_t digits = DigitsFor(piece).most;
-    if (text.size() - at < digits) return false;
-    const std::u32string_view field = text.substr(at, digits);
-    if (!std::all_of(field.begin(), field.end(), IsAsciiDigit)) return false;
-    values[DateLayoutShape::Index(piece.field)] = DigitsValue(field);
-    at += digits;
-  }
-  return at == text.size();
-}
-
 int FullYear(int year, int width) {
   if (width >= 3) return year;
   return year >= 70 ? 1900 + year : 2000 + year;
@@ -99,15 +80,52 @@ int FullYear(int year, int width) {
 
 std::optional<DateFields> ReadDateFields(std::u32string_view text, const DateLayoutShape& layout) {
   if (!layout.IsReadable()) return std::nullopt;
-  std::array<int, 3> values{};
-  if (!ReadFullWidth(text, layout, values)) {
-    Reader reader(text, layout);
-    if (!reader.Match(0, 0)) return std::nullopt;
-    values = reader.values;
-  }
-  const auto valueOf = [&](DateField f) { return values[DateLayoutShape::Index(f)]; };
+  Reader reader(text, layout);
+  if (!reader.Match(0, 0)) return std::nullopt;
+  const auto valueOf = [&](DateField f) { return reader.values[DateLayoutShape::Index(f)]; };
   return DateFields{FullYear(valueOf(DateField::Year), layout.width[DateLayoutShape::Index(DateField::Year)]),
                     valueOf(DateField::Month), valueOf(DateField::Day)};
+}
+
+std::string FullWidthPattern(const DateLayoutShape& layout) {
+  if (!layout.IsReadable()) return {};
+  std::string pattern;
+  for (const LayoutPiece& piece : layout.pieces) {
+    if (piece.isField) {
+      pattern.append(DigitsFor(piece).most, static_cast<char>(DateLayoutShape::Index(piece.field)));
+      continue;
+    }
+    for (char32_t c : piece.literal) {
+      if (c <= static_cast<char32_t>(kLastFieldMark) || c >= 0x80) return {};
+      pattern.push_back(static_cast<char>(c));
+    }
+  }
+  return pattern;
+}
+
+// The reader's first try takes the most digits every field can have; a
+// text that has them all, with the literals in between, is read by that
+// try, and so here in one pass.
+std::optional<DateFields> ReadFullWidth(std::string_view text, std::string_view pattern,
+                                        const DateLayoutShape& layout) {
+  if (pattern.empty() || text.size() != pattern.size()) return std::nullopt;
+  std::array<int, 3> values{};
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    const char mark = pattern[at];
+    const char c = text[at];
+    if (mark > kLastFieldMark) {
+      if (c != mark) return std::nullopt;
+    } else if (IsAsciiDigit(static_cast<unsigned char>(c))) {
+      int& value = values[static_cast<std::size_t>(mark)];
+      value = value * 10 + (c - '0');
+    } else {
+      return std::nullopt;
+    }
+  }
+  const std::size_t year = DateLayoutShape::Index(DateField::Year);
+  return DateFields{FullYear(values[year], layout.width[year]),
+                    values[DateLayoutShape::Index(DateField::Month)],
+                    values[DateLayoutShape::Index(DateField::Day)]};
 }
 
 }  // namespace vok::services

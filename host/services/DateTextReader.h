@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "services/DateLayoutShape.h"
@@ -23,5 +24,17 @@ struct DateFields {
 // or the text does not fit it; the fields are not checked against the
 // calendar.
 std::optional<DateFields> ReadDateFields(std::u32string_view text, const DateLayoutShape& layout);
+
+// The layout as a text looks when every field has its most digits: one byte
+// per character, the literal itself, or where a digit goes the field's index
+// (0 day, 1 month, 2 year). "" when the layout is not readable or a literal
+// is no printable ASCII character.
+std::string FullWidthPattern(const DateLayoutShape& layout);
+
+// ReadDateFields' answer for a UTF-8 text that fits the pattern (the text a
+// user types nearly always does), read in one pass; nullopt when the text
+// does not fit, and ReadDateFields must decide.
+std::optional<DateFields> ReadFullWidth(std::string_view text, std::string_view pattern,
+                                        const DateLayoutShape& layout);
 
 }  // namespace vok::services

@@ -33,8 +33,10 @@ std::optional<vok::services::DateFields> ReadText(const std::string& utf8,
 }  // namespace
 
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
-  const std::optional<vok::services::DateFields> fields =
-      ReadText(text.ToUtf8(), vok::services::CurrentDateLayoutNow().shape);
+  const vok::services::CurrentLayout& layout = vok::services::CurrentDateLayoutNow();
+  std::optional<vok::services::DateFields> fields =
+      vok::services::ReadFullWidth(text.ToUtf8(), layout.fullWidth, layout.shape);
+  if (!fields) fields = ReadText(text.ToUtf8(), layout.shape);
   // VOKTime refuses what is no calendar date (30 February, month 13, year 0).
   if (fields) _time = VOKTime(fields->year, fields->month, fields->day, 0, 0, 0, 0);
 }
