@@ -1,6 +1,8 @@
 // File: BenchHost.cpp
 #include "BenchHost.h"
 
+#include <cstdlib>
+
 #include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "services/ImmersiveUITrace.h"
@@ -31,6 +33,27 @@ void PrepareHost() {
 VOKTime PickedDate() { return VOKTime(2024, 3, 31, 0, 0, 0, 0); }
 
 int BoxesShown() { return boxesShown; }
+
+EnvironmentLocale::EnvironmentLocale(const char* lang) {
+  for (const char* name : {"LANG", "LC_ALL", "LC_TIME", "VOK_THAI", "VOK_THAI_GREGORIAN"}) {
+    const char* value = std::getenv(name);
+    _saved.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    unsetenv(name);
+  }
+  setenv("LANG", lang, 1);
+  VOKHostSettings::Reset();
+}
+
+EnvironmentLocale::~EnvironmentLocale() {
+  for (const auto& [name, value] : _saved) {
+    if (value) {
+      setenv(name.c_str(), value->c_str(), 1);
+    } else {
+      unsetenv(name.c_str());
+    }
+  }
+  PrepareHost();
+}
 
 HostWindow::HostWindow()
     : _dialog(new VOKDlgDialog(nullptr, "SearchForm",

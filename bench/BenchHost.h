@@ -3,6 +3,11 @@
 // open and release a calendar.
 #pragma once
 
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "base_runtime/VOKTime.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
@@ -19,6 +24,20 @@ VOKTime PickedDate();
 
 // Message boxes answered since the program started.
 int BoxesShown();
+
+// While it lives, the host's settings come from the environment: LANG is
+// the given value, LC_ALL and LC_TIME are unset and no test override is
+// set. Afterwards the environment and PrepareHost's settings are back.
+class EnvironmentLocale {
+ public:
+  explicit EnvironmentLocale(const char* lang);
+  ~EnvironmentLocale();
+  EnvironmentLocale(const EnvironmentLocale&) = delete;
+  EnvironmentLocale& operator=(const EnvironmentLocale&) = delete;
+
+ private:
+  std::vector<std::pair<std::string, std::optional<std::string>>> _saved;
+};
 
 // A shown search form of the host with a frame inside; released with the
 // object.

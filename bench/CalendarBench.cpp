@@ -31,6 +31,14 @@ void BM_CalendarOpenRelease(benchmark::State& state) {
 }
 VOK_BENCHMARK(BM_CalendarOpenRelease)->Unit(benchmark::kMicrosecond);
 
+// The same with the settings read from the environment, as in a host run
+// without test overrides: LANG=en_US.UTF-8, no Thai setting.
+void BM_CalendarOpenReleaseLocaleFromEnvironment(benchmark::State& state) {
+  const vok_bench::EnvironmentLocale locale("en_US.UTF-8");
+  BM_CalendarOpenRelease(state);
+}
+VOK_BENCHMARK(BM_CalendarOpenReleaseLocaleFromEnvironment)->Unit(benchmark::kMicrosecond);
+
 // Opens a batch of calendars and measures the heap they hold together
 // before releasing them (malloc's overhead and ICU's own allocations
 // included). The time includes the measuring.

@@ -36,7 +36,7 @@ double Counter(const std::map<std::string, double>& counters, const char* name) 
 
 void PrintGoal(std::ostream& out, const char* goal, const std::string& measured, bool met) {
   char line[200];
-  std::snprintf(line, sizeof line, "%-46s %-36s %s\n", goal, measured.c_str(),
+  std::snprintf(line, sizeof line, "%-58s %-32s %s\n", goal, measured.c_str(),
                 met ? "met" : "MISSED");
   out << line;
 }
@@ -111,12 +111,16 @@ void GoalReporter::PrintGoals(std::ostream& out) const {
   if (const Figures* month = Find("BM_MonthChange")) {
     PrintGoal(out, "month change: < 1 us", Time(month->nanoseconds), month->nanoseconds < 1000);
   }
-  const Figures* both = Find("BM_ValidateThenConvert/valid");
+  // ConvertToVOKTime judges the text with validateDate, then converts it.
+  const Figures* convert = Find("BM_ConvertToVOKTime/valid");
   const Figures* strptime = Find("BM_StrptimeTimegm/valid");
-  if (both != nullptr && strptime != nullptr) {
-    PrintGoal(out, "validateDate+ConvertToVOKTime <= strptime+timegm",
-              Time(both->nanoseconds) + " vs " + Time(strptime->nanoseconds),
-              both->nanoseconds <= strptime->nanoseconds);
+  if (convert != nullptr && strptime != nullptr) {
+    PrintGoal(out, "ConvertToVOKTime (validateDate inside) <= strptime+timegm",
+              Time(convert->nanoseconds) + " vs " + Time(strptime->nanoseconds),
+              convert->nanoseconds <= strptime->nanoseconds);
+  }
+  if (const Figures* both = Find("BM_ValidateThenConvert/valid")) {
+    out << "  (a caller's validateDate, then ConvertToVOKTime: " << Time(both->nanoseconds) << ")\n";
   }
   for (const char* name : {"BM_TraceOffRecord", "BM_TraceOffCalendarCall"}) {
     if (const Figures* trace = Find(name)) {

@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cstdint>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -21,9 +23,10 @@ constexpr std::array<const char*, kVariables> kNames = {
 struct Readings {
   bool taken = false;
   char** environment = nullptr;           // the entry array
-  std::vector<const char*> entries;       // its entries then
+  std::vector<char*> entries;             // its entries then
   std::array<const char*, kVariables> values{};
   std::array<std::string, kVariables> texts;  // copies of the values
+  std::uint64_t generation = 0;
 };
 
 Readings& Current() {
@@ -31,42 +34,60 @@ Readings& Current() {
   return *readings;
 }
 
+// setenv, unsetenv and putenv never shrink the entry array in place: while
+// its address is the one read, the slots of the entries read (and their
+// terminator) still exist, so they can be compared as a block.
 bool SameEntries(const Readings& readings) {
-  if (environ != readings.environment) return false;
-  if (environ == nullptr) return true;
-  std::size_t at = 0;
-  for (; at < readings.entries.size(); ++at) {
-    if (environ[at] != readings.entries[at]) return false;
-  }
-  return environ[at] == nullptr;
+  char** const entries = environ;
+  if (entries != readings.environment) return false;
+  if (entries == nullptr) return true;
+  const std::size_t count = readings.entries.size();
+  return std::memcmp(entries, readings.entries.data(), count * sizeof(char*)) == 0 &&
+         entries[count] == nullptr;
 }
 
 bool SameTexts(const Readings& readings) {
   for (std::size_t i = 0; i < kVariables; ++i) {
-    if (readings.values[i] != nullptr && readings.texts[i] != readings.values[i]) return false;
+    const char* value = readings.values[i];
+    if (value == nullptr) continue;
+    const std::string& text = readings.texts[i];
+    if (std::strcmp(value, text.c_str()) != 0) return false;
   }
   return true;
 }
 
 void Take(Readings& readings) {
+  const bool first = !readings.taken;
   readings.taken = true;
   readings.environment = environ;
   readings.entries.clear();
   for (char** entry = environ; entry != nullptr && *entry != nullptr; ++entry) {
     readings.entries.push_back(*entry);
   }
+  bool changed = false;
   for (std::size_t i = 0; i < kVariables; ++i) {
+    const bool wasSet = readings.values[i] != nullptr;
     readings.values[i] = VOKGetEnv(kNames[i]);
-    readings.texts[i] = readings.values[i] != nullptr ? readings.values[i] : "";
+    const bool isSet = readings.values[i] != nullptr;
+    const char* text = isSet ? readings.values[i] : "";
+    changed = changed || wasSet != isSet || readings.texts[i] != text;
+    readings.texts[i] = text;
   }
+  if (changed || first) ++readings.generation;
+}
+
+Readings& UpToDate() {
+  Readings& readings = Current();
+  if (!readings.taken || !SameEntries(readings) || !SameTexts(readings)) Take(readings);
+  return readings;
 }
 
 }  // namespace
 
 const char* SettingsVariableValue(SettingsVariable variable) {
-  Readings& readings = Current();
-  if (!readings.taken || !SameEntries(readings) || !SameTexts(readings)) Take(readings);
-  return readings.values[static_cast<std::size_t>(variable)];
+  return UpToDate().values[static_cast<std::size_t>(variable)];
 }
+
+std::uint64_t SettingsEnvironmentGeneration() { return UpToDate().generation; }
 
 }  // namespace vok

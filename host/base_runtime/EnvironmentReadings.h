@@ -9,6 +9,8 @@
 // check and every grid refresh.
 #pragma once
 
+#include <cstdint>
+
 namespace vok {
 
 enum class SettingsVariable { LcAll, LcTime, Lang, Thai, ThaiGregorian, DateLayout };
@@ -16,5 +18,9 @@ enum class SettingsVariable { LcAll, LcTime, Lang, Thai, ThaiGregorian, DateLayo
 // The variable's value as the environment holds it now, null when unset.
 // Valid until the environment changes.
 const char* SettingsVariableValue(SettingsVariable variable);
+
+// Changes whenever one of the variables has changed (set, unset or given
+// another value); what was derived from them may be kept while it stays.
+std::uint64_t SettingsEnvironmentGeneration();
 
 }  // namespace vok

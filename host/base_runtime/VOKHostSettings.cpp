@@ -4,6 +4,7 @@
 // overrides take precedence until Reset.
 #include "base_runtime/VOKHostSettings.h"
 
+#include <cstdint>
 #include <iostream>
 #include <string_view>
 
@@ -23,6 +24,8 @@ struct Overrides {
   std::optional<ThaiChoice> thai;
   std::optional<std::string> dateLayout;
 };
+
+std::uint64_t overridesGeneration = 0;
 
 Overrides& TestOverrides() {
   static Overrides overrides;
@@ -47,12 +50,27 @@ void NoteUnsupportedOnce(std::string_view value) {
   std::cerr << "host settings: locale \"" << value << "\" is not supported (en, de, fr, th); using English\n";
 }
 
+// The test override, else the first of LC_ALL, LC_TIME, LANG that is set
+// and non-empty, else "".
+std::string_view LocaleValueText() {
+  const Overrides& overrides = TestOverrides();
+  return overrides.locale ? std::string_view(*overrides.locale) : EnvironmentLocaleValue();
+}
+
+std::optional<std::string_view> DateLayoutOverrideText() {
+  const Overrides& overrides = TestOverrides();
+  if (overrides.dateLayout) return std::string_view(*overrides.dateLayout);
+  // Set but empty is a layout too: the host then knows none.
+  if (const char* layout = vok::SettingsVariableValue(SettingsVariable::DateLayout)) return std::string_view(layout);
+  return std::nullopt;
+}
+
 // The value is read at every question; it is parsed again only when it
 // differs from the one parsed last.
 const vok::HostLocale& CurrentLocale() {
   static std::optional<std::string> parsedValue;
   static vok::HostLocale locale;
-  const std::string_view value = vok::LocaleValueText();
+  const std::string_view value = LocaleValueText();
   if (parsedValue && *parsedValue == value) return locale;
   locale = vok::ParseLocaleValue(value);
   parsedValue = std::string(value);
@@ -69,18 +87,7 @@ bool EnvironmentFlag(SettingsVariable variable) {
 
 namespace vok {
 
-std::string_view LocaleValueText() {
-  const Overrides& overrides = TestOverrides();
-  return overrides.locale ? std::string_view(*overrides.locale) : EnvironmentLocaleValue();
-}
-
-std::optional<std::string_view> DateLayoutOverrideText() {
-  const Overrides& overrides = TestOverrides();
-  if (overrides.dateLayout) return std::string_view(*overrides.dateLayout);
-  // Set but empty is a layout too: the host then knows none.
-  if (const char* layout = vok::SettingsVariableValue(SettingsVariable::DateLayout)) return std::string_view(layout);
-  return std::nullopt;
-}
+std::uint64_t SettingsOverridesGeneration() { return overridesGeneration; }
 
 const std::string& LanguageNow() { return CurrentLocale().language; }
 
@@ -105,15 +112,27 @@ bool VOKHostSettings::ShowsBuddhistEra() {
 }
 
 std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {
-  const std::optional<std::string_view> layout = vok::DateLayoutOverrideText();
+  const std::optional<std::string_view> layout = DateLayoutOverrideText();
   if (!layout) return std::nullopt;
   return std::string(*layout);
 }
 
-void VOKHostSettings::SetLocale(const std::string& localeName) { TestOverrides().locale = localeName; }
+void VOKHostSettings::SetLocale(const std::string& localeName) {
+  TestOverrides().locale = localeName;
+  ++overridesGeneration;
+}
 
-void VOKHostSettings::SetThai(bool thai, bool buddhistEra) { TestOverrides().thai = ThaiChoice{thai, buddhistEra}; }
+void VOKHostSettings::SetThai(bool thai, bool buddhistEra) {
+  TestOverrides().thai = ThaiChoice{thai, buddhistEra};
+  ++overridesGeneration;
+}
 
-void VOKHostSettings::SetDateLayout(const std::string& layout) { TestOverrides().dateLayout = layout; }
+void VOKHostSettings::SetDateLayout(const std::string& layout) {
+  TestOverrides().dateLayout = layout;
+  ++overridesGeneration;
+}
 
-void VOKHostSettings::Reset() { TestOverrides() = Overrides(); }
+void VOKHostSettings::Reset() {
+  TestOverrides() = Overrides();
+  ++overridesGeneration;
+}

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "base_runtime/CatalogStore.h"
+#include "base_runtime/EnvironmentReadings.h"
 #include "base_runtime/HostSettingsText.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateText.h"
@@ -45,25 +46,19 @@ DateLayoutShape CurrentDateLayoutShape(const DatePlaceholders& placeholders) {
 
 namespace {
 
-// What the current layout is derived from: the locale value (which also
-// decides the catalogs' language), the layout override and the catalogs.
+// What the current layout is derived from: the settings (which also
+// decide the catalogs' language) and the catalogs, each known by a number
+// that changes with it.
 struct LayoutSources {
-  std::string localeValue;
-  std::optional<std::string> layoutOverride;
+  std::uint64_t overrides = 0;
+  std::uint64_t environment = 0;
   std::uint64_t catalogs = 0;
 
-  bool StillHold() const {
-    return catalogs == vok::CatalogStore::Instance().Generation() &&
-           localeValue == vok::LocaleValueText() && layoutOverride == vok::DateLayoutOverrideText();
-  }
   static LayoutSources Now() {
-    LayoutSources sources{std::string(vok::LocaleValueText()), std::nullopt,
-                          vok::CatalogStore::Instance().Generation()};
-    if (const std::optional<std::string_view> layout = vok::DateLayoutOverrideText()) {
-      sources.layoutOverride = std::string(*layout);
-    }
-    return sources;
+    return {vok::SettingsOverridesGeneration(), vok::SettingsEnvironmentGeneration(),
+            vok::CatalogStore::Instance().Generation()};
   }
+  friend bool operator==(const LayoutSources&, const LayoutSources&) = default;
 };
 
 }  // namespace
@@ -71,7 +66,7 @@ struct LayoutSources {
 const CurrentLayout& CurrentDateLayoutNow() {
   static std::optional<LayoutSources> sources;
   static CurrentLayout current;
-  if (sources && sources->StillHold()) return current;
+  if (sources && *sources == LayoutSources::Now()) return current;
   // Read first: reading the catalogs may load them, which does not change
   // what they give.
   current.placeholders = ReadDatePlaceholders();

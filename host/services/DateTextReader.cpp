@@ -110,17 +110,16 @@ std::optional<DateFields> ReadFullWidth(std::string_view text, std::string_view 
                                         const DateLayoutShape& layout) {
   if (pattern.empty() || text.size() != pattern.size()) return std::nullopt;
   std::array<int, 3> values{};
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    const char mark = pattern[at];
-    const char c = text[at];
-    if (mark > kLastFieldMark) {
-      if (c != mark) return std::nullopt;
-    } else if (IsAsciiDigit(static_cast<unsigned char>(c))) {
-      int& value = values[static_cast<std::size_t>(mark)];
-      value = value * 10 + (c - '0');
-    } else {
-      return std::nullopt;
+  const char* mark = pattern.data();
+  for (const char c : text) {
+    if (*mark > kLastFieldMark) {
+      if (c != *mark++) return std::nullopt;
+      continue;
     }
+    const int digit = c - '0';
+    if (digit < 0 || digit > 9) return std::nullopt;
+    int& value = values[static_cast<std::size_t>(*mark++)];
+    value = value * 10 + digit;
   }
   const std::size_t year = DateLayoutShape::Index(DateField::Year);
   return DateFields{FullYear(values[year], layout.width[year]),
