@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "AllocationCounter.h"
-#include "Minimum.h"
 #include "BenchHost.h"
+#include "Minimum.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {

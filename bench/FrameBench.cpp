@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
-#include "Minimum.h"
 #include "BenchHost.h"
+#include "Minimum.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "AllocationCounter.h"
-#include "Minimum.h"
 #include "BenchHost.h"
+#include "Minimum.h"
 #include "module/ModuleTrace.h"
 
 namespace {

@@ -89,10 +89,11 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   int _visibility = VOKDlgVisibility::Shown;
   int _sensitivity = VOKDlgSensitivity::Usable;
   bool _hasGrid = false;
-  VOKDlgGridConstraints _grid;
-  std::unique_ptr<Extras> _extras;  // rarely used properties
   // True from the body of a VOKDlgWindow constructor to the start of its
   // destructor, as a dynamic_cast would answer; asked on every user
   // action's reachability walk, where RTTI would cost more than the action.
+  // (Kept beside _hasGrid, where it costs no room.)
   bool _isWindow = false;
+  VOKDlgGridConstraints _grid;
+  std::unique_ptr<Extras> _extras;  // rarely used properties
 };
