@@ -31,20 +31,13 @@ std::u32string DerivedLayout(const std::string& localeName, const DatePlaceholde
   return found->second;
 }
 
-}  // namespace
-
+// As the host gives it, decoration included; "" when unknown.
 std::u32string CurrentDateLayout(const DatePlaceholders& placeholders) {
   if (const std::optional<std::string> layout = VOKHostSettings::GetDateLayoutOverride()) {
     return ToCodePoints(*layout);
   }
   return DerivedLayout(VOKHostSettings::GetLocaleName(), placeholders);
 }
-
-DateLayoutShape CurrentDateLayoutShape(const DatePlaceholders& placeholders) {
-  return SplitLayout(StripDecoration(CurrentDateLayout(placeholders)), placeholders);
-}
-
-namespace {
 
 // What the current layout is derived from: the settings (which also
 // decide the catalogs' language) and the catalogs, each known by a number
