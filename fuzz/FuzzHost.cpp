@@ -9,6 +9,7 @@
 #include "base_runtime/VOKMsgCatalog.h"
 #include "base_runtime/VOKTime.h"
 #include "command_framework/VOKCommand.h"
+#include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "services/ImmersiveUITrace.h"
 
@@ -68,6 +69,15 @@ void PrepareOnce() {
 }
 
 }  // namespace
+
+VOKDlgDialog& HostDialog() {
+  static VOKDlgDialog* host = [] {
+    auto* dialog = new VOKDlgDialog(nullptr, "Host", 0);
+    dialog->SetVisibility(VOKDlgVisibility::Shown);
+    return dialog;
+  }();
+  return *host;
+}
 
 void PrepareHost() {
   static const bool prepared = (PrepareOnce(), true);

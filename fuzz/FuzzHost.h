@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string_view>
 
+class VOKDlgDialog;
+
 namespace vok_fuzz {
 
 enum class Thai { Off, BuddhistEra, Gregorian };
@@ -27,6 +29,10 @@ inline constexpr std::size_t kSettingCount = 16;
 
 // Makes the host ready; safe to call for every input.
 void PrepareHost();
+
+// A shown host dialog that lives for the whole run, parent of the
+// dialogs a target creates.
+VOKDlgDialog& HostDialog();
 
 // The setting a byte stands for, made the host's; its index in the table.
 std::size_t ApplySetting(std::uint8_t selector);

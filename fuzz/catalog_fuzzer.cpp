@@ -26,15 +26,6 @@ namespace {
 constexpr std::size_t kMaxKeys = 8;
 const char* const kModuleCatalogs[] = {"VOKImmDate", "VOKPLMDlgDate", "VOKZeltSheetEditor"};
 
-VOKDlgDialog& Host() {
-  static VOKDlgDialog* host = [] {
-    auto* dialog = new VOKDlgDialog(nullptr, "Host", 0);
-    dialog->SetVisibility(VOKDlgVisibility::Shown);
-    return dialog;
-  }();
-  return *host;
-}
-
 std::string_view Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(" \t\r");
   if (first == std::string_view::npos) return {};
@@ -72,7 +63,7 @@ void CheckCalendar(const VOKQELNavCalendarUI& calendar, std::string_view after) 
 }
 
 void UseCalendar(const std::vector<std::string>& keys) {
-  auto* calendar = new VOKQELNavCalendarUI(&Host());
+  auto* calendar = new VOKQELNavCalendarUI(&vok_fuzz::HostDialog());
   if (calendar == nullptr) vok_fuzz::Fail("calendar not created", "");
   calendar->SetVisibility(VOKDlgVisibility::Shown);
   CheckCalendar(*calendar, "construction");

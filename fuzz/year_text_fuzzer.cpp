@@ -18,15 +18,6 @@ namespace {
 
 constexpr int kMaxActions = 16;
 
-VOKDlgDialog& Host() {
-  static VOKDlgDialog* host = [] {
-    auto* dialog = new VOKDlgDialog(nullptr, "Host", 0);
-    dialog->SetVisibility(VOKDlgVisibility::Shown);
-    return dialog;
-  }();
-  return *host;
-}
-
 int NumberAfterFirst(std::string_view line) {
   int number = 0;
   for (char c : line.substr(1, 3)) number = number * 10 + static_cast<unsigned char>(c) % 10;
@@ -74,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vok_fuzz::PrepareHost();
   vok_fuzz::ApplySetting(data[0]);
   vok_fuzz::FixToday(data[1]);
-  auto* dialog = new VOKPLMDlgDate(&Host());
+  auto* dialog = new VOKPLMDlgDate(&vok_fuzz::HostDialog());
   if (dialog == nullptr) vok_fuzz::Fail("dialog not created", "");
   dialog->SetVisibility(VOKDlgVisibility::Shown);
   Check(*dialog, "construction");
