@@ -2,8 +2,8 @@
 // UTF-8 text as a terminal shows it: a glyph is one spacing character with
 // the combining marks that follow it (Thai vowel and tone marks among them)
 // and takes one column, or two for wide (East Asian) characters. The widths
-// come from a table of their own, so that the text renderer gives the same
-// result whatever the process locale is.
+// come from ICU's character properties, not the process locale, so the text
+// renderer gives the same result everywhere.
 #pragma once
 
 #include <string>
