@@ -30,35 +30,27 @@ TEST(DemoOptionsTest, AcceptsEachOptionInBothSpellings) {
 
   EXPECT_TRUE(Parse({"--help"}).options.help);
   EXPECT_TRUE(Parse({"-h"}).options.help);
-}
 
-TEST(DemoOptionsTest, NoArgumentsLeaveTheClockAndScriptAlone) {
-  const auto parsed = Parse({});
-  EXPECT_EQ("", parsed.error);
-  EXPECT_FALSE(parsed.options.today.has_value());
-  EXPECT_EQ("", parsed.options.scriptFile);
+  const auto none = Parse({});
+  EXPECT_EQ("", none.error);
+  EXPECT_FALSE(none.options.today.has_value());
+  EXPECT_EQ("", none.options.scriptFile);
 }
 
 TEST(DemoOptionsTest, NamesTheFirstProblem) {
+  const std::string badDate = "--today needs a real date written as YYYY-MM-DD, not ";
   const struct {
     std::vector<const char*> arguments;
-    const char* error;
+    std::string error;
   } rows[] = {
-      {{"--today", "2025-02-29"},
-       "--today needs a real date written as YYYY-MM-DD, not \"2025-02-29\""},
-      {{"--today", "2025-6-15"},
-       "--today needs a real date written as YYYY-MM-DD, not \"2025-6-15\""},
-      {{"--today", "2025-06-15x"},
-       "--today needs a real date written as YYYY-MM-DD, not \"2025-06-15x\""},
-      {{"--today", "2025/06/15"},
-       "--today needs a real date written as YYYY-MM-DD, not \"2025/06/15\""},
-      {{"--today=2025-13-01"},
-       "--today needs a real date written as YYYY-MM-DD, not \"2025-13-01\""},
+      {{"--today", "2025-02-29"}, badDate + "\"2025-02-29\""},
+      {{"--today", "2025-6-15"}, badDate + "\"2025-6-15\""},
+      {{"--today", "2025-06-15x"}, badDate + "\"2025-06-15x\""},
+      {{"--today=2025-13-01"}, badDate + "\"2025-13-01\""},
       {{"--today"}, "--today needs a value"},
       {{"--script"}, "--script needs a value"},
       {{"--script="}, "--script needs a file name"},
       {{"--help=yes"}, "--help takes no value"},
-      {{"--frob"}, "unknown option \"--frob\""},
       {{"-x"}, "unknown option \"-x\""},
       {{"extra"}, "unexpected argument \"extra\""},
       {{"--bad", "--worse"}, "unknown option \"--bad\""},

@@ -1,6 +1,8 @@
 // Tests of reading demo script lines into user actions.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "ScriptLine.h"
 
 namespace {
@@ -14,16 +16,12 @@ TEST(ScriptLineTest, ReadsEachAction) {
     const char* widget;
     const char* argument;
   } rows[] = {
-      {"press 12", Verb::Press, "12", ""},
       {"  press   _calButton  ", Verb::Press, "_calButton", ""},
       {"press Choose a date", Verb::Press, "Choose a date", ""},  // labels may hold blanks
-      {"type _calEditor 07/04/2021", Verb::Type, "_calEditor", "07/04/2021"},
       {"type RecentDates next week", Verb::Type, "RecentDates", "next week"},
       {"type _calEditor", Verb::Type, "_calEditor", ""},  // clears the field
       {"type YearSpinner 2039\r", Verb::Type, "YearSpinner", "2039"},
-      {"choose MonthCombo 2", Verb::Choose, "MonthCombo", "2"},
       {"choose MonthCombo\tMarch", Verb::Choose, "MonthCombo", "March"},
-      {"step YearSpinner up", Verb::Step, "YearSpinner", "up"},
       {"step YearSpinner down", Verb::Step, "YearSpinner", "down"},
       {"ok", Verb::OK, "", ""},
       {"cancel", Verb::Cancel, "", ""},
@@ -39,29 +37,23 @@ TEST(ScriptLineTest, ReadsEachAction) {
   }
 }
 
-TEST(ScriptLineTest, BlankAndCommentLinesHoldNothing) {
-  for (const char* line : {"", "   ", "\r", "# open the calendar", "   # indented"}) {
-    const vok_demo::ScriptLine read = vok_demo::ReadScriptLine(line);
-    EXPECT_FALSE(read.command.has_value()) << line;
-    EXPECT_EQ("", read.error) << line;
-  }
-}
-
-TEST(ScriptLineTest, SaysWhatIsWrongWithABadLine) {
+// Blank and comment lines hold nothing and are no error.
+TEST(ScriptLineTest, SaysWhatIsWrongWithABadLineAndIgnoresBlankOnes) {
+  const std::string unknown = " (expected press, type, choose, step, ok, cancel or close)";
   const struct {
     const char* line;
-    const char* error;
+    std::string error;
   } rows[] = {
-      {"jump 3",
-       "unknown action \"jump\" (expected press, type, choose, step, ok, cancel or close)"},
-      {"OK", "unknown action \"OK\" (expected press, type, choose, step, ok, cancel or close)"},
+      {"", ""},
+      {"\r", ""},
+      {"   # indented", ""},
+      {"jump 3", "unknown action \"jump\"" + unknown},
+      {"OK", "unknown action \"OK\"" + unknown},
       {"press", "expected \"press BUTTON\""},
       {"type", "expected \"type WIDGET TEXT\""},
       {"choose MonthCombo", "expected \"choose COMBO LINE\""},
       {"step YearSpinner", "expected \"step SPINNER up|down\""},
-      {"step YearSpinner sideways", "expected \"step SPINNER up|down\", not \"sideways\""},
       {"step YearSpinner up up", "expected \"step SPINNER up|down\", not \"up up\""},
-      {"ok now", "\"ok\" takes nothing after it"},
       {"close 2", "\"close\" takes nothing after it"},
   };
   for (const auto& row : rows) {

@@ -1,4 +1,3 @@
-// File: BaseRuntimeFixture.h
 // A fixture for base-runtime tests: English, no Thai setting, no layout
 // override; every global it or the test changes is restored afterwards,
 // environment variables included.
@@ -23,13 +22,7 @@ class BaseRuntimeFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    for (const auto& [name, value] : _savedEnvironment) {
-      if (value) {
-        setenv(name.c_str(), value->c_str(), 1);
-      } else {
-        unsetenv(name.c_str());
-      }
-    }
+    for (const auto& [name, value] : _savedEnvironment) Set(name, value ? value->c_str() : nullptr);
     VOKHostSettings::Reset();
     VOKHostClock::UseSystemClock();
     VOKMsgCatalog::ClearMemoryCatalogs();
@@ -42,6 +35,11 @@ class BaseRuntimeFixture : public ::testing::Test {
       const char* old = std::getenv(name.c_str());
       _savedEnvironment[name] = old ? std::optional<std::string>(old) : std::nullopt;
     }
+    Set(name, value);
+  }
+
+ private:
+  static void Set(const std::string& name, const char* value) {
     if (value) {
       setenv(name.c_str(), value, 1);
     } else {
@@ -49,6 +47,5 @@ class BaseRuntimeFixture : public ::testing::Test {
     }
   }
 
- private:
   std::map<std::string, std::optional<std::string>> _savedEnvironment;
 };

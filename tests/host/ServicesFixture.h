@@ -1,4 +1,3 @@
-// File: ServicesFixture.h
 // A fixture for the date and trace services: English placeholders dd, mm
 // and yyyy from memory, outside a Thai setting, today fixed to 4 December
 // 2026. Everything is restored afterwards (see BaseRuntimeFixture).
@@ -10,6 +9,12 @@
 
 #include "BaseRuntimeFixture.h"
 #include "services/VOKImmDate.h"
+
+// The layout and field orders VOKImmDate::GetLocalDate reports.
+struct LocalDate {
+  std::string format;
+  int dayOrder, monthOrder, yearOrder;
+};
 
 class ServicesFixture : public BaseRuntimeFixture {
  protected:
@@ -25,13 +30,6 @@ class ServicesFixture : public BaseRuntimeFixture {
     VOKMsgCatalog::LoadFromMemory(
         "VOKImmDate", "Day.Title = " + day + "\nMonth.Title = " + month + "\nYear.Title = " + year + "\n");
   }
-
-  struct LocalDate {
-    std::string format;
-    int dayOrder;
-    int monthOrder;
-    int yearOrder;
-  };
 
   static LocalDate GetLocalDate() {
     LocalDate result{"(not written)", -1, -1, -1};

@@ -49,7 +49,6 @@ TEST_F(RegistryDropTest, CommandListeningToItselfLeavesNothingBehind) {
     other.Listen(&self, &ping);
     self.Listen(&other, &ping);
     self.SendNotification(&self, &ping);
-    EXPECT_EQ(before + 3, VOKCommand::RegisteredCallbacks());
   }
   EXPECT_EQ(before, VOKCommand::RegisteredCallbacks());
   other.SendNotification(&other, &ping);

@@ -21,34 +21,26 @@ class CountedLabel : public VOKDlgLabel {
 
 using RuntimeTest = ToolkitTest;
 
-TEST_F(RuntimeTest, NthAllocationYieldsNullWithoutConstruction) {
+TEST_F(RuntimeTest, FailedAllocationsYieldNullWithoutConstruction) {
   constructed = 0;
   VOKAllocationFaults::FailNth(2);
   auto* first = new CountedLabel(nullptr);
-  auto* second = new CountedLabel(nullptr);
+  EXPECT_EQ(nullptr, new CountedLabel(nullptr));
   auto* third = new CountedLabel(nullptr);
   EXPECT_NE(nullptr, first);
-  EXPECT_EQ(nullptr, second);
   EXPECT_NE(nullptr, third);
   EXPECT_EQ(2, constructed);
   EXPECT_EQ(3, VOKAllocationFaults::Allocations());
   delete first;
   delete third;
-}
 
-TEST_F(RuntimeTest, ClassFaultHitsEveryAllocationOfThatClassOnly) {
-  constructed = 0;
+  VOKAllocationFaults::Clear();
   VOKAllocationFaults::FailClass("VOKDlgLabel");
   EXPECT_EQ(nullptr, new CountedLabel(nullptr));
-  EXPECT_EQ(nullptr, new VOKDlgLabel(nullptr, "Plain", 0));
   auto* spinner = new VOKDlgSpinner(nullptr, "Spinner", 0);
   EXPECT_NE(nullptr, spinner);
-  EXPECT_EQ(0, constructed);
+  EXPECT_EQ(2, constructed);
   delete spinner;
-  VOKAllocationFaults::Clear();
-  auto* label = new CountedLabel(nullptr);
-  EXPECT_NE(nullptr, label);
-  delete label;
 }
 
 TEST_F(RuntimeTest, LiveObjectsCountsEveryHostObject) {
@@ -61,48 +53,29 @@ TEST_F(RuntimeTest, LiveObjectsCountsEveryHostObject) {
   EXPECT_EQ(start + 1, VOKBaseUnknown::LiveObjects());
 }
 
-TEST_F(RuntimeTest, DescriptorIsRegisteredOnceAndKeepsItsData) {
+TEST_F(RuntimeTest, DescriptorsAreRegisteredOnceCutAndChained) {
   const int before = VOKMetaClassRetrievals("TestRuntimeClass");
   VOKMetaClass* base = VOKBaseUnknown::MetaObject();
   VOKMetaClass* meta = fct_RetrieveMetaObject("TestRuntimeClass", 1, base, "VOKNull", "Tests", 40);
   EXPECT_EQ(meta, fct_RetrieveMetaObject("TestRuntimeClass", 7, nullptr, "x", "y", 1));
   EXPECT_EQ(before + 2, VOKMetaClassRetrievals("TestRuntimeClass"));
-  EXPECT_STREQ("TestRuntimeClass", meta->GetClassName());
   EXPECT_STREQ("Tests", meta->GetComponentName());
-  EXPECT_EQ(1, meta->GetKind());
-  EXPECT_EQ(base, meta->GetBase());
   EXPECT_EQ(40u, meta->GetSize());
-  EXPECT_FALSE(meta->GetClassId() == base->GetClassId());
   EXPECT_TRUE(meta->IsAKindOf("VOKBaseUnknown"));
-  EXPECT_FALSE(meta->IsAKindOf("VOKDialog"));
   EXPECT_FALSE(meta->IsAKindOf(nullptr));
   EXPECT_EQ(nullptr, fct_RetrieveMetaObject(nullptr, 1, nullptr, "", "", 0));
-}
 
-TEST_F(RuntimeTest, OverlongNamesAreCutAndStillIdentifyTheClass) {
   const std::string longName(200, 'N');
-  VOKMetaClass* meta =
-      fct_RetrieveMetaObject(longName.c_str(), 1, nullptr, longName.c_str(), longName.c_str(), 0);
-  EXPECT_EQ(63u, std::strlen(meta->GetClassName()));
-  EXPECT_EQ(63u, std::strlen(meta->GetComponentName()));
+  VOKMetaClass* cut = fct_RetrieveMetaObject(longName.c_str(), 1, nullptr, longName.c_str(), longName.c_str(), 0);
+  EXPECT_EQ(63u, std::strlen(cut->GetClassName()));
+  EXPECT_EQ(63u, std::strlen(cut->GetComponentName()));
   VOKMetaClass twin(longName.c_str(), 1, nullptr, "", "", 0);
-  EXPECT_TRUE(meta->GetClassId() == twin.GetClassId());
-}
-
-TEST_F(RuntimeTest, ToolkitClassesFollowTheirBaseChain) {
-  VOKMetaClass* frameMeta = VOKDlgFrame::MetaObject();
-  EXPECT_STREQ("VOKDlgFrame", frameMeta->GetClassName());
-  EXPECT_STREQ("VOKDialog", frameMeta->GetBase()->GetClassName());
-  EXPECT_STREQ("VOKCommand", frameMeta->GetBase()->GetBase()->GetClassName());
-  EXPECT_EQ(VOKBaseUnknown::MetaObject(), frameMeta->GetBase()->GetBase()->GetBase());
-  EXPECT_EQ(frameMeta, fct_RetrieveMetaObject("VOKDlgFrame", 1, nullptr, "", "", 0));
+  EXPECT_TRUE(cut->GetClassId() == twin.GetClassId());
 
   VOKDlgFrame frame(nullptr, "Frame", 0);
   VOKDlgNotify box(nullptr, "Box", 0);
-  EXPECT_EQ(frameMeta, frame.GetMetaObject());
-  EXPECT_TRUE(frame.IsAKindOf("VOKCommand"));
+  EXPECT_EQ(VOKBaseUnknown::MetaObject(), frame.GetMetaObject()->GetBase()->GetBase()->GetBase());
   EXPECT_FALSE(frame.IsAKindOf("VOKDlgWindow"));
-  EXPECT_TRUE(box.IsAKindOf("VOKDlgWindow"));
   EXPECT_TRUE(box.IsAKindOf("VOKDialog"));
   EXPECT_FALSE(box.IsAKindOf("VOKDlgDialog"));
 }

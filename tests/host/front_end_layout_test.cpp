@@ -1,6 +1,5 @@
 // Layout in character cells: natural sizes, the grid's flags and resizable
-// columns, the tabulation's modes, and the calendar and entry frame shapes
-// that come out of them.
+// columns, and the tabulation's modes.
 #include <gtest/gtest.h>
 
 #include "FrontEndTestSupport.h"
@@ -8,9 +7,6 @@
 #include "VOKCellText.h"
 #include "VOKLayout.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
-
-using frontend_test::BuildCalendar;
-using frontend_test::BuildEntryFrame;
 
 namespace {
 
@@ -36,9 +32,7 @@ TEST_F(FrontEndLayoutTest, TextColumnsCountCombiningMarksAsNothingAndWideCharact
     int columns;
   } rows[] = {
       {"", 0},
-      {"June", 4},
       {"วันอาทิตย์", 7},  // three combining marks
-      {"อา.", 3},
       {"日曜日", 6},
       {"\xC3\x28", 2},      // malformed byte: one replacement, then "("
       {"\xE0\xB8\xB1x", 2}  // a mark with nothing before it stands on a blank
@@ -74,50 +68,6 @@ TEST_F(FrontEndLayoutTest, NaturalSizesOfTheWidgets) {
   EXPECT_EQ((VOKCellSize{1, 1}), VOKNaturalSize(*new VOKDlgSeparator(&window, "r", 0)));
   EXPECT_EQ((VOKCellSize{7, 1}), VOKNaturalSize(*Label(&window, "th", "วันอาทิตย์")));
   EXPECT_EQ((VOKCellSize{0, 0}), VOKNaturalSize(*Label(&window, "empty", "")));
-}
-
-TEST_F(FrontEndLayoutTest, CalendarStandsAsComboBesideSpinnerOverSeparatorOverHeadingsAndWeeks) {
-  VOKDlgDialog host(nullptr, "Host", 0);
-  VOKDlgDialog* calendar = BuildCalendar(&host, 0, 1);
-  const VOKWindowLayout layout(*calendar);
-
-  EXPECT_EQ((VOKCellRect{0, 0, 38, 11}), layout.Bounds());
-  EXPECT_EQ((VOKCellRect{2, 1, 34, 8}), layout.Client());
-  EXPECT_EQ((VOKCellRect{2, 1, 34, 1}), RectOf(layout, "YearMonthFrame"));
-  EXPECT_EQ((VOKCellRect{2, 1, 12, 1}), RectOf(layout, "MonthCombo"));
-  EXPECT_EQ((VOKCellRect{15, 1, 7, 1}), RectOf(layout, "YearSpinner"));
-  EXPECT_EQ((VOKCellRect{2, 2, 34, 1}), RectOf(layout, "DaySepartor"));
-  EXPECT_EQ((VOKCellRect{2, 3, 34, 6}), RectOf(layout, "DayFrame"));
-  EXPECT_EQ((VOKCellRect{2, 3, 4, 1}), RectOf(layout, "day1"));
-  EXPECT_EQ((VOKCellRect{32, 3, 4, 1}), RectOf(layout, "day7"));
-  EXPECT_EQ((VOKCellRect{2, 4, 4, 1}), RectOf(layout, "1"));
-  EXPECT_EQ((VOKCellRect{32, 4, 4, 1}), RectOf(layout, "7"));
-  EXPECT_EQ((VOKCellRect{7, 8, 4, 1}), RectOf(layout, "30"));
-  // Hidden cells take no room: the sixth week is empty and collapses.
-  EXPECT_EQ(nullptr, layout.Find(calendar->FindDescendant("31")));
-  EXPECT_EQ((VOKCellRect{23, 9, 4, 1}), layout.OKButton());
-  EXPECT_EQ((VOKCellRect{28, 9, 8, 1}), layout.CancelButton());
-  EXPECT_EQ((VOKCellRect{33, 0, 3, 1}), layout.CloseControl());
-}
-
-TEST_F(FrontEndLayoutTest, CalendarGrowsByAWeekWhenTheMonthNeedsSix) {
-  VOKDlgDialog host(nullptr, "Host", 0);
-  const VOKWindowLayout layout(*BuildCalendar(&host, 6, 1));
-  EXPECT_EQ(12, layout.Bounds().height);
-  EXPECT_EQ((VOKCellRect{2, 9, 4, 1}), RectOf(layout, "36"));  // day 30, row 7, column 1
-}
-
-TEST_F(FrontEndLayoutTest, EntryFrameEditorTakesTheFrameWidthAndTheButtonStaysAtItsRight) {
-  VOKDlgWindow window(nullptr, "W", 0);
-  VOKDialog* wide = Label(&window, "wide", "a label twenty-four wide");
-  VOKDlgFrame* entry = BuildEntryFrame(&window, "Entry");
-  window.SetHorizontalAttachment(1, 5, wide, entry, nullptr);
-  const VOKWindowLayout layout(window);
-
-  EXPECT_EQ((VOKCellRect{2, 2, 24, 1}), RectOf(layout, "Entry"));
-  EXPECT_EQ((VOKCellRect{2, 2, 22, 1}), RectOf(layout, "_calEditor"));
-  EXPECT_EQ((VOKCellRect{25, 2, 1, 1}), RectOf(layout, "_calButton"));
-  EXPECT_EQ((VOKCellSize{14, 1}), VOKNaturalSize(*entry));
 }
 
 // A 10 x 2 cell (a wide label above fixes the width, a two-line frame

@@ -12,7 +12,17 @@ using frontend_test::Find;
 
 namespace {
 
+using Log = std::vector<std::string>;
+
 char* Data(const char* text) { return const_cast<char*>(text); }
+const std::string kGo = "user VOKDlgPushBActivateNotification Go";
+const std::string kOK = "user VOKDlgDiaOKNotification Form";
+const std::string kCancel = "user VOKDlgDiaCANCELNotification Form";
+const std::string kMonth = "user VOKDlgComboSelectNotification Month";
+const std::string kUp = "user VOKDlgSpinnerBtnUpNotification Year";
+const std::string kDown = "user VOKDlgSpinnerBtnDownNotification Year";
+const std::string kName = "user VOKDlgEditModifyNotification Name";
+const std::string kOpen = "opener VOKDlgPushBActivateNotification Open";
 
 class FrontEndSessionTest : public ToolkitTest {
  protected:
@@ -87,8 +97,9 @@ class FrontEndSessionTest : public ToolkitTest {
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
     return all;
   }
+  static std::vector<Step> Tabs(int count) { return std::vector<Step>(count, Key(VOKKey::Tab)); }
 
-  std::vector<std::string> log;
+  Log log;
   std::unique_ptr<Recorder> user;
   std::unique_ptr<Recorder> opener;
   std::unique_ptr<VOKDlgDialog> form;
@@ -112,47 +123,40 @@ TEST_F(FrontEndSessionTest, RunShowsTheRootAndEndsWhenTheInputEnds) {
 TEST_F(FrontEndSessionTest, RunEndsWhenTheRootIsHidden) {
   user->action = [this] { form->SetVisibility(VOKDlgVisibility::Hidden); };
   Run({Key(VOKKey::Escape), Key(VOKKey::Tab)});
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgDiaCANCELNotification Form"}), log);
+  EXPECT_EQ(Log{kCancel}, log);
   EXPECT_EQ(1u, screen.pictures.size());  // nothing is drawn after it, the Tab is never read
 }
 
 TEST_F(FrontEndSessionTest, TabVisitsShownUsableWidgetsInReadingOrderThenOKAndCancel) {
-  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab),
-       Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::BackTab), Key(VOKKey::BackTab)});
-  EXPECT_EQ((std::vector<std::string>{"Name", "Month", "Year", "Go", "Open", "OK", "Cancel", "Name",
-                                      "Cancel", "OK"}),
+  Run(Join({Tabs(7), {Key(VOKKey::BackTab), Key(VOKKey::BackTab)}}));
+  EXPECT_EQ((Log{"Name", "Month", "Year", "Go", "Open", "OK", "Cancel", "Name", "Cancel", "OK"}),
             screen.focusNames);
 }
 
 TEST_F(FrontEndSessionTest, EnterAndBlankPressTheFocusedButtonAndTheWindowsOwnButtons) {
-  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter),
-       VOKInputEvent::Typed(U' '), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter),
-       Key(VOKKey::Tab), VOKInputEvent::Typed(U' ')});
-  EXPECT_EQ(
-      (std::vector<std::string>{
-          "user VOKDlgPushBActivateNotification Go", "user VOKDlgPushBActivateNotification Go",
-          "user VOKDlgDiaOKNotification Form", "user VOKDlgDiaCANCELNotification Form"}),
-      log);
+  Run(Join({Tabs(3), {Key(VOKKey::Enter), VOKInputEvent::Typed(U' ')}, Tabs(2),
+            {Key(VOKKey::Enter), Key(VOKKey::Tab), VOKInputEvent::Typed(U' ')}}));
+  EXPECT_EQ((Log{kGo, kGo, kOK, kCancel}), log);
 }
 
 TEST_F(FrontEndSessionTest, TypedTextIsHandedOverOnceWhenTheFieldIsLeft) {
   std::string pictureWhileTyping;
-  std::vector<std::string> logWhileTyping;
+  Log logWhileTyping;
   screen.beforeEvent = [&](std::size_t next) {
     if (next != 11) return;
     pictureWhileTyping = screen.pictures.back();
     logWhileTyping = log;
   };
   Run(Join(
-      {{Key(VOKKey::Tab), Key(VOKKey::Tab)},
+      {Tabs(2),
        {Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Left)},
        Typed("0"),
        {Key(VOKKey::Backspace), Key(VOKKey::End)},
        Typed("30"),
-       {Key(VOKKey::Tab), Key(VOKKey::Tab)}}));
+       Tabs(2)}));
   EXPECT_TRUE(logWhileTyping.empty());
   EXPECT_NE(std::string::npos, pictureWhileTyping.find("230_ ▴▾")) << pictureWhileTyping;
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgSpinnerModifyNotification Year"}), log);
+  EXPECT_EQ(Log{"user VOKDlgSpinnerModifyNotification Year"}, log);
   EXPECT_EQ("230", spinner->GetCurrentText().ToUtf8());
 }
 
@@ -160,14 +164,14 @@ TEST_F(FrontEndSessionTest, EnterHandsTypedTextOverAndUnchangedTextSendsNothing)
   Run(Join({Typed("Ann"),
             {Key(VOKKey::Enter)},
             {Key(VOKKey::Left), Key(VOKKey::Right), Key(VOKKey::Tab)}}));
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgEditModifyNotification Name"}), log);
+  EXPECT_EQ(Log{kName}, log);
   EXPECT_EQ("Ann", editor->GetText().ToUtf8());
 }
 
 TEST_F(FrontEndSessionTest, EscapeDropsTypedTextFirstThenCancelsTheDialog) {
   Run(Join({Typed("Ann"), {Key(VOKKey::Escape)}, {Key(VOKKey::Escape)}}));
   EXPECT_EQ("", editor->GetText().ToUtf8());
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgDiaCANCELNotification Form"}), log);
+  EXPECT_EQ(Log{kCancel}, log);
 }
 
 TEST_F(FrontEndSessionTest, TheCursorStandsAfterTheTypedText) {
@@ -180,12 +184,7 @@ TEST_F(FrontEndSessionTest, TheCursorStandsAfterTheTypedText) {
 TEST_F(FrontEndSessionTest, UpAndDownStepTheSpinnerAndTheCombo) {
   Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab),
        Key(VOKKey::Down), Key(VOKKey::Down), Key(VOKKey::Down), Key(VOKKey::Up)});
-  EXPECT_EQ(
-      (std::vector<std::string>{
-          "user VOKDlgSpinnerBtnUpNotification Year", "user VOKDlgSpinnerBtnDownNotification Year",
-          "user VOKDlgComboSelectNotification Month", "user VOKDlgComboSelectNotification Month",
-          "user VOKDlgComboSelectNotification Month"}),
-      log);
+  EXPECT_EQ((Log{kUp, kDown, kMonth, kMonth, kMonth}), log);
   EXPECT_EQ(1, combo->GetSelect());
   EXPECT_EQ("2025", spinner->GetCurrentText().ToUtf8());  // the spinner never steps by itself
 }
@@ -199,7 +198,7 @@ TEST_F(FrontEndSessionTest, EnterOpensTheComboListWhereEnterChoosesAndEscapeOnly
        Key(VOKKey::Enter), Key(VOKKey::Enter), Key(VOKKey::Up), Key(VOKKey::Escape)});
   EXPECT_NE(std::string::npos, openList.find("│January │")) << openList;
   EXPECT_NE(std::string::npos, openList.find("│February│")) << openList;
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgComboSelectNotification Month"}), log);
+  EXPECT_EQ(Log{kMonth}, log);
   EXPECT_EQ(2, combo->GetSelect());
   EXPECT_EQ("Month", screen.focusNames.back());
   EXPECT_FALSE(screen.Shows("│February│"));
@@ -208,30 +207,20 @@ TEST_F(FrontEndSessionTest, EnterOpensTheComboListWhereEnterChoosesAndEscapeOnly
 TEST_F(FrontEndSessionTest, ClicksPressButtonsStepOnTheArrowsAndCloseOnTheCross) {
   Run({ClickOn("[Go]"), ClickOn("▴▾"), ClickOn("▴▾", 1), ClickOn("›Off‹"), ClickOn("[OK]"),
        ClickOn(" x ─┐", 1)});
-  EXPECT_EQ(
-      (std::vector<std::string>{
-          "user VOKDlgPushBActivateNotification Go", "user VOKDlgSpinnerBtnUpNotification Year",
-          "user VOKDlgSpinnerBtnDownNotification Year", "user VOKDlgDiaOKNotification Form",
-          "user VOKDlgWindCloseNotification Form"}),
-      log);
+  EXPECT_EQ((Log{kGo, kUp, kDown, kOK, "user VOKDlgWindCloseNotification Form"}), log);
 }
 
 TEST_F(FrontEndSessionTest, AClickOpensTheComboAndAnotherChoosesALine) {
   // A click beside the open list only closes it.
   Run({ClickOn("January"), ClickOn("March"), ClickOn("[Go]"), ClickOn("March"), ClickOn("Name:"),
        ClickOn("[Go]")});
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgComboSelectNotification Month",
-                                      "user VOKDlgPushBActivateNotification Go",
-                                      "user VOKDlgPushBActivateNotification Go"}),
-            log);
+  EXPECT_EQ((Log{kMonth, kGo, kGo}), log);
   EXPECT_EQ(2, combo->GetSelect());
 }
 
 TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
   Run(Join({Typed("Ann"), {ClickOn("[Go]")}}));
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgEditModifyNotification Name",
-                                      "user VOKDlgPushBActivateNotification Go"}),
-            log);
+  EXPECT_EQ((Log{kName, kGo}), log);
 }
 
 // Up from the first week reaches the month combo, where Down steps the
@@ -239,26 +228,27 @@ TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
 TEST_F(FrontEndSessionTest, ArrowsMoveTheFocusAcrossTheDayButtons) {
   VOKDlgDialog host(nullptr, "Host", 0);
   VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 0, 1);
-  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Up),
-       Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab)},
+  Run(Join({Tabs(2),
+            {Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Up), Key(VOKKey::Left),
+             Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab)}}),
       calendar);
-  EXPECT_EQ((std::vector<std::string>{"MonthCombo", "YearSpinner", "2", "9", "10", "3", "2",
-                                      "MonthCombo", "MonthCombo", "Cancel"}),
+  EXPECT_EQ((Log{"MonthCombo", "YearSpinner", "2", "9", "10", "3", "2", "MonthCombo", "MonthCombo",
+                 "Cancel"}),
             screen.focusNames);
   EXPECT_EQ(6, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
 }
 
 TEST_F(FrontEndSessionTest, FocusOnAButtonThatTurnsInsensitiveMovesToTheNextOne) {
   user->action = [this] { go->SetSensitivity(VOKDlgSensitivity::Greyed); };
-  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter)});
+  Run(Join({Tabs(3), {Key(VOKKey::Enter)}}));
   EXPECT_EQ("Open", screen.focusNames.back());
   EXPECT_TRUE(screen.Shows("›Go‹")) << screen.pictures.back();
 }
 
 TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt) {
-  std::vector<std::string> focusInBox;
+  Log focusInBox;
   user->action = [&] {
-    if (log.back() != "user VOKDlgPushBActivateNotification Go") return;
+    if (log.back() != kGo) return;
     auto* box = new VOKDlgNotify(form.get(), "Box", VOKDlgStyle::ErrorBox);
     box->DisplayBlocked("Really?", "Question");
     log.push_back("answered");
@@ -267,10 +257,11 @@ TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt
   screen.beforeEvent = [&](std::size_t next) {
     if (next >= 4 && next <= 6) focusInBox.push_back(screen.focusNames.back());
   };
-  Run({Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Tab),
-       ClickOn(" x ─┐", 1), Key(VOKKey::Enter), Key(VOKKey::Tab)});
-  EXPECT_EQ((std::vector<std::string>{"OK", "OK", "OK"}), focusInBox);
-  EXPECT_EQ((std::vector<std::string>{"user VOKDlgPushBActivateNotification Go", "answered"}), log);
+  Run(Join({Tabs(3),
+            {Key(VOKKey::Enter), Key(VOKKey::Tab), ClickOn(" x ─┐", 1), Key(VOKKey::Enter),
+             Key(VOKKey::Tab)}}));
+  EXPECT_EQ((Log{"OK", "OK", "OK"}), focusInBox);
+  EXPECT_EQ((Log{kGo, "answered"}), log);
   EXPECT_EQ("Open", screen.focusNames.back());  // back on the form, where the focus was
   EXPECT_FALSE(screen.Shows("Question"));
 }
@@ -282,17 +273,14 @@ TEST_F(FrontEndSessionTest, ClicksReachTheWindowBelowThroughAModelessWindow) {
       popup->SetVisibility(VOKDlgVisibility::Hidden);
   };
   Run({ClickOn("[Open]"), ClickOn("[Go]"), Key(VOKKey::Escape), Key(VOKKey::Tab)});
-  EXPECT_EQ((std::vector<std::string>{"opener VOKDlgPushBActivateNotification Open",
-                                      "user VOKDlgPushBActivateNotification Go",
-                                      "user VOKDlgWindCloseNotification Popup"}),
-            log);
+  EXPECT_EQ((Log{kOpen, kGo, "user VOKDlgWindCloseNotification Popup"}), log);
   EXPECT_EQ("OK", screen.focusNames.back());  // the form kept its focus on Open
 }
 
 TEST_F(FrontEndSessionTest, ClicksBesideAWindowThatIsNotModelessAreIgnored) {
   OpensPopup(0);
   Run({ClickOn("[Open]"), ClickOn("[Go]"), ClickOn(" x ─┐", 1)});
-  EXPECT_EQ((std::vector<std::string>{"opener VOKDlgPushBActivateNotification Open"}), log);
+  EXPECT_EQ(Log{kOpen}, log);
 }
 
 }  // namespace

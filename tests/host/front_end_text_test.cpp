@@ -1,8 +1,7 @@
 // The text renderer: golden pictures of small windows, the stacking of
-// windows opened on top, and the marks that tell widgets' states apart.
+// windows opened on top, and the marks that tell widgets' states apart
+// (the real calendar's pictures are in the module tests).
 #include <gtest/gtest.h>
-
-#include <sstream>
 
 #include "FrontEndTestSupport.h"
 #include "ToolkitTestSupport.h"
@@ -51,24 +50,6 @@ TEST_F(FrontEndTextTest, FormWithAnEntryFrame) {
       "│                [OK] [Cancel] │\n"
       "└──────────────────────────────┘\n",
       VOKTextRenderer::Render(*form));
-}
-
-TEST_F(FrontEndTextTest, CalendarMarksTheChosenDayAndLeavesHiddenCellsBlank) {
-  VOKDlgDialog host(nullptr, "Host", 0);
-  EXPECT_EQ(
-      "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ June______ ▾ 2025 ▴▾               │\n"
-      "│ ────────────────────────────────── │\n"
-      "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
-      "│                               [ 1] │\n"
-      "│ [ 2] [ 3] [ 4] [ 5] [ 6] [ 7] [ 8] │\n"
-      "│ [ 9] ›10‹ [11] [12] [13] [14] [15] │\n"
-      "│ [16] [17] [18] [19] [20] [21] [22] │\n"
-      "│ [23] [24] [25] [26] [27] [28] [29] │\n"
-      "│ [30]                               │\n"
-      "│                      [OK] [Cancel] │\n"
-      "└────────────────────────────────────┘\n",
-      VOKTextRenderer::Render(*BuildCalendar(&host, 6, 10)));
 }
 
 TEST_F(FrontEndTextTest, WidgetsShowTheirTextsAndStates) {
@@ -140,40 +121,6 @@ TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents)
       "│                      [OK] [Cancel] │\n"
       "└────────────────────────────────────┘\n",
       shownOnBox.front());
-}
-
-TEST_F(FrontEndTextTest, SeveralWindowsAreCentredOverTheEarlierOnes) {
-  VOKDlgWindow big(nullptr, "Big", 0);
-  big.SetTitle("A wide window at the bottom");
-  for (const char* name : {"one", "two", "three"}) {
-    auto* line = new VOKDlgLabel(&big, name, 0);
-    line->SetTitle(name);
-  }
-  auto* small = new VOKDlgWindow(&big, "Small", VOKDlgStyle::CloseControl);
-  small->SetTitle("Top");
-  small->SetVisibility(VOKDlgVisibility::Shown);
-  auto* text = new VOKDlgLabel(small, "text", 0);
-  text->SetTitle("over");
-  EXPECT_EQ(
-      "┌─ A wide window at the bottom ──┐\n"
-      "│ one     ┌─ Top ─ x ─┐          │\n"
-      "│ two     │ over      │          │\n"
-      "│ three   └───────────┘          │\n"
-      "└────────────────────────────────┘\n",
-      VOKTextRenderer::Render(VOKWindowStack(big)));
-}
-
-TEST_F(FrontEndTextTest, NoLineEndsInABlank) {
-  std::unique_ptr<VOKDlgDialog> form(BuildForm());
-  VOKDlgDialog* calendar = BuildCalendar(form->FindDescendant("Created"), 3, 5);
-  calendar->SetVisibility(VOKDlgVisibility::Shown);
-  std::istringstream lines(VOKTextRenderer::Render(VOKWindowStack(*form)));
-  int count = 0;
-  for (std::string line; std::getline(lines, line); ++count) {
-    ASSERT_FALSE(line.empty());
-    EXPECT_NE(' ', line.back()) << "line " << count << ": \"" << line << "\"";
-  }
-  EXPECT_EQ(11, count);
 }
 
 }  // namespace

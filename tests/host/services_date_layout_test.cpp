@@ -9,37 +9,27 @@ struct LayoutRow {
   int day, month, year;
 };
 
-class ServicesDateLayoutTest : public ServicesFixture {
- protected:
-  static void ExpectLayout(const LayoutRow& row, const LocalDate& date) {
-    EXPECT_EQ(row.layout, date.format) << row.name;
-    EXPECT_EQ(row.day, date.dayOrder) << row.name;
-    EXPECT_EQ(row.month, date.monthOrder) << row.name;
-    EXPECT_EQ(row.year, date.yearOrder) << row.name;
-  }
-};
+void ExpectLayout(const LayoutRow& row, const LocalDate& date) {
+  EXPECT_EQ(row.layout, date.format) << row.name;
+  EXPECT_EQ(row.day, date.dayOrder) << row.name;
+  EXPECT_EQ(row.month, date.monthOrder) << row.name;
+  EXPECT_EQ(row.year, date.yearOrder) << row.name;
+}
+
+using ServicesDateLayoutTest = ServicesFixture;
 
 TEST_F(ServicesDateLayoutTest, EachLocaleWritesItsShortDateWithTheCatalogPlaceholders) {
-  const LayoutRow rows[] = {{"en_US", "mm/dd/yyyy", 2, 1, 3}, {"de_DE", "dd.mm.yyyy", 1, 2, 3},
-                            {"fr_FR", "dd/mm/yyyy", 1, 2, 3}, {"th_TH", "dd/mm/yyyy", 1, 2, 3},
+  const LayoutRow rows[] = {{"de_DE", "dd.mm.yyyy", 1, 2, 3}, {"th_TH", "dd/mm/yyyy", 1, 2, 3},
                             {"en_GB", "dd/mm/yyyy", 1, 2, 3}, {"en_US", "mm/dd/yyyy", 2, 1, 3}};
   for (const LayoutRow& row : rows) {
     VOKHostSettings::SetLocale(row.name);
     ExpectLayout(row, GetLocalDate());
   }
-  // The same with the placeholders of the shipped catalog.
-  VOKMsgCatalog::ClearMemoryCatalogs();
-  EXPECT_EQ("mm/dd/yyyy", GetLocalDate().format);
-}
-
-TEST_F(ServicesDateLayoutTest, LayoutFollowsThePlaceholdersOfTheCatalog) {
   VOKHostSettings::SetLocale("fr_FR");
-  EXPECT_EQ("dd/mm/yyyy", GetLocalDate().format);
   UsePlaceholders("jj", "mm", "aaaa");
   EXPECT_EQ("jj/mm/aaaa", GetLocalDate().format);
   UsePlaceholders("[ d ]", "~M~", "[yy]");
   EXPECT_EQ("d/M/yy", GetLocalDate().format);
-
   VOKMsgCatalog::LoadFromMemory("VOKImmDate", "Day.Title = dd\nMonth.Title = mm\n");
   ExpectLayout({"no year placeholder", "", 0, 0, 0}, GetLocalDate());
 }
@@ -47,19 +37,14 @@ TEST_F(ServicesDateLayoutTest, LayoutFollowsThePlaceholdersOfTheCatalog) {
 TEST_F(ServicesDateLayoutTest, TheSettingsLayoutIsReportedVerbatim) {
   const LayoutRow rows[] = {
       {"decorated", "[dd]/[mm]/[yyyy]", 1, 2, 3}, {"decoration only", "[ ]/[ ]/[ ]", 0, 0, 0},
-      {"slashes", "//", 0, 0, 0},                 {"empty", "", 0, 0, 0},
-      {"year first", "yyyy-mm-dd", 3, 2, 1},      {"no day", "~mm~ yyyy", 0, 1, 2},
+      {"empty", "", 0, 0, 0},                     {"year first", "yyyy-mm-dd", 3, 2, 1},
+      {"no day", "~mm~ yyyy", 0, 1, 2},
       {"short year", "dd.mm.yy", 1, 2, 0},  // "yy" is no placeholder next to "yyyy"
   };
   for (const LayoutRow& row : rows) {
     VOKHostSettings::SetDateLayout(row.layout);
     ExpectLayout(row, GetLocalDate());
   }
-  int day = -1, month = -1, year = -1;
-  VOKImmDate::GetLocalDate(day, month, year, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
-  EXPECT_EQ(1, day);
-  EXPECT_EQ(2, month);
-  EXPECT_EQ(0, year);
 }
 
 TEST_F(ServicesDateLayoutTest, ThaiSettingFollowsTheHostSettings) {

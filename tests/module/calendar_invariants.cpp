@@ -1,4 +1,3 @@
-// File: calendar_invariants.cpp
 #include "module/calendar_invariants.h"
 
 #include <chrono>
@@ -13,9 +12,6 @@
 #include "services/VOKImmDate.h"
 
 namespace {
-
-constexpr int kCells = 37;
-constexpr int kBuddhistEraOffset = 543;
 
 bool ReadNumber(const std::string& text, int& number) {
   if (text.empty() || text.size() > 6) return false;
@@ -35,87 +31,57 @@ int FirstCell(int gregorianYear, int month) {
   return static_cast<int>(std::chrono::weekday{std::chrono::sys_days{first}}.c_encoding());
 }
 
-class Reader {
- public:
-  explicit Reader(const VOKPLMDlgDate& dialog) : _dialog(dialog) {}
+// Fills reading; returns the first broken rule, or "".
+std::string Read(const VOKPLMDlgDate& dialog, CalendarReading& reading) {
+  const auto* spinner = dynamic_cast<const VOKDlgSpinner*>(dialog.FindDescendant("YearSpinner"));
+  if (spinner == nullptr) return "no year spinner";
+  const std::string text = spinner->GetCurrentText().ToUtf8();
+  if (!ReadNumber(text, reading.year)) return "spinner shows \"" + text + "\", no year";
+  const bool thai = VOKImmDate::IsThisThai() != 0;
+  const int lowest = thai ? VOKPLMDlgDate::minYear_Thai : VOKPLMDlgDate::minYear;
+  const int highest = thai ? VOKPLMDlgDate::maxYear_Thai : VOKPLMDlgDate::maxYear;
+  if (reading.year < lowest || reading.year > highest) {
+    return "year " + text + " outside " + std::to_string(lowest) + "-" + std::to_string(highest);
+  }
+  const int gregorianYear =
+      reading.year - (thai && VOKHostSettings::ShowsBuddhistEra() ? 543 : 0);
 
-  CalendarReading Read() {
-    if (ReadYear() && ReadMonth()) ReadDays();
-    return _reading;
+  const auto* combo = dynamic_cast<const VOKDlgCombo*>(dialog.FindDescendant("MonthCombo"));
+  if (combo == nullptr) return "no month combo";
+  reading.month = combo->GetSelect() + 1;
+  if (reading.month < 1 || reading.month > 12) {
+    return "combo line " + std::to_string(combo->GetSelect()) + " selected";
   }
 
- private:
-  bool Break(const std::string& rule) {
-    if (_reading.broken.empty()) _reading.broken = rule;
-    return false;
-  }
-
-  bool ReadYear() {
-    const auto* spinner = dynamic_cast<const VOKDlgSpinner*>(_dialog.FindDescendant("YearSpinner"));
-    if (spinner == nullptr) return Break("no year spinner");
-    const std::string text = spinner->GetCurrentText().ToUtf8();
-    if (!ReadNumber(text, _reading.year)) return Break("spinner shows \"" + text + "\", no year");
-    const bool thai = VOKImmDate::IsThisThai() != 0;
-    const int lowest = thai ? VOKPLMDlgDate::minYear_Thai : VOKPLMDlgDate::minYear;
-    const int highest = thai ? VOKPLMDlgDate::maxYear_Thai : VOKPLMDlgDate::maxYear;
-    if (_reading.year < lowest || _reading.year > highest) {
-      return Break("year " + text + " outside " + std::to_string(lowest) + "-" +
-                   std::to_string(highest));
+  const VOKDialog* dayFrame = dialog.FindDescendant("DayFrame");
+  if (dayFrame == nullptr) return "no day frame";
+  const int first = FirstCell(gregorianYear, reading.month);
+  const int days = DaysInMonth(gregorianYear, reading.month);
+  std::string broken;
+  int marked = 0;
+  for (int cell = 0; cell < 37; ++cell) {
+    const std::string name = std::to_string(cell + 1);
+    const auto* button = dynamic_cast<const VOKDlgPushButton*>(dayFrame->GetChild(name.c_str()));
+    if (button == nullptr) return broken.empty() ? "no day button " + name : broken;
+    const int day = cell - first + 1;
+    const bool inMonth = day >= 1 && day <= days;
+    const bool shown = button->GetVisibility() == VOKDlgVisibility::Shown;
+    const std::string title = button->GetTitle().ToUtf8();
+    const std::string where = "cell " + std::to_string(cell) + " ";
+    if (broken.empty() && shown != inMonth) {
+      broken = where + (shown ? "shown" : "hidden") + " for day " + std::to_string(day);
     }
-    const bool buddhistEra = thai && VOKHostSettings::ShowsBuddhistEra();
-    _gregorianYear = _reading.year - (buddhistEra ? kBuddhistEraOffset : 0);
-    return true;
-  }
-
-  bool ReadMonth() {
-    const auto* combo = dynamic_cast<const VOKDlgCombo*>(_dialog.FindDescendant("MonthCombo"));
-    if (combo == nullptr) return Break("no month combo");
-    _reading.month = combo->GetSelect() + 1;
-    if (_reading.month < 1 || _reading.month > 12) {
-      return Break("combo line " + std::to_string(combo->GetSelect()) + " selected");
+    if (broken.empty() && inMonth && title != std::to_string(day)) {
+      broken = where + "titled \"" + title + "\", not " + std::to_string(day);
     }
-    return true;
+    if (button->GetSensitivity() != VOKDlgSensitivity::Greyed) continue;
+    ++marked;
+    if (broken.empty() && !shown) broken = where + "hidden yet marked";
+    reading.day = day;
   }
-
-  void ReadDays() {
-    const VOKDialog* dayFrame = _dialog.FindDescendant("DayFrame");
-    if (dayFrame == nullptr) {
-      Break("no day frame");
-      return;
-    }
-    const int first = FirstCell(_gregorianYear, _reading.month);
-    const int days = DaysInMonth(_gregorianYear, _reading.month);
-    int marked = 0;
-    for (int cell = 0; cell < kCells; ++cell) {
-      const std::string name = std::to_string(cell + 1);
-      const auto* button = dynamic_cast<const VOKDlgPushButton*>(dayFrame->GetChild(name.c_str()));
-      if (button == nullptr) {
-        Break("no day button " + std::to_string(cell + 1));
-        return;
-      }
-      const int day = cell - first + 1;
-      const bool inMonth = day >= 1 && day <= days;
-      const bool shown = button->GetVisibility() == VOKDlgVisibility::Shown;
-      const std::string title = button->GetTitle().ToUtf8();
-      const std::string where = "cell " + std::to_string(cell) + " ";
-      if (shown != inMonth) {
-        Break(where + (shown ? "shown" : "hidden") + " for day " + std::to_string(day));
-      }
-      if (inMonth && title != std::to_string(day)) {
-        Break(where + "titled \"" + title + "\", not " + std::to_string(day));
-      }
-      if (button->GetSensitivity() != VOKDlgSensitivity::Greyed) continue;
-      ++marked;
-      if (!shown) Break(where + "hidden yet marked");
-      _reading.day = day;
-    }
-    if (marked != 1) Break(std::to_string(marked) + " buttons marked");
-  }
-
-  const VOKPLMDlgDate& _dialog;
-  CalendarReading _reading;
-  int _gregorianYear = 0;
-};
+  if (broken.empty() && marked != 1) broken = std::to_string(marked) + " buttons marked";
+  return broken;
+}
 
 }  // namespace
 
@@ -125,4 +91,8 @@ int DaysInMonth(int gregorianYear, int month) {
   return kDays[month - 1];
 }
 
-CalendarReading ReadCalendar(const VOKPLMDlgDate& dialog) { return Reader(dialog).Read(); }
+CalendarReading ReadCalendar(const VOKPLMDlgDate& dialog) {
+  CalendarReading reading;
+  reading.broken = Read(dialog, reading);
+  return reading;
+}

@@ -10,10 +10,7 @@ constexpr int kFormat = 0;  // VOKQELNavCalendarUI::INVALID_FORMAT
 constexpr int kValue = 1;   // INVALID_VALUE
 constexpr int kValid = 2;   // VALID_DATE
 
-struct TextRow {
-  const char* text;
-  int expected;
-};
+struct TextRow { const char* text; int expected; };
 
 class CalendarTextTest : public CalendarFixture {
  protected:
@@ -32,31 +29,21 @@ TEST_F(CalendarTextTest, JudgesTypedTextAgainstMonthDayYear) {
       {"1/5/2024", kFormat},     // too short
       {"12/25/20245", kFormat},  // too long
       {" 12/25/2024", kFormat},  // nothing is trimmed
-      {"12/25/2024 ", kFormat},
-      {"12-25-2024", kFormat},  // wrong separators
-      {"12.25.2024", kFormat},
-      {"12/25/20x4", kFormat},  // a letter among the digits
-      {"12/ 5/2024", kFormat},
-      {"MM/DD/YYYY", kFormat},  // placeholders in the wrong case
-      {"mm/dd/yyyy", kValue},   // the right shape, no date
-      {"12125/2024", kValue},   // a digit in place of a separator
-      {"12/45/2024", kValue},
+      {"12-25-2024", kFormat},   // wrong separators
+      {"12/25/20x4", kFormat},   // a letter among the digits
+      {"MM/DD/YYYY", kFormat},   // placeholders in the wrong case
+      {"mm/dd/yyyy", kValue},    // the right shape, no date
+      {"12125/2024", kValue},    // a digit in place of a separator
       {"13/01/2024", kValue},
-      {"02/30/2023", kValue},
       {"02/29/2023", kValue},
       {"02/29/2024", kValid},  // leap day
-      {"02/29/2000", kValid},
-      {"12/25/2024", kValid},
       {"01/01/2100", kValid},  // the host, not the calendar, bounds years
   });
 }
 
 TEST_F(CalendarTextTest, JudgesTextAgainstOtherLayouts) {
   UseLayout("dd.mm.yyyy");
-  ExpectJudged({{"25.12.2024", kValid},
-                {"12/25/2024", kFormat},
-                {"25/12/2024", kFormat},
-                {"31.04.2024", kValue}});
+  ExpectJudged({{"25.12.2024", kValid}, {"12/25/2024", kFormat}, {"31.04.2024", kValue}});
   UseLayout("[dd]/[mm]/[yyyy]");
   ExpectJudged({{"25/12/2024", kValid}, {"[25]/[12]/[2024]", kFormat}});
   UseLayout("mm/dd/yy", "dd", "mm", "yy");
@@ -64,7 +51,7 @@ TEST_F(CalendarTextTest, JudgesTextAgainstOtherLayouts) {
   UseLayout("");
   ExpectJudged({{"", kFormat}, {"12/25/2024", kFormat}});
   UseLayout("//");
-  ExpectJudged({{"12/25/2024", kFormat}, {"1//", kFormat}});
+  ExpectJudged({{"12/25/2024", kFormat}});
 }
 
 TEST_F(CalendarTextTest, NlsTestDemandsMonthDayYearShapeButKeepsLocaleConversion) {
@@ -93,16 +80,9 @@ TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
 }
 
 TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
-  struct Row {
-    const char* layout;
-    const char* year;
-    const char* format;
-    const char* example;
-  };
+  struct Row { const char* layout; const char* year; const char* format; const char* example; };
   const Row rows[] = {
-      {"mm/dd/yyyy", "yyyy", "%m/%d/%Y", "12/04/2026"},
       {"dd.mm.yyyy", "yyyy", "%d.%m.%Y", "04.12.2026"},
-      {"[dd]/[mm]/[yyyy]", "yyyy", "%d/%m/%Y", "04/12/2026"},
       {"~ dd ~-mm-yyy", "yyy", "%d-%m-%Y", "04-12-2026"},
       {"mm/dd/yy", "yy", "%m/%d/%y", "12/04/26"},
       {"mm/dd/[y]", "[y]", "%m/%d/%y", "12/04/26"},
@@ -128,7 +108,7 @@ TEST_F(CalendarTextTest, ConvertToVOKTimeSetsTheTimeOnlyForDates) {
   VOKTime time(12345);
   EXPECT_EQ(kValid, calendar.ConvertToVOKTime("29.02.2024", time));
   EXPECT_EQ(VOKTime(2024, 2, 29, 0, 0, 0, 0), time);
-  for (const char* text : {"", "29.02.2023", "[29].02.2024", "2024-02-29"}) {
+  for (const char* text : {"", "29.02.2023", "[29].02.2024"}) {
     VOKTime untouched(12345);
     EXPECT_NE(kValid, calendar.ConvertToVOKTime(text, untouched)) << text;
     EXPECT_EQ(12345, untouched.Gettime_t()) << text;
@@ -136,18 +116,14 @@ TEST_F(CalendarTextTest, ConvertToVOKTimeSetsTheTimeOnlyForDates) {
 }
 
 TEST_F(CalendarTextTest, BindsToAnEditorItNeitherOwnsNorTouches) {
-  VOKDlgDialog parent(nullptr, "Parent", 0);
   VOKDlgEditor editor(nullptr, "Field", 0);
   editor.SetText("kept", 0);
   {
-    VOKQELNavCalendarUI calendar(&parent);
-    EXPECT_EQ(nullptr, calendar.GetEditor());
-    EXPECT_EQ(&parent, calendar.GetParent());
+    VOKQELNavCalendarUI calendar;
     calendar.SetEditor(&editor);
     EXPECT_EQ(&editor, VOKQELNavCalendarUI(calendar).GetEditor());
   }
   EXPECT_EQ("kept", editor.GetText().ToUtf8());
-  EXPECT_EQ(nullptr, VOKQELNavCalendarUI().GetParent());
 }
 
 TEST_F(CalendarTextTest, UsesTheDatePickersResources) {
@@ -158,10 +134,7 @@ TEST_F(CalendarTextTest, UsesTheDatePickersResources) {
     EXPECT_EQ("VOKPLMDlgDate", calendar.GetResourceFilename(level).str());
     EXPECT_EQ("VOKPLMDlgDate", created.GetResourceFilename(level).str());
   }
-  for (int level : {1, 2}) {
-    EXPECT_EQ(plain.GetResourceFilename(level - 1).str(),
-              calendar.GetResourceFilename(level).str());
-  }
+  EXPECT_EQ(plain.GetResourceFilename(0).str(), calendar.GetResourceFilename(1).str());
 }
 
 }  // namespace

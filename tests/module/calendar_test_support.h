@@ -81,19 +81,9 @@ class ScopedEnv {
  public:
   ScopedEnv(const char* name, const char* value) : _name(name) {
     if (const char* old = std::getenv(name)) _old = old;
-    if (value != nullptr) {
-      setenv(name, value, 1);
-    } else {
-      unsetenv(name);
-    }
+    value ? setenv(name, value, 1) : unsetenv(name);
   }
-  ~ScopedEnv() {
-    if (_old) {
-      setenv(_name.c_str(), _old->c_str(), 1);
-    } else {
-      unsetenv(_name.c_str());
-    }
-  }
+  ~ScopedEnv() { _old ? setenv(_name.c_str(), _old->c_str(), 1) : unsetenv(_name.c_str()); }
   ScopedEnv(const ScopedEnv&) = delete;
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 

@@ -7,14 +7,11 @@
 #include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {
-
 constexpr int kCells = 37;
-constexpr int kWeek = 7;
 
-std::string RightAligned(const std::string& text, std::size_t width) {
-  return text.size() < width ? std::string(width - text.size(), ' ') + text : text;
+bool IsShown(const VOKDlgPushButton* button) {
+  return button && button->GetVisibility() == VOKDlgVisibility::Shown;
 }
-
 }  // namespace
 
 void DateDialogTest::SetUp() {
@@ -38,7 +35,7 @@ void DateDialogTest::TearDown() {
 }
 
 VOKPLMDlgDate& DateDialogTest::Open() {
-  VOKPLMDlgDate* dialog = new VOKPLMDlgDate(host.get());
+  auto* dialog = new VOKPLMDlgDate(host.get());
   if (!dialog) throw std::runtime_error("the dialog could not be allocated");
   dialog->SetVisibility(VOKDlgVisibility::Shown);
   return *dialog;
@@ -69,8 +66,7 @@ bool DateDialogTest::ChooseMonth(const VOKPLMDlgDate& dialog, int month) {
 bool DateDialogTest::PressDay(const VOKPLMDlgDate& dialog, int day) {
   for (int number = 1; number <= kCells; ++number) {
     VOKDlgPushButton* button = Button(dialog, number);
-    if (button && button->GetVisibility() == VOKDlgVisibility::Shown &&
-        button->GetTitle() == std::to_string(day).c_str()) {
+    if (IsShown(button) && button->GetTitle() == std::to_string(day).c_str()) {
       return VOKDlgUser::Press(button);
     }
   }
@@ -81,15 +77,12 @@ std::string DateDialogTest::MonthView(const VOKPLMDlgDate& dialog) {
   std::string view;
   for (int cell = 0; cell < kCells; ++cell) {
     const VOKDlgPushButton* button = Button(dialog, cell + 1);
-    std::string text = "?";
-    if (button && button->GetVisibility() != VOKDlgVisibility::Shown) {
-      text = ".";
-    } else if (button) {
-      text = button->GetTitle().ToUtf8();
-      if (button->GetSensitivity() == VOKDlgSensitivity::Greyed) text = "[" + text + "]";
+    std::string text = !button ? "?" : !IsShown(button) ? "." : button->GetTitle().ToUtf8();
+    if (IsShown(button) && button->GetSensitivity() == VOKDlgSensitivity::Greyed) {
+      text = "[" + text + "]";
     }
-    view += RightAligned(text, 4);
-    if (cell % kWeek == kWeek - 1 || cell == kCells - 1) view += "\n";
+    view += std::string(text.size() < 4 ? 4 - text.size() : 0, ' ') + text;
+    if (cell % 7 == 6 || cell == kCells - 1) view += "\n";
   }
   return view;
 }
@@ -106,18 +99,14 @@ std::vector<int> DateDialogTest::MarkedButtons(const VOKPLMDlgDate& dialog) {
 std::vector<std::string> DateDialogTest::ShownDays(const VOKPLMDlgDate& dialog) {
   std::vector<std::string> days;
   for (int number = 1; number <= kCells; ++number) {
-    const VOKDlgPushButton* button = Button(dialog, number);
-    if (button && button->GetVisibility() == VOKDlgVisibility::Shown) {
-      days.push_back(button->GetTitle().ToUtf8());
-    }
+    if (IsShown(Button(dialog, number))) days.push_back(Button(dialog, number)->GetTitle().ToUtf8());
   }
   return days;
 }
 
 int DateDialogTest::FirstShownCell(const VOKPLMDlgDate& dialog) {
   for (int number = 1; number <= kCells; ++number) {
-    const VOKDlgPushButton* button = Button(dialog, number);
-    if (button && button->GetVisibility() == VOKDlgVisibility::Shown) return number - 1;
+    if (IsShown(Button(dialog, number))) return number - 1;
   }
   return -1;
 }

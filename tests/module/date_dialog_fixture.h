@@ -20,23 +20,19 @@ class DateDialogTest : public HostFixture {
   // A new dialog under the host, shown so that the user can reach it.
   VOKPLMDlgDate& Open();
 
-  // Widgets of a dialog, found by name as the user's tools find them.
   static VOKDlgSpinner* Spinner(const VOKPLMDlgDate& dialog);
   static VOKDlgCombo* Combo(const VOKPLMDlgDate& dialog);
   static VOKDlgPushButton* Button(const VOKPLMDlgDate& dialog, int number);  // 1 to 37
 
-  // The user's actions: type a year, choose a month (1 to 12), press a day
-  // button (the cell showing that day); false when it could not be done.
+  // The user's actions; false when they could not be done.
   static bool TypeYear(const VOKPLMDlgDate& dialog, const char* text);
-  static bool ChooseMonth(const VOKPLMDlgDate& dialog, int month);
+  static bool ChooseMonth(const VOKPLMDlgDate& dialog, int month);  // 1 to 12
   static bool PressDay(const VOKPLMDlgDate& dialog, int day);
 
-  // The day grid as the user sees it, one line a week: each cell four
-  // characters wide, "." for a hidden cell, the marked day in brackets.
+  // The day grid, one line a week: cells four characters wide, "." for a
+  // hidden cell, the marked day in brackets.
   static std::string MonthView(const VOKPLMDlgDate& dialog);
-  // Numbers of the day buttons that are greyed out.
-  static std::vector<int> MarkedButtons(const VOKPLMDlgDate& dialog);
-  // Titles of the shown day buttons, in cell order, and the first shown cell.
+  static std::vector<int> MarkedButtons(const VOKPLMDlgDate& dialog);  // greyed out
   static std::vector<std::string> ShownDays(const VOKPLMDlgDate& dialog);
   static int FirstShownCell(const VOKPLMDlgDate& dialog);
 

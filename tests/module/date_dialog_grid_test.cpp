@@ -1,5 +1,5 @@
-// The date the dialog shows: the month grid, the marked day, day clicks,
-// month choices, the date operations and their trace records.
+// The month grid, the marked day, day clicks, month choices, the date
+// operations and their trace records.
 #include <string>
 #include <vector>
 
@@ -21,16 +21,11 @@ VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0,
 }  // namespace
 
 TEST_F(DateDialogTest, MonthsStartingOnEachWeekdayFillTheirCells) {
-  struct Row {
-    const char* year;
-    int month;
-    int firstCell;
-    int days;
-  };
-  const Row rows[] = {{"2025", 6, 0, 30},  {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
+  struct Row { const char* year; int month; int firstCell; int days; };
+  // Each weekday once, and February in a plain and a leap year.
+  const Row rows[] = {{"2025", 6, 0, 30}, {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
                       {"2025", 10, 3, 31}, {"2025", 5, 4, 31}, {"2025", 8, 5, 31},
-                      {"2025", 3, 6, 31},  {"2015", 2, 0, 28}, {"2024", 2, 4, 29},
-                      {"2023", 2, 3, 28},  {"2026", 12, 2, 31}};
+                      {"2025", 3, 6, 31}, {"2015", 2, 0, 28}, {"2024", 2, 4, 29}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.year) + "-" + std::to_string(row.month));
@@ -55,18 +50,8 @@ TEST_F(DateDialogTest, ClickingADayMovesTheMark) {
 }
 
 TEST_F(DateDialogTest, ChangingMonthOrYearCutsTheDayToTheMonthsEnd) {
-  struct Row {
-    int year;
-    int fromMonth;
-    int day;
-    int toMonth;
-    int keptDay;
-  };
-  const Row rows[] = {{2025, 3, 31, 2, 28},
-                      {2024, 3, 31, 2, 29},
-                      {2025, 1, 31, 4, 30},
-                      {2025, 4, 30, 5, 30},
-                      {2038, 12, 31, 2, 28}};
+  struct Row { int year; int fromMonth; int day; int toMonth; int keptDay; };
+  const Row rows[] = {{2025, 3, 31, 2, 28}, {2024, 3, 31, 2, 29}, {2025, 1, 31, 4, 30}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {
     SCOPED_TRACE(row.year * 100 + row.toMonth);
@@ -108,13 +93,11 @@ TEST_F(DateDialogTest, BuddhistEraYearsAreShownAndTakenBack) {
   VOKHostSettings::SetThai(true, true);
   VOKPLMDlgDate& dialog = Open();
   EXPECT_EQ(2569, dialog.GetYear());
-  for (const auto& [year, shown] : {std::pair{2024, "2567"}, std::pair{2023, "2566"}}) {
-    VOKTime date = Date(year, 2, 10);
-    dialog.SetDate(date);
-    EXPECT_EQ(shown, Spinner(dialog)->GetCurrentText().ToUtf8());
-    EXPECT_EQ(Days(year == 2024 ? 29 : 28), ShownDays(dialog));
-    EXPECT_EQ(Date(year, 2, 10), dialog.GetDate());
-  }
+  VOKTime leapDay = Date(2024, 2, 29);
+  dialog.SetDate(leapDay);
+  EXPECT_EQ("2567", Spinner(dialog)->GetCurrentText().ToUtf8());
+  EXPECT_EQ(Days(29), ShownDays(dialog));
+  EXPECT_EQ(Date(2024, 2, 29), dialog.GetDate());
   ASSERT_TRUE(TypeYear(dialog, "2568"));
   EXPECT_EQ(6, FirstShownCell(dialog));  // February 2025 starts on a Saturday
 }

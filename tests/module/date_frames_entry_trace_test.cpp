@@ -36,16 +36,27 @@ class EntryFrameTraceTest : public FrameFixture {
   }
 };
 
+// A text that is no date is dropped silently and the calendar opens on today.
 TEST_F(EntryFrameTraceTest, StartCalendarRecordsItsDecisions) {
   VOKQELNavDateEntryFrame* frame = MakeFrame();
-  const Records start = {"VOKQELNavDateEntryFrame::StartCalendar"};
-  EXPECT_EQ(Then(Then(start, {"Using Startdate: 07/04/2021"}), kRegistrations),
-            PressWith(*frame, "07/04/2021"));
-  // A text that is no date is dropped silently.
-  EXPECT_EQ(Then(Then(start, {"Using Startdate: 02/30/2021"}), kRegistrations),
-            PressWith(*frame, "02/30/2021"));
-  EXPECT_EQ(Then(Then(start, {"Date not specified.. using default."}), kRegistrations),
-            PressWith(*frame, "1/2/21"));
+  const struct {
+    const char* text;
+    const char* record;
+    const char* shown;
+  } rows[] = {{"07/04/2021", "Using Startdate: 07/04/2021", "2021-07-04"},
+              {"02/30/2021", "Using Startdate: 02/30/2021", "2026-12-04"},
+              {"2021-07-04", "Using Startdate: 2021-07-04", "2026-12-04"},
+              {"1/2/21", "Date not specified.. using default.", "2026-12-04"},
+              {"", "Date not specified.. using default.", "2026-12-04"}};
+  for (const auto& row : rows) {
+    EXPECT_EQ(Then({"VOKQELNavDateEntryFrame::StartCalendar", row.record}, kRegistrations),
+              PressWith(*frame, row.text));
+    VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+    ASSERT_NE(nullptr, calendar) << row.text;
+    EXPECT_EQ(row.shown, Shown(*calendar)) << row.text;
+    EXPECT_TRUE(VOKDlgUser::PressCancel(calendar));
+  }
+  EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(EntryFrameTraceTest, AnswersRecordTheirSteps) {
@@ -63,9 +74,18 @@ TEST_F(EntryFrameTraceTest, AnswersRecordTheirSteps) {
   EXPECT_EQ(Records{"VOKQELNavDateEntryFrame::OpenCalendarMngt"}, TakeTrace(kTrace));
 }
 
-TEST_F(EntryFrameTraceTest, WithoutAnEditorThereIsNoButtonAndNoCalendar) {
+TEST_F(EntryFrameTraceTest, WithoutAnEditorOrAButtonNothingIsRegistered) {
   const std::size_t callbacks = VOKCommand::RegisteredCallbacks();
+  VOKAllocationFaults::FailClass("VOKDlgPushButton");
+  VOKQELNavDateEntryFrame* noButton = MakeFrame();
+  ASSERT_NE(nullptr, noButton->getEditor());
+  EXPECT_EQ(nullptr, noButton->getButton());
+  EXPECT_EQ(VOKDlgVisibility::Shown, noButton->GetVisibility());
+  EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
+
+  VOKAllocationFaults::Clear();
   VOKAllocationFaults::FailClass("VOKDlgEditor");
+  TakeTrace(kTrace);
   VOKQELNavDateEntryFrame* frame = MakeFrame();
   EXPECT_EQ(nullptr, frame->getEditor());
   EXPECT_EQ(nullptr, frame->getButton());
@@ -75,16 +95,6 @@ TEST_F(EntryFrameTraceTest, WithoutAnEditorThereIsNoButtonAndNoCalendar) {
   EXPECT_EQ((Records{"VOKQELNavDateEntryFrame::StartCalendar", "Editor is NULL!"}),
             TakeTrace(kTrace));
   EXPECT_TRUE(CalendarsUnder(*frame).empty());
-}
-
-TEST_F(EntryFrameTraceTest, WithoutAButtonTheEditorStays) {
-  const std::size_t callbacks = VOKCommand::RegisteredCallbacks();
-  VOKAllocationFaults::FailClass("VOKDlgPushButton");
-  VOKQELNavDateEntryFrame* frame = MakeFrame();
-  ASSERT_NE(nullptr, frame->getEditor());
-  EXPECT_EQ(nullptr, frame->getButton());
-  EXPECT_EQ(VOKDlgVisibility::Shown, frame->GetVisibility());
-  EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
 }
 
 TEST_F(EntryFrameTraceTest, ACalendarThatCannotBeCreatedIsRecorded) {
@@ -101,20 +111,13 @@ TEST_F(EntryFrameTraceTest, ACalendarThatCannotBeCreatedIsRecorded) {
 TEST_F(EntryFrameTraceTest, RunTimeClassIsAskedOnceAndKnowsItsBases) {
   VOKQELNavDateEntryFrame* frame = MakeFrame();
   EXPECT_STREQ("VOKQELNavDateEntryFrame", frame->IsA());
-  EXPECT_STREQ("VOKQELNavDateEntryFrame", VOKQELNavDateEntryFrame::ClassName());
-  for (const char* base :
-       {"VOKQELNavDateEntryFrame", "VOKDlgFrame", "VOKDialog", "VOKCommand", "VOKBaseUnknown"}) {
-    EXPECT_NE(0, frame->IsAKindOf(base)) << base;
-  }
-  EXPECT_EQ(0, frame->IsAKindOf("VOKDlgEditor"));
+  EXPECT_NE(0, frame->IsAKindOf("VOKDlgFrame"));
+  EXPECT_NE(0, frame->IsAKindOf("VOKBaseUnknown"));
   EXPECT_EQ(0, frame->IsAKindOf("VOKQELNavDateComboButtonFrame"));
   VOKMetaClass* meta = VOKQELNavDateEntryFrame::MetaObject();
   EXPECT_EQ(meta, frame->GetMetaObject());
   EXPECT_EQ(VOKDlgFrame::MetaObject(), meta->GetBase());
-  EXPECT_EQ(1, meta->GetKind());
   EXPECT_STREQ("VOKImmQELCommon", meta->GetComponentName());
-  EXPECT_EQ(sizeof(VOKQELNavDateEntryFrame), meta->GetSize());
-  EXPECT_EQ(&meta->GetClassId(), &VOKQELNavDateEntryFrame::ClassId());
   EXPECT_EQ(nullptr, VOKQELNavDateEntryFrame::CreateItself());
   EXPECT_EQ(1, VOKMetaClassRetrievals("VOKQELNavDateEntryFrame"));
 }
