@@ -1,4 +1,4 @@
-# Warnings, sanitizers and the catalog directory shared by every target.
+# Warnings and sanitizers shared by every target.
 add_library(vok_options INTERFACE)
 target_compile_options(vok_options INTERFACE
   -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wconversion -Wno-sign-conversion
@@ -12,9 +12,7 @@ endif()
 # Declares a GoogleTest program and registers its tests with CTest.
 function(vok_add_test name)
   add_executable(${name} ${ARGN})
-  target_link_libraries(${name} PRIVATE vok_options vokdatepicker vokfrontend vokhost
+  target_link_libraries(${name} PRIVATE vok_options vok_test_support vokdatepicker vokfrontend vokhost
                         GTest::gtest GTest::gmock GTest::gtest_main)
-  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "VOK_CATALOG_PATH=${PROJECT_SOURCE_DIR}/resources/catalogs")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
 endfunction()

@@ -1,6 +1,8 @@
 // File: CatalogStore.cpp
 #include "base_runtime/CatalogStore.h"
 
+#include <dlfcn.h>
+
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -25,6 +27,16 @@ std::optional<std::string> ReadFile(const std::filesystem::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The folder of the catalogs installed beside this library, found from
+// where the library itself was loaded.
+std::optional<std::string> CatalogsBesideLibrary() {
+  static const char anchor = 0;
+  Dl_info info{};
+  if (dladdr(&anchor, &info) == 0 || info.dli_fname == nullptr) return std::nullopt;
+  const std::filesystem::path library(info.dli_fname);
+  return (library.parent_path() / VOK_CATALOGS_FROM_LIBRARY).lexically_normal().string();
+}
+
 }  // namespace
 
 std::vector<std::string> CatalogDirectories() {
@@ -36,8 +48,7 @@ std::vector<std::string> CatalogDirectories() {
     if (colon != 0) dirs.emplace_back(path.substr(0, colon));
     path = colon == std::string_view::npos ? std::string_view() : path.substr(colon + 1);
   }
-  dirs.emplace_back(VOK_SOURCE_CATALOG_DIR);
-  dirs.emplace_back(VOK_INSTALL_CATALOG_DIR);
+  if (std::optional<std::string> beside = CatalogsBesideLibrary()) dirs.push_back(std::move(*beside));
   return dirs;
 }
 
@@ -52,6 +63,7 @@ const CatalogEntries* CatalogStore::Find(const std::string& catalog, const std::
   if (!IsPlainName(catalog)) return nullptr;
   const CatalogEntries* entries = FileCatalog(catalog, language);
   if (!entries && language != kFallbackLanguage) entries = FileCatalog(catalog, kFallbackLanguage);
+  if (!entries) ReportMissing(catalog);
   return entries;
 }
 
@@ -91,6 +103,13 @@ std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog,
     if (std::optional<std::string> contents = ReadFile(file)) return Parse(*contents, file.string());
   }
   return std::nullopt;
+}
+
+void CatalogStore::ReportMissing(const std::string& catalog) {
+  if (!_missing.insert(catalog).second) return;
+  std::cerr << "catalog \"" << catalog << "\" not found in";
+  for (const std::string& dir : CatalogDirectories()) std::cerr << " " << dir;
+  std::cerr << " (VOK_CATALOG_PATH adds folders); using built-in texts\n";
 }
 
 CatalogEntries CatalogStore::Parse(std::string_view contents, const std::string& label) {

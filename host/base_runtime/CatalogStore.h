@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,7 +17,8 @@
 namespace vok {
 
 // The catalog directories in search order: the entries of VOK_CATALOG_PATH,
-// then the build tree's resources, then the installed ones.
+// then share/vokdatepicker/catalogs beside the library's own lib folder
+// (the installed catalogs, or the build tree's link to the sources).
 std::vector<std::string> CatalogDirectories();
 
 class CatalogStore {
@@ -38,6 +40,8 @@ class CatalogStore {
  private:
   const CatalogEntries* FileCatalog(const std::string& catalog, const std::string& language);
   std::optional<CatalogEntries> LoadFile(const std::string& catalog, const std::string& language);
+  // Says once per catalog that no folder holds it.
+  void ReportMissing(const std::string& catalog);
   CatalogEntries Parse(std::string_view contents, const std::string& label);
 
   // (catalog, language), looked up without copying the two names.
@@ -59,6 +63,7 @@ class CatalogStore {
   FileMap _files;
   // Lookups come in runs for one catalog: the last one is tried first.
   FileMap::const_iterator _recentFile = _files.end();
+  std::set<std::string> _missing;
   int _messages = 0;
   std::uint64_t _generation = 0;
 };

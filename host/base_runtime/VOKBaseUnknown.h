@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 class VOKMetaClass;
 

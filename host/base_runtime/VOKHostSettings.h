@@ -16,7 +16,7 @@
 #include <optional>
 #include <string>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 class VOK_HOST_API VOKHostSettings {
  public:

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 struct _GUID {
   std::uint32_t Data1;

@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
 

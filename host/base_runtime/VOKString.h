@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 class VOK_HOST_API VOKString {
  public:

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKUnicodeString.h"
 
 class VOK_HOST_API VOKTimeSpan {

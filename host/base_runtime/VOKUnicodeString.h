@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKString.h"
 
 class VOK_HOST_API VOKUnicodeChar {

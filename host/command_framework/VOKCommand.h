@@ -16,7 +16,7 @@
 #include <functional>
 #include <type_traits>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKBaseUnknown.h"
 #include "command_framework/VOKNotification.h"
 

@@ -3,7 +3,7 @@
 // notification it can send, and callbacks are registered for that object.
 #pragma once
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKBaseUnknown.h"
 
 class VOK_HOST_API VOKNotification : public VOKBaseUnknown {

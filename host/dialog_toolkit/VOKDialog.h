@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
 #include "command_framework/VOKCommand.h"

@@ -19,7 +19,7 @@
 
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 class VOKDialog;
 

@@ -7,7 +7,7 @@
 // sends, once; destructions requested during it happen before it returns.
 #pragma once
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKUnicodeString.h"
 
 class VOKDlgPushButton;

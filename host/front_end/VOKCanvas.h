@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKCellRect.h"
 
 enum class VOKCellRole : std::uint8_t {

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 struct VOKGlyph {
   std::string text;  // UTF-8: the character and its combining marks

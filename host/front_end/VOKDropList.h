@@ -4,7 +4,7 @@
 // many lines as fit, the highlighted one among them.
 #pragma once
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKCellRect.h"
 
 struct VOKDropList {

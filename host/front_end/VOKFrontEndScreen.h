@@ -7,7 +7,7 @@
 
 #include <optional>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKCanvas.h"
 
 enum class VOKKey {

@@ -32,7 +32,7 @@
 #include <memory>
 #include <string>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKFrontEndScreen.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 

@@ -23,7 +23,7 @@
 #include <string>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKCellRect.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 

@@ -15,7 +15,7 @@
 
 #include <string_view>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKCanvas.h"
 #include "VOKDropList.h"
 #include "VOKLayout.h"

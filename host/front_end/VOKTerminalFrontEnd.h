@@ -7,7 +7,7 @@
 // is not UTF-8) while it runs.
 #pragma once
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 class VOK_HOST_API VOKTerminalFrontEnd {

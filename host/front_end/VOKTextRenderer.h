@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 class VOK_HOST_API VOKTextRenderer {

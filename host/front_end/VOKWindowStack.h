@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "VOKLayout.h"
 
 // The root window, then every shown window below it in the widget tree, in

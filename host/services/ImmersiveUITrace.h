@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 
 class VOK_HOST_API ImmersiveUITrace {
  public:

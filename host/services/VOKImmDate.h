@@ -2,7 +2,7 @@
 // Locale and Thai-calendar date help of the host's services.
 #pragma once
 
-#include "HostExport.h"
+#include "base_runtime/HostExport.h"
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
 
