@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Checks the installed package as a user of the library meets it: a plain
+# Release build (no presets, so warnings are not errors) from a copy of the
+# sources, `cmake --install` into a scratch prefix, the source and build
+# trees removed, then the outside project in examples/ built and run
+# against the prefix with find_package and again with pkg-config's flags.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+prefix="$scratch/prefix"
+
+mkdir -p "$scratch/src"
+git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
+cp -r examples/pick_a_date "$scratch/example"
+
+echo "== plain Release build and install"
+cmake -S "$scratch/src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DVOK_BUILD_TESTS=OFF -DVOK_BUILD_APPS=OFF >/dev/null
+cmake --build "$scratch/build"
+cmake --install "$scratch/build" --prefix "$prefix" >/dev/null
+rm -rf "$scratch/src" "$scratch/build"
+
+for lib in vokhost vokdatepicker; do
+  soname="$(objdump -p "$prefix/lib/lib$lib.so" | awk '/SONAME/ {print $2}')"
+  [[ "$soname" == "lib$lib.so.1" ]] || { echo "lib$lib.so has SONAME \"$soname\"" >&2; exit 1; }
+done
+
+expected=$'Created after: 02/14/2021\nModified before: 01/15/2023'
+run_example() {
+  local output
+  output="$(env -u VOK_CATALOG_PATH LANG=C.UTF-8 LC_ALL= LC_TIME= VOK_TODAY=2025-06-15 "$1")"
+  if [[ "$output" != "$expected" ]]; then
+    printf 'the example printed:\n%s\nexpected:\n%s\n' "$output" "$expected" >&2
+    exit 1
+  fi
+}
+
+echo "== the example with find_package"
+cmake -S "$scratch/example" -B "$scratch/example-build" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$scratch/example-build" >/dev/null
+run_example "$scratch/example-build/pick_a_date"
+
+echo "== the example with pkg-config"
+export PKG_CONFIG_PATH="$prefix/lib/pkgconfig"
+# shellcheck disable=SC2046
+g++ -std=c++20 $(pkg-config --cflags vokdatepicker) "$scratch/example/main.cpp" \
+  $(pkg-config --libs vokdatepicker) -Wl,-rpath,"$prefix/lib" -o "$scratch/pick_a_date_pc"
+run_example "$scratch/pick_a_date_pc"
+
+echo "== a missing catalog folder is named once"
+mv "$prefix/share/vokdatepicker/catalogs" "$prefix/share/vokdatepicker/moved"
+message="$(env -u VOK_CATALOG_PATH LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/pick_a_date_pc" 2>&1 >/dev/null | sort -u)"
+grep -q 'catalog "VOKPLMDlgDate" not found in' <<<"$message" || { echo "no message for the missing catalogs: $message" >&2; exit 1; }
+VOK_CATALOG_PATH="$prefix/share/vokdatepicker/moved" run_example "$scratch/pick_a_date_pc"
+echo "package check passed"
