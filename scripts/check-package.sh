@@ -9,6 +9,8 @@ cd "$(dirname "$0")/.."
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
+# The installed libraries find their catalogs on their own, in English.
+unset VOK_CATALOG_PATH LC_ALL LC_TIME
 
 mkdir -p "$scratch/src"
 git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
@@ -29,7 +31,7 @@ done
 expected=$'Created after: 02/14/2021\nModified before: 01/15/2023'
 run_example() {
   local output
-  output="$(env -u VOK_CATALOG_PATH LANG=C.UTF-8 LC_ALL= LC_TIME= VOK_TODAY=2025-06-15 "$1")"
+  output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$1")"
   if [[ "$output" != "$expected" ]]; then
     printf 'the example printed:\n%s\nexpected:\n%s\n' "$output" "$expected" >&2
     exit 1
@@ -48,9 +50,10 @@ g++ -std=c++20 $(pkg-config --cflags vokdatepicker) "$scratch/example/main.cpp" 
   $(pkg-config --libs vokdatepicker) -Wl,-rpath,"$prefix/lib" -o "$scratch/pick_a_date_pc"
 run_example "$scratch/pick_a_date_pc"
 
-echo "== a missing catalog folder is named once"
+echo "== missing catalogs are named, and VOK_CATALOG_PATH finds them elsewhere"
 mv "$prefix/share/vokdatepicker/catalogs" "$prefix/share/vokdatepicker/moved"
-message="$(env -u VOK_CATALOG_PATH LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/pick_a_date_pc" 2>&1 >/dev/null | sort -u)"
+# Without its catalogs the module knows no date layout, so the picks fail.
+message="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/pick_a_date_pc" 2>&1 >/dev/null || true)"
 grep -q 'catalog "VOKPLMDlgDate" not found in' <<<"$message" || { echo "no message for the missing catalogs: $message" >&2; exit 1; }
 VOK_CATALOG_PATH="$prefix/share/vokdatepicker/moved" run_example "$scratch/pick_a_date_pc"
 echo "package check passed"
