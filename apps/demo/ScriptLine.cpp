@@ -49,6 +49,12 @@ const VerbSyntax* FindVerb(std::string_view word) {
 
 ScriptLine Fail(std::string message) { return ScriptLine{std::nullopt, std::move(message)}; }
 
+std::string Quoted(std::string_view text) {
+  std::string quoted(1, '"');
+  quoted.append(text).push_back('"');
+  return quoted;
+}
+
 ScriptLine Command(ScriptCommand::Verb verb, std::string_view widget, std::string_view argument) {
   return ScriptLine{ScriptCommand{verb, std::string(widget), std::string(argument)}, ""};
 }
@@ -80,7 +86,7 @@ ScriptLine ReadScriptLine(std::string_view line) {
                 "\" (expected press, type, choose, step, ok, cancel or close)");
   }
   if (syntax->usage.empty()) {
-    if (!arguments.empty()) return Fail("\"" + std::string(word) + "\" takes nothing after it");
+    if (!arguments.empty()) return Fail(Quoted(word) + " takes nothing after it");
     return Command(syntax->verb, "", "");
   }
   return ReadArguments(*syntax, arguments);
