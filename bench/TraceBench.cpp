@@ -7,7 +7,7 @@
 #include "AllocationCounter.h"
 #include "BenchHost.h"
 #include "Minimum.h"
-#include "module/ModuleTrace.h"
+#include "services/VOKTraceRecord.h"
 
 namespace {
 

@@ -1,37 +1,42 @@
-# Layers of the build. Each layer folder is reachable by its own name only
-# ("dialog_toolkit/VOKDlgFrame.h"), through an include root of its own that
-# holds a single link to the folder. A target sees a layer's headers only
-# when it links that layer, so an include of a higher layer does not compile.
+# Layers of the build. Every header is included by its folder's name
+# ("dialog_toolkit/VOKDlgFrame.h"), through include roots that hold links
+# to folders or files and nothing else:
+# - a layer's own root links its whole folders, for the layer itself and the
+#   layers that share its library;
+# - a library's public root links only the headers it installs, for
+#   everything outside the library.
+# A target sees headers only of what it links, so an include of a higher
+# layer, or of another library's private header, does not compile.
 
-# vok_expose_folders(TARGET FOLDER...): FOLDERs (relative to the current
-# source directory) become reachable as "<folder name>/..." to TARGET and to
-# everything that links it.
-function(vok_expose_folders target)
-  set(root ${PROJECT_BINARY_DIR}/include/${target})
+# vok_layer_folders(TARGET PUBLIC|PRIVATE FOLDER...): FOLDERs (relative to
+# the current source directory) become reachable as "<folder name>/...".
+function(vok_layer_folders target scope)
+  set(root ${PROJECT_BINARY_DIR}/include/layers/${target})
   file(MAKE_DIRECTORY ${root})
   foreach(folder IN LISTS ARGN)
     get_filename_component(source ${folder} ABSOLUTE)
     get_filename_component(name ${source} NAME)
     file(CREATE_LINK ${source} ${root}/${name} SYMBOLIC)
   endforeach()
-  get_target_property(type ${target} TYPE)
-  if(type STREQUAL "INTERFACE_LIBRARY")
-    target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>)
-  else()
-    target_include_directories(${target} PUBLIC $<BUILD_INTERFACE:${root}>)
-  endif()
+  target_include_directories(${target} ${scope} ${root})
 endfunction()
 
-# vok_install_headers(FOLDER HEADER...): installs the public HEADERs of a
-# layer folder under include/vokdatepicker/FOLDER.
-# The API reference (docs/) is made from the same headers.
-function(vok_install_headers folder)
+# vok_public_headers(TARGET FOLDER HEADER...): the HEADERs of the current
+# source directory are TARGET's public interface as "FOLDER/HEADER": linked
+# into its public root, installed under include/vokdatepicker/FOLDER, and
+# made into the API reference (docs/).
+function(vok_public_headers target folder)
+  set(root ${PROJECT_BINARY_DIR}/include/public/${target})
+  file(MAKE_DIRECTORY ${root}/${folder})
+  foreach(header IN LISTS ARGN)
+    get_filename_component(source ${header} ABSOLUTE)
+    file(CREATE_LINK ${source} ${root}/${folder}/${header} SYMBOLIC)
+    set_property(GLOBAL APPEND PROPERTY VOK_PUBLIC_HEADERS ${source})
+  endforeach()
+  target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>
+                                                 $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker>)
   install(FILES ${ARGN} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
           COMPONENT development)
-  foreach(header IN LISTS ARGN)
-    get_filename_component(header ${header} ABSOLUTE)
-    set_property(GLOBAL APPEND PROPERTY VOK_PUBLIC_HEADERS ${header})
-  endforeach()
 endfunction()
 
 # vok_shared_library(TARGET): the SONAME, the output folder that mirrors the

@@ -1,12 +1,10 @@
 // File: ModuleTrace.h
 // The module's four trace objects, created when the library is loaded and
-// destroyed when it is unloaded, and the macro that composes a record only
-// while the class's trace switch is on.
+// destroyed when it is unloaded.
 #pragma once
 
-#include <sstream>
-
 #include "services/ImmersiveUITrace.h"
+#include "services/VOKTraceRecord.h"
 
 namespace vok_module {
 ImmersiveUITrace& DlgDateTrace();
@@ -14,14 +12,3 @@ ImmersiveUITrace& CalendarUITrace();
 ImmersiveUITrace& ComboButtonFrameTrace();
 ImmersiveUITrace& EntryFrameTrace();
 }  // namespace vok_module
-
-// VOK_TRACE(vok_module::DlgDateTrace(), "Year \"" << n << "\" is valid.");
-#define VOK_TRACE(trace, pieces)                 \
-  do {                                           \
-    ImmersiveUITrace& vokTrace_ = (trace);       \
-    if (vokTrace_.IsOn()) {                      \
-      std::ostringstream vokRecord_;             \
-      vokRecord_ << pieces;                      \
-      vokTrace_.DumpNow(vokRecord_);             \
-    }                                            \
-  } while (0)
