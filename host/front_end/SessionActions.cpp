@@ -64,7 +64,9 @@ bool Session::commitDraft() {
   if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(field)) VOKDlgUser::Type(spinner, text);
   if (auto* combo = dynamic_cast<VOKDlgCombo*>(field)) VOKDlgUser::Type(combo, text);
   rebuild();
-  return boxes == _boxesShown;
+  if (boxes == _boxesShown) return true;
+  _entered = true;  // what the field shows now is selected, to be typed over
+  return false;
 }
 
 // Enter (or a blank on a button): a field with typed text hands it over;

@@ -164,9 +164,7 @@ void Session::handleCharacter(char32_t character) {
 }
 
 void Session::moveFocus(int step) {
-  const int count = static_cast<int>(_chain.size());
-  if (count == 0) return;
-  setFocus(_focus < 0 ? 0 : (_focus + step + count) % count);
+  if (!_chain.empty()) setFocus(TabMove(_chain, _focus, step));
 }
 
 void Session::moveVertically(bool up) {

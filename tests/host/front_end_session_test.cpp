@@ -174,6 +174,26 @@ TEST_F(FrontEndSessionTest, EnteringAFilledFieldSelectsItsTextAsALineEditorDoes)
   EXPECT_EQ((std::vector<std::string>{"1999", "2001", "7", "2"}), typed);
 }
 
+// The handler of the typed text refuses it with a message box: the click or
+// key that left the field is not carried out once the box is answered, and
+// the field's text is selected to be typed over.
+TEST_F(FrontEndSessionTest, TextRefusedWithAMessageBoxCancelsTheActionThatLeftTheField) {
+  const std::string kTyped = "user VOKDlgSpinnerModifyNotification Year";
+  user->action = [&] {
+    if (log.back() != kTyped) return;
+    auto* box = new VOKDlgNotify(form.get(), "Box", VOKDlgStyle::ErrorBox);
+    box->DisplayBlocked("No such year", "Year");
+    box->RequestDelayedDestruction();
+    spinner->SetCurrentText("2025", 0);
+  };
+  Run(Join({Tabs(2), Typed("2099"), {ClickOn("[OK]"), Key(VOKKey::Enter)}, Typed("2098"),
+            {Key(VOKKey::Tab), Key(VOKKey::Enter)}, Typed("2097"),
+            {Key(VOKKey::Down), Key(VOKKey::Enter)}}));
+  EXPECT_EQ((Log{kTyped, kTyped, kTyped}), log);
+  EXPECT_EQ("Year", screen.focusNames.back());
+  EXPECT_EQ("2025", spinner->GetCurrentText().ToUtf8());
+}
+
 TEST_F(FrontEndSessionTest, EnterHandsTypedTextOverAndUnchangedTextSendsNothing) {
   Run(Join({Typed("Ann"),
             {Key(VOKKey::Enter)},
@@ -239,7 +259,8 @@ TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
 
 // The calendar opens on its chosen day (9, greyed); arrows move by a day
 // or a week and stop at the month's edges, Home and End go to its first and
-// last day; only Tab leaves the grid.
+// last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
+// day.
 TEST_F(FrontEndSessionTest, ArrowsMoveInsideTheDayGridOnly) {
   VOKDlgDialog host(nullptr, "Host", 0);
   VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 3, 9);
@@ -247,7 +268,7 @@ TEST_F(FrontEndSessionTest, ArrowsMoveInsideTheDayGridOnly) {
        Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Home), Key(VOKKey::Tab),
        Key(VOKKey::BackTab)},
       calendar);
-  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "5", "4"}),
+  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "OK", "12"}),
             screen.focusNames);
   EXPECT_EQ(5, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
   EXPECT_TRUE(log.empty());
