@@ -7,6 +7,7 @@
 #include "ButtonGrid.h"
 #include "ScreenPlacement.h"
 #include "SessionFields.h"
+#include "TextWrap.h"
 #include "WindowParts.h"
 #include "VOKCellText.h"
 #include "VOKFrontEndSession.h"
@@ -145,7 +146,9 @@ void Session::show() {
   VOKScreenView view;
   view.canvas = VOKCanvas(size.width, size.height);
   if (!_tooSmall.empty()) {
-    view.canvas.Text(0, 0, _tooSmall, size.width, VOKCellRole::Label);
+    int y = 0;
+    for (const std::string& line : text::Wrap(_tooSmall, size.width))
+      view.canvas.Text(0, y++, line, size.width, VOKCellRole::Label);
     return _screen.Show(view);
   }
   for (const VOKWindowLayout& window : _windows) VOKPaintWindow(view.canvas, window);
@@ -171,7 +174,7 @@ std::string Session::statusLine() const {
     return window::Text("Keys.Close", "Close \"%1\"? Esc: close it, any other key: stay",
                         {top().Window().GetTitle().ToUtf8()});
   }
-  return window::Text("Keys", "Tab: next  Enter: press  Esc: cancel  Ctrl-Q: quit");
+  return window::Text("Keys", "Ctrl-Q: quit  Esc: cancel  Tab: next  Enter: press");
 }
 
 // The focused field shows the text being typed, scrolled so that the
