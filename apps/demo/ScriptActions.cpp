@@ -41,6 +41,12 @@ int ComboLine(const VOKDlgCombo& combo, const std::string& text) {
   return counted >= 1 && counted <= combo.GetLineCount() ? counted - 1 : -1;
 }
 
+// A combo whose typed text must name one of its lines.
+bool IsList(const VOKDlgCombo& combo) {
+  const std::uint64_t style = combo.GetStyle();
+  return (style & VOKDlgStyle::Editable) != 0 && (style & VOKDlgStyle::FreeText) == 0;
+}
+
 }  // namespace
 
 ScriptPlayer::Outcome ScriptPlayer::Carry(const ScriptCommand& command) {
@@ -80,6 +86,10 @@ ScriptPlayer::Outcome ScriptPlayer::Type(VOKDlgWindow& window, const ScriptComma
     typed = VOKDlgUser::Type(editor, text);
   } else if (auto* combo = dynamic_cast<VOKDlgCombo*>(widget)) {
     typed = VOKDlgUser::Type(combo, text);
+    if (!typed && combo->IsReachable() && IsList(*combo)) {
+      return Fail("the list " + Quoted(command.widget) + " has no line " +
+                  Quoted(command.argument));
+    }
   } else if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(widget)) {
     typed = VOKDlgUser::Type(spinner, text);
   } else {
