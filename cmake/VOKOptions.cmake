@@ -15,6 +15,6 @@ function(vok_add_test name)
   target_link_libraries(${name} PRIVATE vok_options vokdatepicker vokfrontend vokhost
                         GTest::gtest GTest::gmock GTest::gtest_main)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "VOK_CATALOG_PATH=${PROJECT_SOURCE_DIR}/resources/catalogs")
 endfunction()
