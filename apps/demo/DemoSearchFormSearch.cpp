@@ -16,8 +16,8 @@ VOKUnicodeString DemoSearchForm::Limit(const std::optional<VOKTime>& date) const
 // field it is (no earlier result stays there), the error box shows the
 // text, and the focus goes back to the field.
 std::optional<DemoSearchForm::Field> DemoSearchForm::ReadField(VOKDialog* field,
-                                                              const VOKUnicodeString& text,
-                                                              const char* labelKey) {
+                                                               const VOKUnicodeString& text,
+                                                               const char* labelKey) {
   if (text.IsEmpty()) return Field{};
   std::optional<VOKTime> date = _checker.Read(text);
   if (date) return Field{date};
@@ -28,9 +28,8 @@ std::optional<DemoSearchForm::Field> DemoSearchForm::ReadField(VOKDialog* field,
 }
 
 void DemoSearchForm::Search(VOKCommand*, VOKNotification*, void*) {
-  const auto after =
-      ReadField(_createdAfter, _createdAfter != nullptr ? _createdAfter->GetText() : "",
-                "CreatedAfter");
+  const auto after = ReadField(
+      _createdAfter, _createdAfter != nullptr ? _createdAfter->GetText() : "", "CreatedAfter");
   if (!after) return;
   VOKUnicodeString beforeText;
   if (_modifiedBefore != nullptr) _modifiedBefore->GetField(beforeText);

@@ -46,14 +46,16 @@ ScreenPlan PlaceOnScreen(const std::vector<VOKDlgWindow*>& windows, VOKCellSize 
     const VOKCellRect& bounds = layout.Bounds();
     const VOKCellRect* anchor =
         window::IsMessageBox(*shown) ? nullptr : anchorOf(*shown, plan.windows);
-    const VOKCellPoint at = anchor != nullptr ? besideAnchor(bounds, *anchor, screen)
-                                              : centred(bounds, screen, plan.windows.empty() ? 3 : 2);
+    const VOKCellPoint at = anchor != nullptr
+                                ? besideAnchor(bounds, *anchor, screen)
+                                : centred(bounds, screen, plan.windows.empty() ? 3 : 2);
     layout.MoveTo(fit(at.x, bounds.width, screen.width), fit(at.y, bounds.height, screen.height));
     plan.windows.push_back(std::move(layout));
   }
-  const auto tooLarge = std::find_if(plan.windows.begin(), plan.windows.end(), [&](const auto& layout) {
-    return layout.Bounds().width > screen.width || layout.Bounds().height > screen.height;
-  });
+  const auto tooLarge =
+      std::find_if(plan.windows.begin(), plan.windows.end(), [&](const auto& layout) {
+        return layout.Bounds().width > screen.width || layout.Bounds().height > screen.height;
+      });
   if (tooLarge != plan.windows.end())
     plan.tooLarge = static_cast<int>(tooLarge - plan.windows.begin());
   return plan;

@@ -8,11 +8,11 @@
 #include "ScreenPlacement.h"
 #include "SessionFields.h"
 #include "TextWrap.h"
-#include "WindowParts.h"
 #include "VOKCellText.h"
 #include "VOKFrontEndSession.h"
 #include "VOKPainter.h"
 #include "VOKWindowStack.h"
+#include "WindowParts.h"
 
 namespace vok::session {
 
@@ -77,11 +77,11 @@ void Session::rebuild() {
   _tooSmall.clear();
   if (plan.tooLarge >= 0) {
     const VOKWindowLayout& large = _windows[static_cast<std::size_t>(plan.tooLarge)];
-    _tooSmall = window::Text(
-        "TooSmall", "\"%1\" needs a terminal of %2 x %3; this one is %4 x %5.",
-        {large.Window().GetTitle().ToUtf8(), std::to_string(large.Bounds().width),
-         std::to_string(large.Bounds().height + 1), std::to_string(screen.width),
-         std::to_string(screen.height)});
+    _tooSmall =
+        window::Text("TooSmall", "\"%1\" needs a terminal of %2 x %3; this one is %4 x %5.",
+                     {large.Window().GetTitle().ToUtf8(), std::to_string(large.Bounds().width),
+                      std::to_string(large.Bounds().height + 1), std::to_string(screen.width),
+                      std::to_string(screen.height)});
   }
   std::erase_if(_remembered, [this](const auto& entry) {
     return std::none_of(_windows.begin(), _windows.end(), [&entry](const VOKWindowLayout& window) {
@@ -182,8 +182,7 @@ std::string Session::statusLine() const {
 void Session::paintDraft(VOKCanvas& canvas, VOKScreenView& view) const {
   const Target* target = focus();
   if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget)) return;
-  const FieldDraft draft =
-      _draft ? _draft->text : FieldDraft(FieldText(*target->widget), _entered);
+  const FieldDraft draft = _draft ? _draft->text : FieldDraft(FieldText(*target->widget), _entered);
   const VOKCellRect area = VOKFieldTextArea(*target->widget, target->rect);
   if (area.width <= 0) return;
   const int first = draft.FirstShown(area.width);

@@ -56,10 +56,10 @@ void Session::turnPage(bool forward) {
   });
   if (combo == nullptr || !grid || combo->GetLineCount() == 0) return;
   const Target* target = focus();
-  const std::string cursor = target != nullptr && target->part == Part::Widget &&
-                                     InButtonGrid(*target->widget)
-                                 ? target->widget->GetTitle().ToUtf8()
-                                 : "";
+  const std::string cursor =
+      target != nullptr && target->part == Part::Widget && InButtonGrid(*target->widget)
+          ? target->widget->GetTitle().ToUtf8()
+          : "";
   int line = std::max(combo->GetSelect(), 0) + (forward ? 1 : -1);
   if (line < 0 || line >= combo->GetLineCount()) {
     auto* spinner = firstOf<VOKDlgSpinner>(top());

@@ -30,12 +30,12 @@ enum class VOKKey {
 
 struct VOKInputEvent {
   enum class Kind {
-    Key,        // key
-    Character,  // character typed (a blank too)
-    Click,      // x and y of a mouse click on the screen
+    Key,          // key
+    Character,    // character typed (a blank too)
+    Click,        // x and y of a mouse click on the screen
     DoubleClick,  // a second click on the same cell soon after the first
-    Redraw,     // the screen changed size, or input that does nothing
-    Quit        // no more input, or the person asked to leave at once
+    Redraw,       // the screen changed size, or input that does nothing
+    Quit          // no more input, or the person asked to leave at once
   };
   Kind kind = Kind::Quit;
   VOKKey key = VOKKey::Escape;

@@ -51,8 +51,7 @@ int TitleBarColumns(const VOKDlgWindow& window) {
   return VOKTextColumns(TitleLead(window)) + 1 + right;
 }
 
-std::string Text(const char* key, const char* fallback,
-                 std::initializer_list<std::string> params) {
+std::string Text(const char* key, const char* fallback, std::initializer_list<std::string> params) {
   const std::vector<VOKUnicodeString> values(params.begin(), params.end());
   return VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, values.data(),
                                      static_cast<int>(values.size()), fallback)

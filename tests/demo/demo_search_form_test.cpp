@@ -133,8 +133,8 @@ TEST_F(DemoSearchFormTest, TextThatIsNoDateShowsOneErrorBoxAndNamesItsField) {
     EXPECT_EQ(&Form(), boxes[0].parent);
     EXPECT_EQ("Nothing searched: \"" + std::string(row.field) + "\" is not a date.",
               Label("Result"));
-    const VOKDialog* field = *row.createdAfter != '\0' ? static_cast<VOKDialog*>(CreatedAfter())
-                                                        : RecentDates();
+    const VOKDialog* field =
+        *row.createdAfter != '\0' ? static_cast<VOKDialog*>(CreatedAfter()) : RecentDates();
     EXPECT_EQ(field, Form().TakeFocusRequest());
   }
 }

@@ -19,7 +19,9 @@ const std::string kOK = "user VOKDlgDiaOKNotification Calendar";
 const std::string kMonth = "user VOKDlgComboSelectNotification Month";
 const std::string kNextYear = "user VOKDlgSpinnerBtnUpNotification Year";
 const std::string kLastYear = "user VOKDlgSpinnerBtnDownNotification Year";
-std::string Day(const char* name) { return "user VOKDlgPushBActivateNotification " + std::string(name); }
+std::string Day(const char* name) {
+  return "user VOKDlgPushBActivateNotification " + std::string(name);
+}
 
 // A calendar of a 30-day month starting on a Wednesday, day 9 (button
 // "12") chosen, June selected; day buttons 12, 13 and 23 are listened to.

@@ -87,7 +87,8 @@ TEST_F(FrontEndScreenTest, EscOnTheLastWindowAsksFirstAndTheKeysLineShowsHowToQu
 }
 
 TEST_F(FrontEndScreenTest, AMessageBoxWrapsItsTextToTheScreenAndKeepsItsButtonOnIt) {
-  GoShowsABox("The text \"a-rather-long-word-that-was-typed\" is not a date; type one like 01/02/2025.");
+  GoShowsABox(
+      "The text \"a-rather-long-word-that-was-typed\" is not a date; type one like 01/02/2025.");
   std::string box;
   screen.beforeEvent = [&](std::size_t next) {
     if (next == 2) box = screen.pictures.back();

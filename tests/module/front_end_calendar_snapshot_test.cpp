@@ -90,9 +90,9 @@ TEST_F(FrontEndCalendarSnapshotTest, ADatePickedWithTheKeyboardLandsInTheEntryFr
     screen.session = &session;
     session.Run();
   }
-  EXPECT_EQ((std::vector<std::string>{"_calEditor", "_calButton", "1", "8", "15", "16",
-                                      "_calButton"}),
-            screen.focusNames);
+  EXPECT_EQ(
+      (std::vector<std::string>{"_calEditor", "_calButton", "1", "8", "15", "16", "_calButton"}),
+      screen.focusNames);
   EXPECT_EQ("06/16/2025", entry->getEditor()->GetText().ToUtf8());
   EXPECT_NE(std::string::npos, screen.pictures[2].find("│ › 1‹ [ 2]")) << screen.pictures[2];
 }

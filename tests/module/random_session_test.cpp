@@ -73,7 +73,7 @@ class Session {
     auto* father = new VOKDlgFrame(_host, "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
     _entry = new VOKQELNavDateEntryFrame(_host, father, "DateEntry");
     _combo = new VOKDlgCombo(father, "DateCombo",
-                            VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
+                             VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
     _comboFrame = new VOKQELNavDateComboButtonFrame(father, "DateComboButton", _combo);
   }
   ~Session() {
