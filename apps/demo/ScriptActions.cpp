@@ -12,6 +12,7 @@
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/VOKLayout.h"
 
 namespace vok_demo {
 namespace {
@@ -43,8 +44,7 @@ int ComboLine(const VOKDlgCombo& combo, const std::string& text) {
 
 // A combo whose typed text must name one of its lines.
 bool IsList(const VOKDlgCombo& combo) {
-  const std::uint64_t style = combo.GetStyle();
-  return (style & VOKDlgStyle::Editable) != 0 && (style & VOKDlgStyle::FreeText) == 0;
+  return (combo.GetStyle() & VOKDlgStyle::Editable) != 0 && !VOKTakesTypedText(combo);
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ std::string Session::statusLine() const {
 // cursor stays inside it.
 void Session::paintDraft(VOKCanvas& canvas, VOKScreenView& view) const {
   const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget)) return;
+  if (target == nullptr || target->part != Part::Widget || !VOKTakesTypedText(*target->widget)) return;
   const FieldDraft draft = _draft ? _draft->text : FieldDraft(FieldText(*target->widget), _entered);
   const VOKCellRect area = VOKFieldTextArea(*target->widget, target->rect);
   if (area.width <= 0) return;

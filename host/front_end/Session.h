@@ -92,7 +92,6 @@ class Session {
   void chooseLine(VOKDlgCombo& combo, int line);
   void closeWindow(VOKDlgWindow& window);
   void pressWindowButton(VOKDlgWindow& window, Part part);
-  bool typedInto(const VOKDialog& widget) const;
   FieldDraft& draftFor(VOKDialog& field);
   // Hands typed text over; false when that brought up a message box, which
   // cancels the action that left the field.

@@ -31,17 +31,6 @@ bool Steps(const VOKDialog& widget) {
          dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr;
 }
 
-// Combos take typed text only with FreeText; list combos are typed into
-// by their first letters (typeAhead).
-bool Session::typedInto(const VOKDialog& widget) const {
-  if (dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr) return true;
-  const std::uint64_t style = widget.GetStyle();
-  if ((style & VOKDlgStyle::Editable) == 0) return false;
-  if (dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr) return true;
-  return dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr &&
-         (style & VOKDlgStyle::FreeText) != 0;
-}
-
 // A field just entered starts its draft with all its text selected.
 FieldDraft& Session::draftFor(VOKDialog& field) {
   if (!_draft || _draft->field != &field) {

@@ -119,7 +119,7 @@ bool Session::handleListKey(VOKKey key) {
 // the key does not edit.
 bool Session::handleFieldKey(VOKKey key) {
   const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget))
+  if (target == nullptr || target->part != Part::Widget || !VOKTakesTypedText(*target->widget))
     return false;
   FieldDraft* draft = nullptr;
   const auto edit = [&]() -> FieldDraft& {
@@ -156,7 +156,7 @@ bool Session::handleFieldKey(VOKKey key) {
 void Session::handleCharacter(char32_t character) {
   const Target* target = focus();
   if (target == nullptr) return;
-  if (target->part == Part::Widget && typedInto(*target->widget)) {
+  if (target->part == Part::Widget && VOKTakesTypedText(*target->widget)) {
     return draftFor(*target->widget).Insert(character);
   }
   if (character == U' ') return activate();

@@ -34,6 +34,10 @@ VOK_HOST_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
 // a combo without its " ▾", a spinner without its " ▴▾".
 VOK_HOST_API VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect);
 
+// Whether a person types text into the widget: editors, Editable spinners
+// and Editable combos with FreeText (a list combo is picked from).
+VOK_HOST_API bool VOKTakesTypedText(const VOKDialog& widget);
+
 struct VOKLaidWidget {
   VOKDialog* widget = nullptr;
   VOKCellRect rect;

@@ -38,7 +38,7 @@ TEST_F(FrontEndCalendarSnapshotTest, FreshCalendarShowsTodayMarked) {
   calendar->SetVisibility(VOKDlgVisibility::Shown);
   EXPECT_EQ(
       "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ June______ ▾ 2025 ▴▾               │\n"
+      "│ June       ▾ 2025 ▴▾               │\n"
       "│ ────────────────────────────────── │\n"
       "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
       "│ › 1‹ [ 2] [ 3] [ 4] [ 5] [ 6] [ 7] │\n"
@@ -60,7 +60,7 @@ TEST_F(FrontEndCalendarSnapshotTest, ChosenMonthAndDayAreWhatTheCalendarShows) {
   ASSERT_TRUE(VOKDlgUser::Press(dynamic_cast<VOKDlgPushButton*>(calendar->FindDescendant("37"))));
   EXPECT_EQ(
       "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ March_____ ▾ 2025 ▴▾               │\n"
+      "│ March      ▾ 2025 ▴▾               │\n"
       "│ ────────────────────────────────── │\n"
       "│  Sun  Mon  Tue  Wed  Thu  Fri  Sat │\n"
       "│                               [ 1] │\n"
