@@ -90,9 +90,7 @@ void Session::rebuild() {
   });
   _chain = FocusChain(top());
   restoreFocus();
-  const Target* target = focus();
-  const VOKDialog* focused =
-      target != nullptr && target->part == Part::Widget ? target->widget : nullptr;
+  const VOKDialog* focused = focusedWidget();
   if (_draft && _draft->field != focused) _draft.reset();
   if (_list && _list->combo != focused) _list.reset();
 }
@@ -141,6 +139,11 @@ const Target* Session::focus() const {
              : nullptr;
 }
 
+VOKDialog* Session::focusedWidget() const {
+  const Target* target = focus();
+  return target != nullptr && target->part == Part::Widget ? target->widget : nullptr;
+}
+
 void Session::show() {
   const VOKCellSize size = _screen.Size();
   VOKScreenView view;
@@ -181,7 +184,8 @@ std::string Session::statusLine() const {
 // cursor stays inside it.
 void Session::paintDraft(VOKCanvas& canvas, VOKScreenView& view) const {
   const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !VOKTakesTypedText(*target->widget)) return;
+  if (target == nullptr || target->part != Part::Widget || !VOKTakesTypedText(*target->widget))
+    return;
   const FieldDraft draft = _draft ? _draft->text : FieldDraft(FieldText(*target->widget), _entered);
   const VOKCellRect area = VOKFieldTextArea(*target->widget, target->rect);
   if (area.width <= 0) return;

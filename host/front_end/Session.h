@@ -60,6 +60,8 @@ class Session {
   std::string statusLine() const;
   const VOKWindowLayout& top() const { return _windows.back(); }
   const Target* focus() const;
+  // The focused widget; null when nothing or a window's own button has it.
+  VOKDialog* focusedWidget() const;
   void setFocus(int index);
 
   // SessionKeys.cpp

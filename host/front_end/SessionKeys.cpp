@@ -51,10 +51,8 @@ void Session::handleKey(VOKKey key) {
     case VOKKey::Up:
     case VOKKey::Down: {
       if (!commitDraft()) return;
-      const Target* target = focus();
-      if (target != nullptr && target->part == Part::Widget && Steps(*target->widget)) {
-        return step(*target->widget, key == VOKKey::Up);
-      }
+      VOKDialog* widget = focusedWidget();
+      if (widget != nullptr && Steps(*widget)) return step(*widget, key == VOKKey::Up);
       return moveVertically(key == VOKKey::Up);
     }
     case VOKKey::Left:
@@ -118,12 +116,11 @@ bool Session::handleListKey(VOKKey key) {
 // Editing keys of the focused field; false when no field has the focus or
 // the key does not edit.
 bool Session::handleFieldKey(VOKKey key) {
-  const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !VOKTakesTypedText(*target->widget))
-    return false;
+  VOKDialog* field = focusedWidget();
+  if (field == nullptr || !VOKTakesTypedText(*field)) return false;
   FieldDraft* draft = nullptr;
   const auto edit = [&]() -> FieldDraft& {
-    if (draft == nullptr) draft = &draftFor(*target->widget);
+    if (draft == nullptr) draft = &draftFor(*field);
     return *draft;
   };
   switch (key) {
@@ -154,13 +151,10 @@ bool Session::handleFieldKey(VOKKey key) {
 }
 
 void Session::handleCharacter(char32_t character) {
-  const Target* target = focus();
-  if (target == nullptr) return;
-  if (target->part == Part::Widget && VOKTakesTypedText(*target->widget)) {
-    return draftFor(*target->widget).Insert(character);
-  }
+  VOKDialog* widget = focusedWidget();
+  if (widget != nullptr && VOKTakesTypedText(*widget)) return draftFor(*widget).Insert(character);
   if (character == U' ') return activate();
-  if (auto* combo = dynamic_cast<VOKDlgCombo*>(target->widget)) typeAhead(*combo, character);
+  if (auto* combo = dynamic_cast<VOKDlgCombo*>(widget)) typeAhead(*combo, character);
 }
 
 void Session::moveFocus(int step) {
