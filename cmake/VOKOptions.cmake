@@ -14,5 +14,5 @@ function(vok_add_test name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE vok_options vok_test_support vokdatepicker vokfrontend vokhost
                         GTest::gtest GTest::gmock GTest::gtest_main)
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES)
 endfunction()

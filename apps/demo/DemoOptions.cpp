@@ -117,7 +117,9 @@ with # are skipped):
                          day 12 of the open calendar, "press _calButton"
                          opens it)
   type WIDGET TEXT       replace the text of an editor, editable combo or
-                         spinner ("type YearSpinner 2039")
+                         spinner ("type YearSpinner 2039"); in a list, such
+                         as the month combo, the text names the line to
+                         choose ("type MonthCombo december")
   choose COMBO LINE      choose a line by its text or its number counted
                          from 1 ("choose MonthCombo 2" is February)
   step SPINNER up|down   press a spinner's arrow
@@ -125,8 +127,9 @@ with # are skipped):
 A line that cannot be carried out stops the run with its line number and
 exit status 1.
 
-Exit status: 0 done, 1 a script line failed or the terminal failed,
-2 bad options.
+Exit status: 0 done, 1 a script line failed or the terminal cannot be
+used (a TERM that ncurses does not know), 2 bad options or a script file
+that cannot be read.
 )";
 }
 

@@ -3,11 +3,14 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "PrintableText.h"
 #include "ScriptPlayer.h"
 #include "front_end/VOKTerminalFrontEnd.h"
 
@@ -15,6 +18,7 @@ namespace vok_demo {
 namespace {
 
 const std::vector<std::string> kShowcase = {"press _calButton", "ok"};
+constexpr int kNameColumns = 60;
 
 std::vector<std::string> ReadLines(std::istream& in) {
   std::vector<std::string> lines;
@@ -28,13 +32,31 @@ int Play(VOKDlgWindow& form, std::vector<std::string> lines, std::ostream& out,
   return player.Play();
 }
 
+// A directory opens as a file but reads as nothing: it is refused first.
 int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std::ostream& errors) {
-  std::ifstream in(file);
-  if (!in) {
-    errors << "vok_demo: cannot read the script file \"" << file << "\"\n";
+  std::error_code error;
+  const bool directory = std::filesystem::is_directory(file, error);
+  std::ifstream in;
+  if (!directory) in.open(file);
+  std::vector<std::string> lines;
+  if (in) lines = ReadLines(in);
+  if (directory || !in.eof() || in.bad()) {
+    errors << "vok_demo: cannot read the script file \"" << Printable(file, kNameColumns) << "\""
+           << (directory ? ": it is a directory" : "") << "\n";
     return 2;
   }
-  return Play(form, ReadLines(in), out, errors);
+  return Play(form, std::move(lines), out, errors);
+}
+
+// ncurses refuses a terminal type it has no description of.
+int RunTerminal(VOKDlgWindow& form, std::ostream& errors) {
+  const int status = VOKTerminalFrontEnd::Run(form);
+  if (status != 0) {
+    const char* term = std::getenv("TERM");
+    errors << "vok_demo: cannot use the terminal: ncurses does not know TERM=\""
+           << Printable(term != nullptr ? term : "", kNameColumns) << "\"\n";
+  }
+  return status;
 }
 
 }  // namespace
@@ -42,7 +64,7 @@ int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std
 int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
             std::ostream& errors) {
   if (!options.scriptFile.empty()) return PlayFile(form, options.scriptFile, out, errors);
-  if (VOKTerminalFrontEnd::Available()) return VOKTerminalFrontEnd::Run(form);
+  if (VOKTerminalFrontEnd::Available()) return RunTerminal(form, errors);
   if (isatty(STDIN_FILENO) == 0) {
     std::vector<std::string> piped = ReadLines(std::cin);
     if (HoldsActions(piped)) return Play(form, std::move(piped), out, errors);

@@ -74,7 +74,8 @@ void DemoSearchForm::BuildModifiedBefore(VOKDlgFrame& grid) {
   Place(AddLabel(grid, "ModifiedBeforeLabel", DemoText("ModifiedBefore")), 1, 0, 1, kLeft);
   VOKDlgFrame* row = AddRowFrame(grid, "ModifiedBeforeRow", 1, 1, 1);
   if (row == nullptr) return;
-  _modifiedBefore = new VOKDlgCombo(row, "RecentDates", kPlaced | VOKDlgStyle::Editable);
+  _modifiedBefore =
+      new VOKDlgCombo(row, "RecentDates", kPlaced | VOKDlgStyle::Editable | VOKDlgStyle::FreeText);
   if (_modifiedBefore == nullptr) return;
   Place(_modifiedBefore, 0, 0, 1, kFill);
   FillRecentDates();

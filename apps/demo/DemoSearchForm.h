@@ -7,8 +7,9 @@
 //   <result>
 //
 // Search checks both fields; an empty field sets no limit, text that is no
-// date brings up the error box, and otherwise the result line shows the
-// two dates as time values (seconds since 1970-01-01). Closing the form
+// date brings up the error box, names the field on the result line and
+// gives it the focus back; otherwise the result line shows the two dates
+// as time values (seconds since 1970-01-01). Closing the form
 // hides it. The widgets belong to the form's tree; the names scripts use
 // are "_calEditor" and "_calButton" (the entry frame's), "RecentDates",
 // "ModifiedBefore_Frame" (the combo's calendar button) and "Search".
@@ -38,7 +39,6 @@ class DemoSearchForm : public VOKDlgDialog {
 
  private:
   struct Field {
-    bool valid;
     std::optional<VOKTime> date;  // none: no limit
   };
 
@@ -46,7 +46,9 @@ class DemoSearchForm : public VOKDlgDialog {
   void BuildModifiedBefore(VOKDlgFrame& grid);
   void BuildSearchRow(VOKDlgFrame& grid);
   void FillRecentDates();
-  Field ReadField(const VOKUnicodeString& text) const;
+  // The field's date; nullopt when its text is no date (told to the user).
+  std::optional<Field> ReadField(VOKDialog* field, const VOKUnicodeString& text,
+                                 const char* labelKey);
   VOKUnicodeString Limit(const std::optional<VOKTime>& date) const;
 
   DateFieldChecker _checker;

@@ -7,28 +7,35 @@
 
 namespace vok_demo {
 
-DemoSearchForm::Field DemoSearchForm::ReadField(const VOKUnicodeString& text) const {
-  if (text.IsEmpty()) return {true, std::nullopt};
-  const std::optional<VOKTime> date = _checker.Read(text);
-  if (!date) _checker.ShowInvalid(text);
-  return {date.has_value(), date};
-}
-
 VOKUnicodeString DemoSearchForm::Limit(const std::optional<VOKTime>& date) const {
   if (!date) return DemoText("NoLimit");
   return VOKUnicodeString(std::to_string(date->Gettime_t()));
 }
 
-// The first field that is no date stops the search with its error box;
-// the result line keeps what it showed.
+// A field that is no date stops the search: the result line says which
+// field it is (no earlier result stays there), the error box shows the
+// text, and the focus goes back to the field.
+std::optional<DemoSearchForm::Field> DemoSearchForm::ReadField(VOKDialog* field,
+                                                               const VOKUnicodeString& text,
+                                                               const char* labelKey) {
+  if (text.IsEmpty()) return Field{};
+  std::optional<VOKTime> date = _checker.Read(text);
+  if (date) return Field{date};
+  if (_result != nullptr) _result->SetTitle(DemoText("Result.NotADate", {DemoText(labelKey)}));
+  _checker.ShowInvalid(text);
+  RequestFocus(field);
+  return std::nullopt;
+}
+
 void DemoSearchForm::Search(VOKCommand*, VOKNotification*, void*) {
-  const Field after = ReadField(_createdAfter != nullptr ? _createdAfter->GetText() : "");
-  if (!after.valid) return;
+  const auto after = ReadField(
+      _createdAfter, _createdAfter != nullptr ? _createdAfter->GetText() : "", "CreatedAfter");
+  if (!after) return;
   VOKUnicodeString beforeText;
   if (_modifiedBefore != nullptr) _modifiedBefore->GetField(beforeText);
-  const Field before = ReadField(beforeText);
-  if (!before.valid || _result == nullptr) return;
-  _result->SetTitle(DemoText("Result", {Limit(after.date), Limit(before.date)}));
+  const auto before = ReadField(_modifiedBefore, beforeText, "ModifiedBefore");
+  if (!before || _result == nullptr) return;
+  _result->SetTitle(DemoText("Result", {Limit(after->date), Limit(before->date)}));
 }
 
 }  // namespace vok_demo

@@ -12,6 +12,7 @@
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/VOKLayout.h"
 
 namespace vok_demo {
 namespace {
@@ -39,6 +40,11 @@ int ComboLine(const VOKDlgCombo& combo, const std::string& text) {
                       text.find_first_not_of("0123456789") == std::string::npos;
   const int counted = number ? std::atoi(text.c_str()) : 0;
   return counted >= 1 && counted <= combo.GetLineCount() ? counted - 1 : -1;
+}
+
+// A combo whose typed text must name one of its lines.
+bool IsList(const VOKDlgCombo& combo) {
+  return (combo.GetStyle() & VOKDlgStyle::Editable) != 0 && !VOKTakesTypedText(combo);
 }
 
 }  // namespace
@@ -80,6 +86,10 @@ ScriptPlayer::Outcome ScriptPlayer::Type(VOKDlgWindow& window, const ScriptComma
     typed = VOKDlgUser::Type(editor, text);
   } else if (auto* combo = dynamic_cast<VOKDlgCombo*>(widget)) {
     typed = VOKDlgUser::Type(combo, text);
+    if (!typed && combo->IsReachable() && IsList(*combo)) {
+      return Fail("the list " + Quoted(command.widget) + " has no line " +
+                  Quoted(command.argument));
+    }
   } else if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(widget)) {
     typed = VOKDlgUser::Type(spinner, text);
   } else {

@@ -5,10 +5,19 @@
 #include <ostream>
 #include <utility>
 
+#include "PrintableText.h"
 #include "WindowStack.h"
 #include "front_end/VOKTextRenderer.h"
 
 namespace vok_demo {
+
+namespace {
+
+// How much of a script line, and of what went wrong with it, is echoed.
+constexpr int kLineColumns = 60;
+constexpr int kWhyColumns = 160;
+
+}  // namespace
 
 ScriptPlayer::ScriptPlayer(VOKDlgWindow& root, std::vector<std::string> lines, std::ostream& out,
                            std::ostream& errors)
@@ -55,7 +64,8 @@ bool ScriptPlayer::NextCommand(ScriptCommand& command) {
 }
 
 ScriptPlayer::Outcome ScriptPlayer::Fail(const std::string& why) {
-  _errors << "vok_demo: script line " << _read << " (" << _lines[_read - 1] << "): " << why << "\n";
+  _errors << "vok_demo: script line " << _read << " (" << Printable(_lines[_read - 1], kLineColumns)
+          << "): " << Printable(why, kWhyColumns) << "\n";
   _failed = true;
   return Outcome::Failed;
 }
@@ -65,7 +75,7 @@ void ScriptPlayer::Snapshot() {
   if (_read == 0) {
     _out << "== start\n";
   } else {
-    _out << "== line " << _read << ": " << _lines[_read - 1] << "\n";
+    _out << "== line " << _read << ": " << Printable(_lines[_read - 1], kLineColumns) << "\n";
   }
   const std::vector<VOKDlgWindow*> windows = ShownWindows(_root);
   _out << (windows.empty() ? std::string("(no window is shown)\n")

@@ -1,6 +1,16 @@
 // File: VOKDlgCombo.cpp
 #include "dialog_toolkit/VOKDlgCombo.h"
 
+#include <unicode/unistr.h>
+
+namespace {
+
+icu::UnicodeString folded(const VOKUnicodeString& text) {
+  return icu::UnicodeString::fromUTF8(text.ToUtf8()).foldCase();
+}
+
+}  // namespace
+
 VOKDlgCombo::VOKDlgCombo(VOKDialog* parent, const VOKString& name, std::uint64_t style)
     : VOKDialog(parent, name, style) {}
 
@@ -24,6 +34,22 @@ VOKUnicodeString VOKDlgCombo::GetLine(int index) const {
 void VOKDlgCombo::ClearLines() {
   _lines.clear();
   _selected = -1;
+}
+
+int VOKDlgCombo::FindLine(const VOKUnicodeString& text) const {
+  const icu::UnicodeString wanted = folded(text);
+  for (int line = 0; line < GetLineCount(); ++line) {
+    if (folded(_lines[line]) == wanted) return line;
+  }
+  return -1;
+}
+
+int VOKDlgCombo::FindLineStartingWith(const VOKUnicodeString& prefix) const {
+  const icu::UnicodeString wanted = folded(prefix);
+  for (int line = 0; line < GetLineCount(); ++line) {
+    if (folded(_lines[line]).startsWith(wanted)) return line;
+  }
+  return -1;
 }
 
 void VOKDlgCombo::SetSelect(int index, int /*flag*/) {

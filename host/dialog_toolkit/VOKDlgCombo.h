@@ -1,6 +1,7 @@
 // File: VOKDlgCombo.h
 // A combo: a list of lines, a selected line (0-based, -1 none) and an edit
-// field. With the Editable style bit the user may type into the field.
+// field. With the Editable style bit the user may type into the field;
+// what typed text does depends on FreeText (VOKDlgStyle.h).
 #pragma once
 
 #include <vector>
@@ -22,6 +23,10 @@ class VOK_HOST_API VOKDlgCombo : public VOKDialog {
   // The text of a line, empty when out of range.
   VOKUnicodeString GetLine(int index) const;
   void ClearLines();
+  // The first line that reads as text, or that starts with prefix, when
+  // case is ignored; -1 when there is none.
+  int FindLine(const VOKUnicodeString& text) const;
+  int FindLineStartingWith(const VOKUnicodeString& prefix) const;
 
   // Selects a line (out of range: ignored) and shows it in the field;
   // flag is kept but has no effect here.

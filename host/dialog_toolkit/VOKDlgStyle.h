@@ -13,9 +13,14 @@ inline constexpr std::uint64_t GridLayout = 0x00000001;
 inline constexpr std::uint64_t OKButton = 0x00000200;
 inline constexpr std::uint64_t CancelButton = 0x00000400;
 inline constexpr std::uint64_t CloseControl = 0x00000800;
-// Combos and spinners: the user may type into the field. Frames: the frame
-// fills the width its parent gives it (its grid cell or its row).
+// Combos and spinners: the user may type into the field. A combo without
+// FreeText is a list the user picks from: typed text chooses the line it
+// names, and text that names no line is refused. Frames: the frame fills
+// the width its parent gives it (its grid cell or its row).
 inline constexpr std::uint64_t Editable = 0x00040000;
+// Editable combos: the field keeps any typed text, its lines are only
+// suggestions.
+inline constexpr std::uint64_t FreeText = 0x00100000;
 // Kept as given: every shown child takes part in its parent's layout
 // (grid cell or tabulation), with this bit or without it.
 inline constexpr std::uint64_t Placed = 0x00080000;

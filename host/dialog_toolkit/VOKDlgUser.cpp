@@ -38,6 +38,7 @@ bool VOKDlgUser::Choose(VOKDlgCombo* combo, int line) {
 
 bool VOKDlgUser::Type(VOKDlgCombo* combo, const VOKUnicodeString& text) {
   if (!reachableWith(combo, VOKDlgStyle::Editable)) return false;
+  if ((combo->GetStyle() & VOKDlgStyle::FreeText) == 0) return Choose(combo, combo->FindLine(text));
   combo->SetField(text);
   return send(combo, combo->GetComboModifyNotification());
 }

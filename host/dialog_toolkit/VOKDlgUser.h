@@ -23,8 +23,9 @@ class VOK_HOST_API VOKDlgUser {
   static bool Press(VOKDlgPushButton* button);
   // Selects the line, shows it in the field, then the select notification.
   static bool Choose(VOKDlgCombo* combo, int line);
-  // Replaces the field's text (Editable combos only), then the modify
-  // notification.
+  // Editable combos only. With FreeText: replaces the field's text, then
+  // the modify notification. Without: chooses the line the text names, as
+  // Choose does; false for text that names no line.
   static bool Type(VOKDlgCombo* combo, const VOKUnicodeString& text);
   // Replaces the editor's text, then the modify notification.
   static bool Type(VOKDlgEditor* editor, const VOKUnicodeString& text);

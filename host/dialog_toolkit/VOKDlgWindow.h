@@ -3,6 +3,8 @@
 // attachments, closed by the user through its close control.
 #pragma once
 
+#include <utility>
+
 #include "dialog_toolkit/VOKDialog.h"
 #include "dialog_toolkit/VOKDlgTabulation.h"
 
@@ -29,10 +31,18 @@ class VOK_HOST_API VOKDlgWindow : public VOKDialog {
 
   VOKNotification* GetWindCloseNotification() { return &_closeNotification; }
 
+  // Asks the front end to give the keyboard focus to a widget of this
+  // window (the field a message was about, for instance). The front end
+  // takes the request once, and only compares the pointer with the widgets
+  // it shows.
+  void RequestFocus(const VOKDialog* widget) { _focusRequest = widget; }
+  const VOKDialog* TakeFocusRequest() { return std::exchange(_focusRequest, nullptr); }
+
  protected:
   void ForgetChild(const VOKDialog* child) override;
 
  private:
   VOKDlgTabulation _tabulation;
   VOKNotification _closeNotification{"VOKDlgWindCloseNotification"};
+  const VOKDialog* _focusRequest = nullptr;
 };

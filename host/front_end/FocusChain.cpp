@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "ButtonGrid.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
@@ -20,7 +21,12 @@ bool takesFocus(const VOKDialog& widget) {
                     dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr ||
                     dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr ||
                     dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr;
-  return kind && widget.IsReachable();
+  if (!kind) return false;
+  if (widget.IsReachable()) return true;
+  // The chosen button of a grid, greyed, still takes the focus.
+  const VOKDialog* parent = widget.GetParent();
+  return InButtonGrid(widget) && widget.GetVisibility() == VOKDlgVisibility::Shown &&
+         parent != nullptr && parent->IsReachable();
 }
 
 bool readsBefore(const VOKCellRect& a, const VOKCellRect& b) {

@@ -1,8 +1,8 @@
 // File: FocusChain.h
 // Internal to the front end. The places of a window that take the keyboard
 // focus, in reading order (top to bottom, then left to right): its shown,
-// usable push buttons, combos, spinners and editors, then its own OK and
-// Cancel buttons.
+// usable push buttons, combos, spinners and editors (and the chosen button
+// of a button grid, see ButtonGrid.h), then its own OK and Cancel buttons.
 #pragma once
 
 #include <vector>

@@ -75,3 +75,11 @@ VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect) {
   if (dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr) arrows = kSpinnerArrowColumns;
   return {rect.x, rect.y, std::max(rect.width - arrows, 0), rect.height};
 }
+
+bool VOKTakesTypedText(const VOKDialog& widget) {
+  if (dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr) return true;
+  if (!editable(widget)) return false;
+  if (dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr) return true;
+  return dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr &&
+         (widget.GetStyle() & VOKDlgStyle::FreeText) != 0;
+}

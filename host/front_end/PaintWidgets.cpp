@@ -88,15 +88,13 @@ void Widget(VOKCanvas& canvas, const VOKDialog& widget, const VOKCellRect& rect)
 }  // namespace vok::paint
 
 void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field, const VOKCellRect& rect,
-                       std::string_view text, int skipped) {
+                       std::string_view text, int skipped, bool selected) {
   const VOKCellRect area = VOKFieldTextArea(field, rect);
   const VOKCellRole role = vok::paint::IsGreyed(field) ? VOKCellRole::Greyed : VOKCellRole::Field;
-  const bool typed = dynamic_cast<const VOKDlgEditor*>(&field) != nullptr ||
-                     (field.GetStyle() & VOKDlgStyle::Editable) != 0;
-  canvas.Repeat(area.x, area.y, typed ? "_" : " ", area.width, role);
+  canvas.Repeat(area.x, area.y, VOKTakesTypedText(field) ? "_" : " ", area.width, role);
   const std::u32string characters = VOKDecodeUtf8(text);
   const auto from =
       static_cast<std::size_t>(std::clamp(skipped, 0, static_cast<int>(characters.size())));
   canvas.Text(area.x, area.y, VOKEncodeUtf8(std::u32string_view(characters).substr(from)),
-              area.width, role);
+              area.width, selected ? VOKCellRole::Selected : role);
 }

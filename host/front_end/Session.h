@@ -52,12 +52,16 @@ class Session {
   // after it.
   void rebuild();
   std::vector<VOKDlgWindow*> stack();
-  void placeOnScreen();
   void restoreFocus();
+  int firstFocus() const;
   void show();
   void paintDraft(VOKCanvas& canvas, VOKScreenView& view) const;
+  void paintList(VOKCanvas& canvas);
+  std::string statusLine() const;
   const VOKWindowLayout& top() const { return _windows.back(); }
   const Target* focus() const;
+  // The focused widget; null when nothing or a window's own button has it.
+  VOKDialog* focusedWidget() const;
   void setFocus(int index);
 
   // SessionKeys.cpp
@@ -66,14 +70,21 @@ class Session {
   bool handleListKey(VOKKey key);
   bool handleFieldKey(VOKKey key);
   void handleCharacter(char32_t character);
+  void handleEscape();
   void moveFocus(int step);
   void moveVertically(bool up);
 
+  // SessionCalendar.cpp: the keys of windows that hold a button grid.
+  void pickAndAccept(VOKDialog& button);
+  void turnPage(bool forward);
+  void focusGridTitle(const std::string& title);
+  void typeAhead(VOKDlgCombo& combo, char32_t character);
+
   // SessionClicks.cpp
-  void handleClick(int x, int y);
+  void handleClick(int x, int y, bool twice);
   void clickList(int x, int y);
-  void clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop);
-  void clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop);
+  void clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop, bool twice);
+  void clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop, bool twice);
 
   // SessionActions.cpp: everything that ends in a user action.
   void activate();
@@ -83,23 +94,32 @@ class Session {
   void chooseLine(VOKDlgCombo& combo, int line);
   void closeWindow(VOKDlgWindow& window);
   void pressWindowButton(VOKDlgWindow& window, Part part);
-  bool typedInto(const VOKDialog& widget) const;
   FieldDraft& draftFor(VOKDialog& field);
-  void commitDraft();
+  // Hands typed text over; false when that brought up a message box, which
+  // cancels the action that left the field.
+  bool commitDraft();
 
   VOKDlgWindow& _root;
   VOKFrontEndScreen& _screen;
   VOKDlgNotify::Responder _previousResponder;
   std::vector<VOKDlgNotify*> _boxes;
   VOKDlgNotify* _answered = nullptr;
+  int _boxesShown = 0;
   bool _quit = false;
+  bool _askingToClose = false;
 
   std::vector<VOKWindowLayout> _windows;
   std::vector<Target> _chain;
   int _focus = -1;
   std::map<const VOKDlgWindow*, Remembered> _remembered;
   std::optional<Draft> _draft;
+  Target _entry;  // the focus when it last moved
+  // The focused field was just entered: its whole text is selected.
+  bool _entered = false;
+  std::u32string _typedAhead;  // typed into the focused list combo
   std::optional<OpenList> _list;
+  // Set when the windows do not fit on the screen.
+  std::string _tooSmall;
 };
 
 }  // namespace vok::session

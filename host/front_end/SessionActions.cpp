@@ -2,6 +2,7 @@
 // Everything the session does to widgets goes through the toolkit's user
 // actions here; each is followed by a rebuild, since the action may have
 // opened, closed or destroyed windows.
+#include "ButtonGrid.h"
 #include "Session.h"
 #include "SessionFields.h"
 #include "WindowParts.h"
@@ -30,41 +31,48 @@ bool Steps(const VOKDialog& widget) {
          dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr;
 }
 
-bool Session::typedInto(const VOKDialog& widget) const {
-  if (dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr) return true;
-  return Steps(widget) && (widget.GetStyle() & VOKDlgStyle::Editable) != 0;
-}
-
+// A field just entered starts its draft with all its text selected.
 FieldDraft& Session::draftFor(VOKDialog& field) {
-  if (!_draft || _draft->field != &field)
-    _draft.emplace(Draft{&field, FieldDraft(FieldText(field))});
+  if (!_draft || _draft->field != &field) {
+    _draft.emplace(Draft{&field, FieldDraft(FieldText(field), _entered)});
+    _entered = false;
+  }
   return _draft->text;
 }
 
 // The draft is dropped before the text goes out: the widget's handler may
 // open a message box, whose loop must not see it.
-void Session::commitDraft() {
-  if (!_draft) return;
+bool Session::commitDraft() {
+  if (!_draft) return true;
   VOKDialog* field = _draft->field;
   const VOKUnicodeString text(_draft->text.Text());
   _draft.reset();
-  if (text == FieldText(*field).c_str()) return;
+  if (text == FieldText(*field).c_str()) return true;
+  const int boxes = _boxesShown;
   if (auto* editor = dynamic_cast<VOKDlgEditor*>(field)) VOKDlgUser::Type(editor, text);
   if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(field)) VOKDlgUser::Type(spinner, text);
   if (auto* combo = dynamic_cast<VOKDlgCombo*>(field)) VOKDlgUser::Type(combo, text);
   rebuild();
+  if (boxes == _boxesShown) return true;
+  _entered = true;  // what the field shows now is selected, to be typed over
+  return false;
 }
 
 // Enter (or a blank on a button): a field with typed text hands it over;
-// otherwise buttons are pressed and combos open their list.
+// otherwise buttons are pressed (a grid's button picked and accepted) and
+// combos open their list.
 void Session::activate() {
-  if (_draft) return commitDraft();
+  if (_draft) {
+    commitDraft();
+    return;
+  }
   const Target* target = focus();
   if (target == nullptr) return;
   if (target->part != Part::Widget) {
     return pressWindowButton(*static_cast<VOKDlgWindow*>(target->widget), target->part);
   }
   if (auto* combo = dynamic_cast<VOKDlgCombo*>(target->widget)) return openList(*combo);
+  if (InButtonGrid(*target->widget)) return pickAndAccept(*target->widget);
   press(*target->widget);
 }
 

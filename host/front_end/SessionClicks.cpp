@@ -1,6 +1,7 @@
 // File: SessionClicks.cpp
 // What mouse clicks do. A click goes to the topmost window under it; it
 // reaches a window below only through modeless windows above it.
+#include "ButtonGrid.h"
 #include "Session.h"
 #include "SessionFields.h"
 #include "WindowParts.h"
@@ -24,14 +25,15 @@ bool modeless(const VOKDlgWindow& window) {
 
 }  // namespace
 
-void Session::handleClick(int x, int y) {
+// A click that leaves the field being typed into hands its text over
+// first, and is not carried out when that text is refused.
+void Session::handleClick(int x, int y, bool twice) {
   if (_list) return clickList(x, y);
-  // Clicking anywhere but in the field being typed into leaves the field.
   const Target* target = focus();
-  if (_draft && !(target != nullptr && target->rect.Contains(x, y))) commitDraft();
+  if (_draft && !(target != nullptr && target->rect.Contains(x, y)) && !commitDraft()) return;
   for (auto window = _windows.rbegin(); window != _windows.rend(); ++window) {
     if (window->Bounds().Contains(x, y))
-      return clickWindow(*window, x, y, window == _windows.rbegin());
+      return clickWindow(*window, x, y, window == _windows.rbegin(), twice);
     if (!modeless(window->Window())) return;
   }
 }
@@ -48,7 +50,7 @@ void Session::clickList(int x, int y) {
   if (line >= 0) chooseLine(*open.combo, line);
 }
 
-void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop) {
+void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop, bool twice) {
   VOKDlgWindow& clicked = window.Window();
   if (window.CloseControl() && window.CloseControl()->Contains(x, y)) {
     if (window::IsMessageBox(clicked)) return pressWindowButton(clicked, Part::OK);
@@ -63,18 +65,21 @@ void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTo
   const auto& widgets = window.Widgets();
   for (auto laid = widgets.rbegin(); laid != widgets.rend(); ++laid) {
     if (laid->rect.Contains(x, y) && clickable(*laid->widget)) {
-      return clickWidget(*laid->widget, laid->rect, x, isTop);
+      return clickWidget(*laid->widget, laid->rect, x, isTop, twice);
     }
   }
 }
 
 // In the top window the clicked widget also takes the focus. Spinners
-// step on their arrows ("▴" up, "▾" down).
-void Session::clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop) {
+// step on their arrows ("▴" up, "▾" down). A double click on a grid's
+// button picks and accepts it.
+void Session::clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop,
+                          bool twice) {
   if (isTop) {
     const int index = IndexOf(_chain, Target{&widget, Part::Widget, rect});
     if (index < 0) return;
     setFocus(index);
+    if (twice && InButtonGrid(widget)) return pickAndAccept(widget);
   }
   if (dynamic_cast<VOKDlgSpinner*>(&widget) != nullptr) {
     const int arrows = VOKFieldTextArea(widget, rect).Right() + 1;

@@ -1,11 +1,21 @@
 // File: SessionKeys.cpp
 // What keys and typed characters do.
+#include "ButtonGrid.h"
 #include "Session.h"
 #include "SessionFields.h"
+#include "WindowParts.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
 
 namespace vok::session {
 
 void Session::handle(const VOKInputEvent& event) {
+  if (_askingToClose && event.kind != VOKInputEvent::Kind::Redraw &&
+      event.kind != VOKInputEvent::Kind::Quit) {
+    _askingToClose = false;
+    if (event.kind == VOKInputEvent::Kind::Key && event.key == VOKKey::Escape)
+      closeWindow(top().Window());
+    return;
+  }
   switch (event.kind) {
     case VOKInputEvent::Kind::Quit:
       _quit = true;
@@ -13,7 +23,8 @@ void Session::handle(const VOKInputEvent& event) {
     case VOKInputEvent::Kind::Redraw:
       return;
     case VOKInputEvent::Kind::Click:
-      return handleClick(event.x, event.y);
+    case VOKInputEvent::Kind::DoubleClick:
+      return handleClick(event.x, event.y, event.kind == VOKInputEvent::Kind::DoubleClick);
     case VOKInputEvent::Kind::Character:
       return handleCharacter(event.character);
     case VOKInputEvent::Kind::Key:
@@ -24,23 +35,24 @@ void Session::handle(const VOKInputEvent& event) {
 void Session::handleKey(VOKKey key) {
   if (_list && handleListKey(key)) return;
   if (handleFieldKey(key)) return;
+  if (const int moved = GridMove(_chain, _focus, key); moved >= 0) return setFocus(moved);
   switch (key) {
     case VOKKey::Tab:
     case VOKKey::BackTab:
-      commitDraft();
-      return moveFocus(key == VOKKey::Tab ? 1 : -1);
+      if (commitDraft()) moveFocus(key == VOKKey::Tab ? 1 : -1);
+      return;
     case VOKKey::Escape:
-      if (_draft) return _draft.reset();
-      return closeWindow(top().Window());
+      return handleEscape();
     case VOKKey::Enter:
       return activate();
+    case VOKKey::PageUp:
+    case VOKKey::PageDown:
+      return turnPage(key == VOKKey::PageDown);
     case VOKKey::Up:
     case VOKKey::Down: {
-      commitDraft();
-      const Target* target = focus();
-      if (target != nullptr && target->part == Part::Widget && Steps(*target->widget)) {
-        return step(*target->widget, key == VOKKey::Up);
-      }
+      if (!commitDraft()) return;
+      VOKDialog* widget = focusedWidget();
+      if (widget != nullptr && Steps(*widget)) return step(*widget, key == VOKKey::Up);
       return moveVertically(key == VOKKey::Up);
     }
     case VOKKey::Left:
@@ -49,6 +61,23 @@ void Session::handleKey(VOKKey key) {
     default:
       return;
   }
+}
+
+// Esc drops the text being typed, else closes the top window; the last
+// window (the one whose closing ends the session) is closed only when a
+// second Esc confirms it.
+void Session::handleEscape() {
+  if (_draft) {
+    _draft.reset();
+    _entered = true;
+    return;
+  }
+  VOKDlgWindow& window = top().Window();
+  if (&window == &_root && !window::HasCancel(window)) {
+    _askingToClose = true;
+    return;
+  }
+  closeWindow(window);
 }
 
 // Keys of an open combo list; false for the keys it lets through.
@@ -87,12 +116,11 @@ bool Session::handleListKey(VOKKey key) {
 // Editing keys of the focused field; false when no field has the focus or
 // the key does not edit.
 bool Session::handleFieldKey(VOKKey key) {
-  const Target* target = focus();
-  if (target == nullptr || target->part != Part::Widget || !typedInto(*target->widget))
-    return false;
+  VOKDialog* field = focusedWidget();
+  if (field == nullptr || !VOKTakesTypedText(*field)) return false;
   FieldDraft* draft = nullptr;
   const auto edit = [&]() -> FieldDraft& {
-    if (draft == nullptr) draft = &draftFor(*target->widget);
+    if (draft == nullptr) draft = &draftFor(*field);
     return *draft;
   };
   switch (key) {
@@ -114,24 +142,23 @@ bool Session::handleFieldKey(VOKKey key) {
     case VOKKey::Delete:
       edit().EraseAfter();
       return true;
+    case VOKKey::EraseToStart:
+      edit().EraseToStart();
+      return true;
     default:
       return false;
   }
 }
 
 void Session::handleCharacter(char32_t character) {
-  const Target* target = focus();
-  if (target == nullptr) return;
-  if (target->part == Part::Widget && typedInto(*target->widget)) {
-    return draftFor(*target->widget).Insert(character);
-  }
-  if (character == U' ') activate();
+  VOKDialog* widget = focusedWidget();
+  if (widget != nullptr && VOKTakesTypedText(*widget)) return draftFor(*widget).Insert(character);
+  if (character == U' ') return activate();
+  if (auto* combo = dynamic_cast<VOKDlgCombo*>(widget)) typeAhead(*combo, character);
 }
 
 void Session::moveFocus(int step) {
-  const int count = static_cast<int>(_chain.size());
-  if (count == 0) return;
-  setFocus(_focus < 0 ? 0 : (_focus + step + count) % count);
+  if (!_chain.empty()) setFocus(TabMove(_chain, _focus, step));
 }
 
 void Session::moveVertically(bool up) {

@@ -30,6 +30,8 @@ Look look(VOKCellRole role) {
       return coloured ? Look{A_BOLD, kMarked} : Look{A_BOLD | A_UNDERLINE, 0};
     case VOKCellRole::Field:
       return coloured ? Look{A_NORMAL, kField} : Look{A_UNDERLINE, 0};
+    case VOKCellRole::Selected:
+      return {A_BOLD | A_UNDERLINE, pair(kMarked)};
     case VOKCellRole::Close:
       return {A_BOLD, pair(kClose)};
     case VOKCellRole::List:
@@ -54,9 +56,10 @@ void StartColours() {
   coloured = true;
 }
 
+// Selected text stands out of the reversed field by not being reversed.
 Look LookOf(VOKCellRole role, bool focused) {
   Look result = look(role);
-  if (focused) result.attributes |= A_REVERSE;
+  if (focused && role != VOKCellRole::Selected) result.attributes |= A_REVERSE;
   return result;
 }
 

@@ -5,6 +5,7 @@
 #include <langinfo.h>
 
 #include <algorithm>
+#include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -20,8 +21,10 @@ namespace vok::terminal {
 namespace {
 
 constexpr int kEscapeDelayMs = 25;
+constexpr std::chrono::milliseconds kDoubleClick{400};
 constexpr wint_t kCtrlC = 3;
 constexpr wint_t kCtrlQ = 17;
+constexpr wint_t kCtrlU = 21;
 constexpr wint_t kBackspaceCtrl = 8;
 constexpr wint_t kEscape = 27;
 constexpr wint_t kDeleteAscii = 127;
@@ -60,6 +63,10 @@ VOKInputEvent functionKey(wint_t key) {
       return VOKInputEvent::Pressed(VOKKey::Home);
     case KEY_END:
       return VOKInputEvent::Pressed(VOKKey::End);
+    case KEY_PPAGE:
+      return VOKInputEvent::Pressed(VOKKey::PageUp);
+    case KEY_NPAGE:
+      return VOKInputEvent::Pressed(VOKKey::PageDown);
     case KEY_BTAB:
       return VOKInputEvent::Pressed(VOKKey::BackTab);
     case KEY_ENTER:
@@ -68,13 +75,6 @@ VOKInputEvent functionKey(wint_t key) {
       return VOKInputEvent::Pressed(VOKKey::Backspace);
     case KEY_DC:
       return VOKInputEvent::Pressed(VOKKey::Delete);
-    case KEY_MOUSE: {
-      MEVENT mouse;
-      if (getmouse(&mouse) == OK && (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) != 0) {
-        return VOKInputEvent::Clicked(mouse.x, mouse.y);
-      }
-      return {VOKInputEvent::Kind::Redraw};
-    }
     default:
       return {VOKInputEvent::Kind::Redraw};
   }
@@ -92,6 +92,8 @@ VOKInputEvent characterKey(wint_t key) {
     case kDeleteAscii:
     case kBackspaceCtrl:
       return VOKInputEvent::Pressed(VOKKey::Backspace);
+    case kCtrlU:
+      return VOKInputEvent::Pressed(VOKKey::EraseToStart);
     case kCtrlC:
     case kCtrlQ:
       return {VOKInputEvent::Kind::Quit};
@@ -148,7 +150,20 @@ VOKInputEvent TerminalScreen::Next() {
   wint_t key = 0;
   const int kind = get_wch(&key);
   if (kind == ERR) return {VOKInputEvent::Kind::Quit};
+  if (kind == KEY_CODE_YES && key == KEY_MOUSE) return click();
   return kind == KEY_CODE_YES ? functionKey(key) : characterKey(key);
+}
+
+// A press on the cell of the last one, soon after it, is a double click.
+VOKInputEvent TerminalScreen::click() {
+  MEVENT mouse;
+  if (getmouse(&mouse) != OK || (mouse.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) == 0)
+    return {VOKInputEvent::Kind::Redraw};
+  const auto now = std::chrono::steady_clock::now();
+  const VOKCellPoint at{mouse.x, mouse.y};
+  const bool twice = _lastClick && _lastClick->at == at && now - _lastClick->when < kDoubleClick;
+  _lastClick = twice ? std::nullopt : std::optional<Click>(Click{at, now});
+  return twice ? VOKInputEvent::DoubleClicked(at.x, at.y) : VOKInputEvent::Clicked(at.x, at.y);
 }
 
 }  // namespace vok::terminal

@@ -4,6 +4,8 @@
 // the mouse when it reports clicks).
 #pragma once
 
+#include <chrono>
+#include <optional>
 #include <string>
 
 #include "VOKFrontEndScreen.h"
@@ -27,7 +29,14 @@ class TerminalScreen : public VOKFrontEndScreen {
   VOKInputEvent Next() override;
 
  private:
+  struct Click {
+    VOKCellPoint at;
+    std::chrono::steady_clock::time_point when;
+  };
+  VOKInputEvent click();
+
   bool _ready = false;
+  std::optional<Click> _lastClick;
   screen* _screen = nullptr;
   std::string _previousCType;
 };

@@ -20,6 +20,7 @@ enum class VOKCellRole : std::uint8_t {
   Button,     // usable push buttons, the window's OK and Cancel
   Greyed,     // insensitive widgets
   Field,      // text of editors, combos and spinners
+  Selected,   // selected text of the field being typed into
   Arrow,      // the arrows of combos and spinners
   Close,      // the close control
   List,       // an open combo list

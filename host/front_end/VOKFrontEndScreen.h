@@ -21,17 +21,21 @@ enum class VOKKey {
   Right,
   Home,
   End,
+  PageUp,
+  PageDown,
   Backspace,
-  Delete
+  Delete,
+  EraseToStart  // Ctrl-U
 };
 
 struct VOKInputEvent {
   enum class Kind {
-    Key,        // key
-    Character,  // character typed (a blank too)
-    Click,      // x and y of a mouse click on the screen
-    Redraw,     // the screen changed size, or input that does nothing
-    Quit        // no more input, or the person asked to leave at once
+    Key,          // key
+    Character,    // character typed (a blank too)
+    Click,        // x and y of a mouse click on the screen
+    DoubleClick,  // a second click on the same cell soon after the first
+    Redraw,       // the screen changed size, or input that does nothing
+    Quit          // no more input, or the person asked to leave at once
   };
   Kind kind = Kind::Quit;
   VOKKey key = VOKKey::Escape;
@@ -44,6 +48,9 @@ struct VOKInputEvent {
     return {Kind::Character, VOKKey::Escape, character, 0, 0};
   }
   static VOKInputEvent Clicked(int x, int y) { return {Kind::Click, VOKKey::Escape, 0, x, y}; }
+  static VOKInputEvent DoubleClicked(int x, int y) {
+    return {Kind::DoubleClick, VOKKey::Escape, 0, x, y};
+  }
 };
 
 struct VOKScreenView {

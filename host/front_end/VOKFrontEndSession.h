@@ -5,25 +5,45 @@
 //
 // Keys:
 //   Tab, Shift-Tab   focus to the next / previous shown, usable widget of
-//                    the top window, its OK and Cancel buttons included
-//   Enter, Space     press the focused button (OK and Cancel too)
-//   arrows           on buttons: move the focus (up, down, left, right);
-//                    Up/Down step a spinner, or choose the line before or
-//                    after in a combo
+//                    the top window, its OK and Cancel buttons included; a
+//                    grid of buttons (ButtonGrid.h) is one stop, entered on
+//                    its chosen button
+//   Enter, Space     press the focused button (OK and Cancel too); on a
+//                    grid's button, press it and then the window's OK
+//   arrows           in a grid: a cell (Left, Right) or a row (Up, Down),
+//                    stopping at its edges; on other buttons: move the
+//                    focus; Up/Down step a spinner, or choose the line
+//                    before or after in a combo
+//   Home, End        in a grid: its first and last button
+//   PageUp, PageDown in a window with a grid, a combo and a spinner (a
+//                    calendar): the combo's previous / next line, the
+//                    spinner stepped across the combo's ends
 //   Enter on combo   open its list; in the list Up/Down move, Enter
 //                    chooses, Esc closes it
-//   typing           edits editors, editable combos and spinners (Left,
-//                    Right, Home, End, Backspace, Delete); the text is handed
-//                    to the widget with one VOKDlgUser::Type when the field
-//                    is left (Tab, a click elsewhere, a step) or on Enter,
-//                    and only when it changed, so that a half-typed year is
-//                    never judged
+//   letters on a     choose the first line that starts with the letters
+//   list combo       typed one after another
+//   typing           edits editors, spinners and FreeText combos: entering
+//                    a filled field selects its text, which typing
+//                    replaces; Left, Right, Home, End, Backspace, Delete,
+//                    Ctrl-U (erase to the start). The text is handed to the
+//                    widget with one VOKDlgUser::Type when the field is left
+//                    (Tab, a click elsewhere, a step) or on Enter, and only
+//                    when it changed, so that a half-typed year is never
+//                    judged; when that brings up a message box, the key or
+//                    click that left the field is not carried out
 //   Esc              drops the text being typed, else closes the top window:
-//                    Cancel for a dialog that has it, else its close control;
+//                    Cancel for a dialog that has it, else its close control
+//                    (the root window only once a second Esc confirms it);
 //                    answers a message box
 // Mouse clicks press buttons (a window's OK, Cancel and "x" too), step
 // spinners on their arrows, open combos and choose lines of an open list;
-// under a modeless top window they also reach the windows below.
+// under a modeless top window they also reach the windows below. A double
+// click on a grid's button presses it and then the window's OK.
+//
+// The windows stand as ScreenPlacement.h describes; the last line of the
+// screen shows the keys (or Esc's question), and windows too large for the
+// screen give way to a notice of the size they need. A window's focus
+// request (VOKDlgWindow::RequestFocus) moves the focus.
 //
 // While a session lives it answers message boxes (VOKDlgNotify): a box is
 // drawn over everything and a nested loop runs until the person answers it.

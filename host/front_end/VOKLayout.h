@@ -19,6 +19,7 @@
 // windows of their own, see VOKWindowStack.h).
 #pragma once
 
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,15 +34,22 @@ VOK_HOST_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
 // a combo without its " ▾", a spinner without its " ▴▾".
 VOK_HOST_API VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect);
 
+// Whether a person types text into the widget: editors, Editable spinners
+// and Editable combos with FreeText (a list combo is picked from).
+VOK_HOST_API bool VOKTakesTypedText(const VOKDialog& widget);
+
 struct VOKLaidWidget {
   VOKDialog* widget = nullptr;
   VOKCellRect rect;
 };
 
-// A window laid out with its top-left corner at (0, 0) until moved.
+// A window laid out with its top-left corner at (0, 0) until moved. A
+// message box wraps its text at blanks so that it is at most maxWidth
+// columns wide (border included); other windows take their natural size.
 class VOK_HOST_API VOKWindowLayout {
  public:
-  explicit VOKWindowLayout(VOKDlgWindow& window);
+  explicit VOKWindowLayout(VOKDlgWindow& window,
+                           int maxWidth = std::numeric_limits<int>::max() / 2);
 
   VOKDlgWindow& Window() const { return *_window; }
   // The whole window, border included.

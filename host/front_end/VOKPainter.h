@@ -26,9 +26,10 @@ VOK_HOST_API void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& windo
 
 // The text area of a field (editor, combo or spinner) showing text from its
 // character skipped on: the painter passes the widget's own text, a front
-// end the text being typed.
+// end the text being typed, and marks it when the whole of it is selected.
 VOK_HOST_API void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field,
-                                    const VOKCellRect& rect, std::string_view text, int skipped);
+                                    const VOKCellRect& rect, std::string_view text, int skipped,
+                                    bool selected = false);
 
 // The open list of a combo with one line highlighted.
 VOK_HOST_API void VOKPaintDropList(VOKCanvas& canvas, const VOKDlgCombo& combo,

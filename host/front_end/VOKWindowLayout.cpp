@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "LayoutEngine.h"
+#include "TextWrap.h"
 #include "VOKCellText.h"
 #include "WindowParts.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
@@ -12,16 +13,24 @@ namespace {
 constexpr int kBorder = 1;
 constexpr int kSides = 2 * (kBorder + vok::window::kPadding);
 
-std::vector<std::string> messageLines(const VOKDlgWindow& window) {
+// The message's lines, each wrapped to the columns the box may give it.
+std::vector<std::string> messageLines(const VOKDlgWindow& window, int columns) {
   const auto* box = dynamic_cast<const VOKDlgNotify*>(&window);
   if (box == nullptr) return {};
   std::vector<std::string> lines;
   const std::string& text = box->GetMessage().ToUtf8();
+  const auto add = [&](std::string_view line) {
+    if (VOKTextColumns(line) <= columns) {
+      lines.emplace_back(line);
+      return;
+    }
+    for (std::string& part : vok::text::Wrap(line, columns)) lines.push_back(std::move(part));
+  };
   std::size_t start = 0;
   for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
+    add(std::string_view(text).substr(start, end - start));
   }
-  lines.push_back(text.substr(start));
+  add(std::string_view(text).substr(start));
   return lines;
 }
 
@@ -50,14 +59,16 @@ ButtonRow buttonRow(const VOKDlgWindow& window) {
 
 }  // namespace
 
-VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window) : _window(&window) {
+VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window, int maxWidth) : _window(&window) {
   vok::layout::Engine engine;
-  _message = messageLines(window);
-  const VOKCellSize content =
-      vok::window::IsMessageBox(window) ? messageSize(_message) : engine.ContentNatural(window);
+  _message = messageLines(window, maxWidth - kSides);
+  const bool box = vok::window::IsMessageBox(window);
+  const VOKCellSize content = box ? messageSize(_message) : engine.ContentNatural(window);
   const ButtonRow buttons = buttonRow(window);
-  const int width = std::max(
+  const int natural = std::max(
       {content.width + kSides, vok::window::TitleBarColumns(window), buttons.Columns() + kSides});
+  // A box's long title is cut rather than widening it past the screen.
+  const int width = box ? std::max(std::min(natural, maxWidth), content.width + kSides) : natural;
   const int buttonLines = buttons.Empty() ? 0 : 1;
   _client = {kBorder + vok::window::kPadding, kBorder, width - kSides, content.height};
   _bounds = {0, 0, width, content.height + buttonLines + 2 * kBorder};

@@ -2,6 +2,8 @@
 // Which window parts a window has, and their texts.
 #include "WindowParts.h"
 
+#include <vector>
+
 #include "VOKCellText.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
@@ -21,10 +23,7 @@ bool isDialog(const VOKDlgWindow& window) {
 
 // The toolkit's own texts come from its catalog, so that a language can
 // name the buttons; the English words are the fallback.
-std::string face(const char* key, const char* fallback) {
-  return "[" + VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, nullptr, 0, fallback).ToUtf8() +
-         "]";
-}
+std::string face(const char* key, const char* fallback) { return "[" + Text(key, fallback) + "]"; }
 
 }  // namespace
 
@@ -50,6 +49,13 @@ std::string TitleLead(const VOKDlgWindow& window) {
 int TitleBarColumns(const VOKDlgWindow& window) {
   const int right = HasClose(window) ? kCloseColumns : 2;  // " x ─┐" or "─┐"
   return VOKTextColumns(TitleLead(window)) + 1 + right;
+}
+
+std::string Text(const char* key, const char* fallback, std::initializer_list<std::string> params) {
+  const std::vector<VOKUnicodeString> values(params.begin(), params.end());
+  return VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, values.data(),
+                                     static_cast<int>(values.size()), fallback)
+      .ToUtf8();
 }
 
 std::string OKFace() { return face("OK", "OK"); }

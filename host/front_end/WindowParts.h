@@ -7,6 +7,7 @@
 //   └────────────────────┘
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "dialog_toolkit/VOKDlgWindow.h"
@@ -30,6 +31,11 @@ bool IsMessageBox(const VOKDlgWindow& window);
 std::string TitleLead(const VOKDlgWindow& window);
 // Columns the top border needs at least.
 int TitleBarColumns(const VOKDlgWindow& window);
+
+// A text of the toolkit's catalog ("VOKDlgToolkit"), its parameters in
+// the places %1, %2...; the English fallback when the catalog lacks it.
+std::string Text(const char* key, const char* fallback,
+                 std::initializer_list<std::string> params = {});
 
 // "[OK]" and "[Cancel]", their texts from the toolkit's catalog.
 std::string OKFace();

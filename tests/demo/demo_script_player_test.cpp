@@ -83,6 +83,17 @@ TEST_F(ScriptPlayerTest, ABadYearShowsTheBoxUntilALineAnswersIt) {
   EXPECT_TRUE(boxes.empty());
 }
 
+// Typed into the month list, a month's name chooses it: the grid shows
+// that month and OK writes it.
+TEST_F(ScriptPlayerTest, AMonthTypedIntoTheListIsTheMonthOKWrites) {
+  EXPECT_EQ(0, Play({"press _calButton", "type MonthCombo february", "press 20", "ok"}));
+  const Strings pictures = Snapshots(out.str()).second;
+  EXPECT_TRUE(Holds(pictures[2], "February   ▾")) << pictures[2];
+  EXPECT_TRUE(Holds(pictures[2], "[28]")) << pictures[2];
+  EXPECT_FALSE(Holds(pictures[2], "[29]")) << pictures[2];
+  EXPECT_EQ("02/20/2026", Field());
+}
+
 TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
   const struct {
     Strings lines;
@@ -99,6 +110,8 @@ TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
       {{"press _calButton", "choose MonthCombo 13"}, 2,
        "2 (choose MonthCombo 13): the combo \"MonthCombo\" has no line \"13\" (give a line's "
        "text or a number from 1 to 12)"},
+      {{"press _calButton", "type MonthCombo Dec"}, 2,
+       "2 (type MonthCombo Dec): the list \"MonthCombo\" has no line \"Dec\""},
       {{"press _calButton", "press Search"}, 2,
        "2 (press Search): no button \"Search\" in the window \"Choose a date\""},
       {{"type Search now"}, 1,

@@ -106,18 +106,23 @@ TEST_F(DemoSearchFormTest, SearchShowsBothDatesAsTimeValuesAndAnEmptyFieldAsNoLi
   EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(DemoSearchFormTest, TextThatIsNoDateShowsOneErrorBoxAndKeepsTheResult) {
+// The result line drops the earlier search's result and names the field;
+// the focus is asked back for that field.
+TEST_F(DemoSearchFormTest, TextThatIsNoDateShowsOneErrorBoxAndNamesItsField) {
   const struct {
     const char* createdAfter;
     const char* modifiedBefore;
     const char* shown;
+    const char* field;
   } rows[] = {
-      {"7/4/2021", "", "7/4/2021"},
-      {"02/30/2026", "", "02/30/2026"},
-      {"", "tomorrow", "tomorrow"},
-      {"13/01/2026", "soon", "13/01/2026"},  // the first bad field stops the search
+      {"7/4/2021", "", "7/4/2021", "Created after"},
+      {"02/30/2026", "", "02/30/2026", "Created after"},
+      {"", "tomorrow", "tomorrow", "Modified before"},
+      {"13/01/2026", "soon", "13/01/2026", "Created after"},  // the first bad field stops
   };
   for (const auto& row : rows) {
+    Search("", "");
+    ASSERT_EQ("Created after any, modified before any", Label("Result"));
     boxes.clear();
     Search(row.createdAfter, row.modifiedBefore);
     ASSERT_EQ(1u, boxes.size()) << row.shown;
@@ -126,7 +131,11 @@ TEST_F(DemoSearchFormTest, TextThatIsNoDateShowsOneErrorBoxAndKeepsTheResult) {
     EXPECT_EQ("\"" + std::string(row.shown) + "\" is not a date. Type a date such as 12/04/2026.",
               boxes[0].message);
     EXPECT_EQ(&Form(), boxes[0].parent);
-    EXPECT_EQ("Press Search to find documents.", Label("Result"));
+    EXPECT_EQ("Nothing searched: \"" + std::string(row.field) + "\" is not a date.",
+              Label("Result"));
+    const VOKDialog* field =
+        *row.createdAfter != '\0' ? static_cast<VOKDialog*>(CreatedAfter()) : RecentDates();
+    EXPECT_EQ(field, Form().TakeFocusRequest());
   }
 }
 

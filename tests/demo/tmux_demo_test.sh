@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# Runs the interactive example host in a tmux pane of 100 x 40 and uses it
-# with the keyboard: Tab to the calendar button of "Created after", Enter to
-# open the calendar, Tab and Right to day 3, Enter to pick it, Tab until OK
-# has the focus, Enter; the field then shows 06/03/2025. Esc closes the form
-# and the program ends with status 0.
+# Runs the interactive example host in a tmux pane of 80 x 24 and uses it
+# as a person would, with keys and mouse clicks, one scenario per
+# behaviour:
+#   - the keys line shows how to quit; the calendar opens under its field,
+#     whole on the screen, with the cursor on the chosen day;
+#   - arrows, PageDown and Enter pick a day of another month and accept it;
+#   - the month list jumps to a typed month, Esc cancels the calendar;
+#   - a refused year typed before a click on OK cancels that OK;
+#   - a double click on a day picks and accepts it;
+#   - a filled field is selected on entry, Ctrl-U clears it; a Search that
+#     refuses a long text wraps its box, names the field and drops the old
+#     result;
+#   - a terminal too small for the form gets a notice;
+#   - Esc on the form asks first; the program ends with status 0;
+#   - an unknown TERM is named on exit with status 1.
 #   tmux_demo_test.sh PROGRAM
 # Exit status 77 (skipped) when tmux is not installed.
 set -uo pipefail
+export LC_ALL=C.UTF-8
 program=$1
 command -v tmux >/dev/null || { echo "tmux is not installed: skipped"; exit 77; }
 
@@ -21,7 +32,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-screen() { tmux_ capture-pane -p -t "$pane" "$@"; }
+screen() { tmux_ capture-pane -p -t "$pane" "$@" 2>/dev/null; }
 fail() {
   echo "FAILED: $1" >&2
   echo "--- the screen:" >&2
@@ -46,48 +57,155 @@ wait_without() {
   fail "the screen still shows: $1"
 }
 
-# True when the OK button is drawn in reverse video, as the focus is.
-ok_has_focus() {
-  screen -e | grep -qE $'\e\\[([0-9;]*;)?7(;[0-9;]*)?m(\e\\[[0-9;]*m)*\\[OK\\]'
-}
-
-# Presses Tab, one key at a time after the screen has settled, until OK
-# has the focus.
-tab_to_ok() {
-  for _ in $(seq 60); do
-    ok_has_focus && return 0
+# Sends keys one at a time, each after the screen settled from the last.
+keys() {
+  for key in "$@"; do
     local before
     before=$(screen -e)
-    tmux_ send-keys -t "$pane" Tab
-    for _ in $(seq 50); do
+    tmux_ send-keys -t "$pane" "$key"
+    for _ in $(seq 20); do
       [ "$(screen -e)" != "$before" ] && break
       sleep 0.05
     done
   done
-  fail "Tab never brought the focus to OK"
 }
 
+# The column and line of the first place the screen shows a text.
+where() {
+  local number=0 line
+  while IFS= read -r line; do
+    if [[ $line == *"$1"* ]]; then
+      local before=${line%%"$1"*}
+      echo "${#before} $number"
+      return 0
+    fi
+    number=$((number + 1))
+  done < <(screen)
+  fail "no \"$1\" to click on"
+}
+
+# A press and release of the left button at the first cell of a text, as
+# an xterm reports them (X10 encoding); twice for a double click.
+click() {
+  local at x y cell
+  at=$(where "$1") || exit 1
+  read -r x y <<<"$at"
+  cell=$(printf "\\$(printf %03o $((33 + x)))\\$(printf %03o $((33 + y)))")
+  for _ in $(seq "${2:-1}"); do
+    tmux_ send-keys -t "$pane" -l $'\e[M '"$cell"$'\e[M#'"$cell"
+    sleep 0.05
+  done
+  sleep 0.3
+}
+
+# True when a text is drawn in reverse video, as the focus is.
+focused() {
+  screen -e | grep -qE $'\e\\[([0-9;]*;)?7(;[0-9;]*)?m(\e\\[[0-9;]*m)*'"$1"
+}
+
+# The text of the "Created after" field (the first line naming it).
+field() { screen | grep -m1 -oE "Created after +[^_ ]*" | sed -E 's/Created after +//'; }
+
+# The line the text cursor stands on.
+cursor_line() { tmux_ display-message -p -t "$pane" '#{cursor_y}'; }
+
 # The program's exit status goes to a file when it ends.
-tmux_ new-session -d -s "$pane" -x 100 -y 40 \
+tmux_ new-session -d -s "$pane" -x 80 -y 24 \
   "env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 '$program' --today 2025-06-15; echo \$? >'$status_file'" ||
   fail "tmux did not start"
 socket_path=$(tmux_ display-message -p '#{socket_path}')
 
 wait_for "Find documents"
-tmux_ send-keys -t "$pane" Tab Enter
-wait_for "Choose a date"
-tmux_ send-keys -t "$pane" Tab Tab Right Right Enter
-wait_for "› 3‹"
-tab_to_ok
-tmux_ send-keys -t "$pane" Enter
-wait_without "Choose a date"
-wait_for "Created after +06/03/2025"
+screen | tail -1 | grep -q "Ctrl-Q: quit" || fail "the last line does not show the quit key"
 
-tmux_ send-keys -t "$pane" Escape
+# The calendar opens under the field, whole, the cursor on the chosen day.
+keys Tab Enter
+wait_for "Choose a date"
+[ "$(where '┌─ Choose a date' | cut -d' ' -f2)" -gt "$(where 'Created after' | cut -d' ' -f2)" ] ||
+  fail "the calendar is not under its field"
+screen | grep -q "\[OK\] \[Cancel\] │" || fail "OK and Cancel are not on the screen"
+screen | grep -qE "└─+┘ *$" || fail "the calendar's bottom border is not on the screen"
+focused "›15‹" || fail "the cursor is not on the chosen day"
+
+# Right and Down move by a day and a week; PageDown shows July; Enter picks.
+keys Right Down PageDown
+wait_for "July"
+focused "\\[23\\]" || fail "the cursor did not stay on day 23 in July"
+keys Enter
+wait_without "Choose a date"
+[ "$(field)" = "07/23/2025" ] || fail "Enter did not write 07/23/2025"
+
+# Typing into the month list jumps to the month; Esc cancels.
+keys Enter
+wait_for "Choose a date"
+keys BTab BTab d
+wait_for "December"
+keys Escape
+wait_without "Choose a date"
+[ "$(field)" = "07/23/2025" ] || fail "Esc changed the field"
+
+# A year refused on a click on OK: the box, then the calendar stays open
+# on the fallback year and the field keeps its date.
+keys Enter
+wait_for "Choose a date"
+keys BTab 2 0 9 9
+wait_for "2099"
+click "[OK]"
+wait_for "Invalid year"
+keys Enter
+wait_without "Invalid year"
+wait_for "July +▾ 2025"
+[ "$(field)" = "07/23/2025" ] || fail "the refused year's OK was carried out"
+
+# A double click on a day picks it and accepts it.
+click "[20]" 2
+wait_without "Choose a date"
+[ "$(field)" = "07/20/2025" ] || fail "the double click did not write 07/20/2025"
+
+# Entering the filled field selects it: typing replaces it; Ctrl-U clears.
+keys BTab 1 2
+[ "$(field)" = "12" ] || fail "typing did not replace the selected text"
+keys C-u
+[ "$(field)" = "" ] || fail "Ctrl-U did not clear the field"
+
+# Search without a date: a result first, then a long text refused.
+click "[Search]"
+wait_for "Created after any, modified before any"
+keys BTab BTab BTab BTab
+tmux_ send-keys -t "$pane" -l "not-a-date-but-a-long-text-typed-into-the-field-to-see-the-box-wrap"
+click "[Search]"
+wait_for "Invalid date"
+screen | grep -q "\[OK\] │" || fail "the box's OK is not on the screen"
+screen | grep -q "06/15/2025" || fail "the box's example date is not on the screen"
+keys Enter
+wait_for 'Nothing searched: "Created after" is not a date'
+screen | grep -q "modified before any" && fail "the old result is still shown"
+[ "$(cursor_line)" = "$(where 'Created after' | cut -d' ' -f2)" ] ||
+  fail "the focus is not back on the field"
+
+# Too small for the form: a notice instead of a cut-off window.
+tmux_ resize-window -t "$pane" -x 30 -y 10
+wait_for "\"Find documents\" needs a"
+tmux_ resize-window -t "$pane" -x 80 -y 24
+wait_for "Find documents"
+
+# Esc on the form asks; another key stays; Esc twice ends the program.
+keys Escape
+wait_for 'Close "Find documents"\?'
+keys Tab
+wait_for "Ctrl-Q: quit"
+keys Escape Escape
 for _ in $(seq 100); do
   [ -s "$status_file" ] && break
   sleep 0.1
 done
-[ -s "$status_file" ] || fail "Esc did not end the program"
+[ -s "$status_file" ] || fail "Esc twice did not end the program"
 [ "$(cat "$status_file")" = 0 ] || fail "the program ended with status $(cat "$status_file")"
+
+# A terminal type ncurses does not know is named, with status 1.
+pane="term"
+tmux_ new-session -d -s "$pane" -x 80 -y 24 \
+  "env TERM=frob-term '$program' 2>&1; echo \"status \$?\"; sleep 10"
+wait_for 'ncurses does not know TERM="frob-term"'
+wait_for "status 1"
 echo "passed"

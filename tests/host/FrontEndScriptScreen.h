@@ -16,18 +16,24 @@
 #include "VOKCellText.h"
 #include "VOKFrontEndSession.h"
 
-// An event, or a click on a text as the screen shows it when the click
-// comes (at its first cell, moved by dx columns).
+// An event, or a click (or the second click of a double click) on a text
+// as the screen shows it when the click comes (at its first cell, moved by
+// dx columns).
 struct Step {
   Step(VOKInputEvent input) : event(input) {}  // NOLINT: steps read as events
-  Step(std::string text, int columns) : clickOn(std::move(text)), dx(columns) {}
+  Step(std::string text, int columns, bool second = false)
+      : clickOn(std::move(text)), dx(columns), twice(second) {}
 
   VOKInputEvent event;
   std::string clickOn;
   int dx = 0;
+  bool twice = false;
 };
 
 inline Step ClickOn(const std::string& text, int dx = 0) { return Step(text, dx); }
+inline std::vector<Step> DoubleClickOn(const std::string& text) {
+  return {Step(text, 0), Step(text, 0, true)};
+}
 
 class ScriptScreen : public VOKFrontEndScreen {
  public:
@@ -45,7 +51,8 @@ class ScriptScreen : public VOKFrontEndScreen {
     const Step& step = events[_next++];
     if (step.clickOn.empty()) return step.event;
     const VOKCellPoint at = Where(step.clickOn);
-    return VOKInputEvent::Clicked(at.x + step.dx, at.y);
+    return step.twice ? VOKInputEvent::DoubleClicked(at.x + step.dx, at.y)
+                      : VOKInputEvent::Clicked(at.x + step.dx, at.y);
   }
 
   // The top-left cell of the first place text shows on the last picture.

@@ -143,13 +143,14 @@ TEST_F(FrontEndSessionTest, TypedTextIsHandedOverOnceWhenTheFieldIsLeft) {
   std::string pictureWhileTyping;
   Log logWhileTyping;
   screen.beforeEvent = [&](std::size_t next) {
-    if (next != 11) return;
+    if (next != 12) return;
     pictureWhileTyping = screen.pictures.back();
     logWhileTyping = log;
   };
   Run(Join(
       {Tabs(2),
-       {Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Left)},
+       {Key(VOKKey::End), Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Backspace),
+        Key(VOKKey::Left)},
        Typed("0"),
        {Key(VOKKey::Backspace), Key(VOKKey::End)},
        Typed("30"),
@@ -158,6 +159,39 @@ TEST_F(FrontEndSessionTest, TypedTextIsHandedOverOnceWhenTheFieldIsLeft) {
   EXPECT_NE(std::string::npos, pictureWhileTyping.find("230_ ▴▾")) << pictureWhileTyping;
   EXPECT_EQ(Log{"user VOKDlgSpinnerModifyNotification Year"}, log);
   EXPECT_EQ("230", spinner->GetCurrentText().ToUtf8());
+}
+
+// Entering a filled field selects its text: typing replaces it, Backspace
+// erases it, a cursor key ends the selection; Ctrl-U erases up to the cursor.
+TEST_F(FrontEndSessionTest, EnteringAFilledFieldSelectsItsTextAsALineEditorDoes) {
+  std::vector<std::string> typed;
+  user->action = [&] { typed.push_back(spinner->GetCurrentText().ToUtf8()); };
+  const std::vector<Step> away = {Key(VOKKey::Tab), Key(VOKKey::BackTab)};
+  Run(Join({Tabs(2), Typed("1999"), away, {Key(VOKKey::Backspace)}, Typed("2001"), away,
+            {Key(VOKKey::Home)}, Typed("1"), {Key(VOKKey::End), Key(VOKKey::EraseToStart)},
+            Typed("7"), {Key(VOKKey::Enter)}, Typed("12"),
+            {Key(VOKKey::Left), Key(VOKKey::EraseToStart), Key(VOKKey::Enter)}}));
+  EXPECT_EQ((std::vector<std::string>{"1999", "2001", "7", "2"}), typed);
+}
+
+// The handler of the typed text refuses it with a message box: the click or
+// key that left the field is not carried out once the box is answered, and
+// the field's text is selected to be typed over.
+TEST_F(FrontEndSessionTest, TextRefusedWithAMessageBoxCancelsTheActionThatLeftTheField) {
+  const std::string kTyped = "user VOKDlgSpinnerModifyNotification Year";
+  user->action = [&] {
+    if (log.back() != kTyped) return;
+    auto* box = new VOKDlgNotify(form.get(), "Box", VOKDlgStyle::ErrorBox);
+    box->DisplayBlocked("No such year", "Year");
+    box->RequestDelayedDestruction();
+    spinner->SetCurrentText("2025", 0);
+  };
+  Run(Join({Tabs(2), Typed("2099"), {ClickOn("[OK]"), Key(VOKKey::Enter)}, Typed("2098"),
+            {Key(VOKKey::Tab), Key(VOKKey::Enter)}, Typed("2097"),
+            {Key(VOKKey::Down), Key(VOKKey::Enter)}}));
+  EXPECT_EQ((Log{kTyped, kTyped, kTyped}), log);
+  EXPECT_EQ("Year", screen.focusNames.back());
+  EXPECT_EQ("2025", spinner->GetCurrentText().ToUtf8());
 }
 
 TEST_F(FrontEndSessionTest, EnterHandsTypedTextOverAndUnchangedTextSendsNothing) {
@@ -223,19 +257,21 @@ TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
   EXPECT_EQ((Log{kName, kGo}), log);
 }
 
-// Up from the first week reaches the month combo, where Down steps the
-// month instead of moving on.
-TEST_F(FrontEndSessionTest, ArrowsMoveTheFocusAcrossTheDayButtons) {
+// The calendar opens on its chosen day (9, greyed); arrows move by a day
+// or a week and stop at the month's edges, Home and End go to its first and
+// last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
+// day.
+TEST_F(FrontEndSessionTest, ArrowsMoveInsideTheDayGridOnly) {
   VOKDlgDialog host(nullptr, "Host", 0);
-  VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 0, 1);
-  Run(Join({Tabs(2),
-            {Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Up), Key(VOKKey::Left),
-             Key(VOKKey::Up), Key(VOKKey::Down), Key(VOKKey::BackTab)}}),
+  VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 3, 9);
+  Run({Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Up), Key(VOKKey::Left), Key(VOKKey::Right),
+       Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Home), Key(VOKKey::Tab),
+       Key(VOKKey::BackTab)},
       calendar);
-  EXPECT_EQ((Log{"MonthCombo", "YearSpinner", "2", "9", "10", "3", "2", "MonthCombo", "MonthCombo",
-                 "Cancel"}),
+  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "OK", "12"}),
             screen.focusNames);
-  EXPECT_EQ(6, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
+  EXPECT_EQ(5, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
+  EXPECT_TRUE(log.empty());
 }
 
 TEST_F(FrontEndSessionTest, FocusOnAButtonThatTurnsInsensitiveMovesToTheNextOne) {

@@ -110,7 +110,7 @@ TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents)
   ASSERT_EQ(1u, shownOnBox.size());
   EXPECT_EQ(
       "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ June______ ▾ 2025 ▴▾               │\n"
+      "│ June       ▾ 2025 ▴▾               │\n"
       "│ ────────────────────────────────── │\n"
       "│  ┌─ Invalid year ──────────────┐at │\n"
       "│ [│ \"1900\" is not a valid year. │7] │\n"

@@ -35,7 +35,7 @@ class UserTest : public ToolkitTest {
 TEST_F(UserTest, EachActionSendsItsNotificationOnceToTheWidgetItself) {
   auto* button = new VOKDlgPushButton(window, "Button", 0);
   auto* editor = new VOKDlgEditor(window, "Editor", 0);
-  auto* combo = new VOKDlgCombo(window, "Combo", Editable);
+  auto* combo = new VOKDlgCombo(window, "Combo", Editable | FreeText);
   auto* spinner = new VOKDlgSpinner(window, "Spinner", Editable);
   combo->SetLine("one", -1, 64);
   combo->SetLine("two", -1, 64);
@@ -85,6 +85,28 @@ TEST_F(UserTest, HandlersSeeTheNewTextButAStepLeavesTheOldOne) {
   EXPECT_EQ("February 2020", log[1]);
   EXPECT_EQ("February 2020", log[3]);
   EXPECT_EQ(1, combo->GetSelect());
+}
+
+// Without FreeText the field never shows text that is no line of the list:
+// typing names a line (case aside) and chooses it as a pick from the list.
+TEST_F(UserTest, TypingIntoAListComboChoosesTheLineItNames) {
+  auto* combo = new VOKDlgCombo(window, "Combo", Editable);
+  for (const char* month : {"Januar", "Februar", "März"}) combo->SetLine(month, -1, 64);
+  combo->SetSelect(0, 1);
+  recorder->Listen(combo, combo->GetComboSelectNotification());
+  recorder->Listen(combo, combo->GetComboModifyNotification());
+
+  EXPECT_TRUE(VOKDlgUser::Type(combo, "MÄRZ"));
+  EXPECT_FALSE(VOKDlgUser::Type(combo, "Dezember"));
+  EXPECT_FALSE(VOKDlgUser::Type(combo, "Feb"));
+
+  EXPECT_EQ(Log{"user VOKDlgComboSelectNotification -"}, log);
+  EXPECT_EQ(2, combo->GetSelect());
+  VOKUnicodeString field;
+  combo->GetField(field);
+  EXPECT_EQ("März", field.ToUtf8());
+  EXPECT_EQ(1, combo->FindLineStartingWith("feb"));
+  EXPECT_EQ(-1, combo->FindLineStartingWith("x"));
 }
 
 TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {

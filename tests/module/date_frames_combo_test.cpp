@@ -16,7 +16,8 @@ class ComboFrameTest : public FrameFixture {
   void SetUp() override {
     FrameFixture::SetUp();
     CaptureTrace(kTrace);
-    combo = new VOKDlgCombo(father, "DateCombo", VOKDlgStyle::Editable | VOKDlgStyle::Placed);
+    combo = new VOKDlgCombo(father, "DateCombo",
+                            VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
     combo->SetLine("Today", -1, 64);
   }
   VOKQELNavDateComboButtonFrame* MakeFrame(VOKDlgCombo* served) {

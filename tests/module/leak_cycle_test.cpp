@@ -106,7 +106,8 @@ TEST_F(LeakCycleTest, EntryFrameCyclesLeaveNothingBehind) {
 }
 
 TEST_F(LeakCycleTest, ComboFrameCyclesLeaveNothingBehind) {
-  auto* combo = new VOKDlgCombo(father, "DateCombo", VOKDlgStyle::Editable | VOKDlgStyle::Placed);
+  auto* combo = new VOKDlgCombo(
+      father, "DateCombo", VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
   auto* frame = new VOKQELNavDateComboButtonFrame(father, "DateComboButton", combo);
   RunCyclesAndCloseHost(
       {[combo](const std::string& text) { return VOKDlgUser::Type(combo, text.c_str()); },

@@ -72,7 +72,8 @@ class Session {
     _host->SetVisibility(VOKDlgVisibility::Shown);
     auto* father = new VOKDlgFrame(_host, "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
     _entry = new VOKQELNavDateEntryFrame(_host, father, "DateEntry");
-    _combo = new VOKDlgCombo(father, "DateCombo", VOKDlgStyle::Editable | VOKDlgStyle::Placed);
+    _combo = new VOKDlgCombo(father, "DateCombo",
+                             VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
     _comboFrame = new VOKQELNavDateComboButtonFrame(father, "DateComboButton", _combo);
   }
   ~Session() {

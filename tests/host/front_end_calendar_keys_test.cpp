@@ -1,0 +1,111 @@
+// The keys of a calendar in an interactive session: a day picked and
+// accepted at once with Enter, Space or a double click, months turned with
+// PageUp and PageDown across the year's ends, and a month chosen by typing
+// its first letters.
+#include <gtest/gtest.h>
+
+#include "FrontEndScriptScreen.h"
+#include "FrontEndTestSupport.h"
+#include "ToolkitTestSupport.h"
+
+using frontend_test::Find;
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+char* Data(const char* text) { return const_cast<char*>(text); }
+const std::string kOK = "user VOKDlgDiaOKNotification Calendar";
+const std::string kMonth = "user VOKDlgComboSelectNotification Month";
+const std::string kNextYear = "user VOKDlgSpinnerBtnUpNotification Year";
+const std::string kLastYear = "user VOKDlgSpinnerBtnDownNotification Year";
+std::string Day(const char* name) {
+  return "user VOKDlgPushBActivateNotification " + std::string(name);
+}
+
+// A calendar of a 30-day month starting on a Wednesday, day 9 (button
+// "12") chosen, June selected; day buttons 12, 13 and 23 are listened to.
+class CalendarKeysTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    host = std::make_unique<VOKDlgDialog>(nullptr, "Host", 0);
+    calendar = frontend_test::BuildCalendar(host.get(), 3, 9);
+    user = std::make_unique<Recorder>(&log, "user");
+    combo = Find<VOKDlgCombo>(*calendar, "MonthCombo");
+    spinner = Find<VOKDlgSpinner>(*calendar, "YearSpinner");
+    for (const char* day : {"12", "13", "23"}) {
+      auto* button = Find<VOKDlgPushButton>(*calendar, day);
+      user->Listen(button, button->GetPushBActivateNotification(), Data(day));
+    }
+    user->Listen(calendar, calendar->GetDiaOKNotification(), Data("Calendar"));
+    user->Listen(combo, combo->GetComboSelectNotification(), Data("Month"));
+    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), Data("Year"));
+    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), Data("Year"));
+  }
+  void TearDown() override {
+    user.reset();
+    host.reset();
+    ToolkitTest::TearDown();
+  }
+
+  void Run(std::vector<Step> steps) {
+    ScriptScreen screen;
+    screen.events = std::move(steps);
+    VOKFrontEndSession session(*calendar, screen);
+    screen.session = &session;
+    session.Run();
+    focusNames = screen.focusNames;
+  }
+
+  std::unique_ptr<VOKDlgDialog> host;
+  VOKDlgDialog* calendar = nullptr;
+  VOKDlgCombo* combo = nullptr;
+  VOKDlgSpinner* spinner = nullptr;
+  Log log;
+  std::unique_ptr<Recorder> user;
+  Log focusNames;
+};
+
+// The chosen day, greyed, cannot be pressed again: OK alone accepts it.
+TEST_F(CalendarKeysTest, EnterSpaceAndADoubleClickPickADayAndAcceptItAsOK) {
+  Run({Key(VOKKey::Right), Key(VOKKey::Enter)});
+  EXPECT_EQ((Log{Day("13"), kOK}), log);
+  log.clear();
+  Run({VOKInputEvent::Typed(U' ')});
+  EXPECT_EQ(Log{kOK}, log);
+  log.clear();
+  Run(DoubleClickOn("[20]"));
+  EXPECT_EQ((Log{Day("23"), Day("23"), kOK}), log);
+}
+
+// Across December and January the spinner steps the year first; at the
+// end of the spinner's range the page does not turn. The cursor keeps its
+// day.
+TEST_F(CalendarKeysTest, PageUpAndPageDownTurnTheMonthAcrossTheYearsEnds) {
+  combo->SetSelect(11, 1);
+  Run({Key(VOKKey::Left), Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp)});
+  EXPECT_EQ((Log{kNextYear, kMonth, kLastYear, kMonth, kMonth}), log);
+  EXPECT_EQ(10, combo->GetSelect());
+  EXPECT_EQ("11", focusNames.back());
+  log.clear();
+  combo->SetSelect(11, 1);
+  spinner->SetRange(1900, 2025, 1, 0);
+  Run({Key(VOKKey::PageDown)});
+  EXPECT_TRUE(log.empty());
+}
+
+// The month combo is a list: letters jump to the month they start, and a
+// letter that continues no month starts a new name.
+TEST_F(CalendarKeysTest, TypingIntoTheMonthListChoosesTheMonthItNames) {
+  std::vector<Step> steps{Key(VOKKey::BackTab), Key(VOKKey::BackTab)};
+  for (const Step& letter : Typed("mays")) steps.push_back(letter);
+  Run(steps);
+  EXPECT_EQ((Log{kMonth, kMonth, kMonth}), log);
+  EXPECT_EQ(8, combo->GetSelect());
+  VOKUnicodeString field;
+  combo->GetField(field);
+  EXPECT_EQ("September", field.ToUtf8());
+}
+
+}  // namespace

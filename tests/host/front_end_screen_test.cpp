@@ -1,0 +1,153 @@
+// The session's screen: the keys line under the windows and the question
+// Esc asks before the last window closes, message boxes wrapped to the
+// screen, a notice when a window cannot fit, a window opened from a widget
+// placed next to it, and the focus a window asks for.
+#include <gtest/gtest.h>
+
+#include "FrontEndScriptScreen.h"
+#include "ToolkitTestSupport.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgLabel.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
+
+namespace {
+
+using Log = std::vector<std::string>;
+
+char* Data(const char* text) { return const_cast<char*>(text); }
+const std::string kClose = "user VOKDlgWindCloseNotification Notes";
+const std::string kGo = "user VOKDlgPushBActivateNotification Go";
+
+// A window with a close control but no Cancel: a label, a combo and a
+// button "Go" under it.
+class FrontEndScreenTest : public ToolkitTest {
+ protected:
+  void SetUp() override {
+    ToolkitTest::SetUp();
+    window = std::make_unique<VOKDlgWindow>(nullptr, "Notes", VOKDlgStyle::CloseControl);
+    window->SetTitle("Notes");
+    user = std::make_unique<Recorder>(&log, "user");
+    auto* label = new VOKDlgLabel(window.get(), "Text", 0);
+    label->SetTitle("Some notes");
+    combo = new VOKDlgCombo(window.get(), "Kind", 0);
+    for (const char* kind : {"short", "long"}) combo->SetLine(kind, -1, 64);
+    go = new VOKDlgPushButton(window.get(), "Go", 0);
+    go->SetTitle("Go");
+    window->SetVerticalAttachment(1, 1, label, combo, go, nullptr);
+    user->Listen(window.get(), window->GetWindCloseNotification(), Data("Notes"));
+    user->Listen(go, go->GetPushBActivateNotification(), Data("Go"));
+  }
+  void TearDown() override {
+    window.reset();
+    user.reset();
+    ToolkitTest::TearDown();
+  }
+
+  void Run(std::vector<Step> steps) {
+    screen.events = std::move(steps);
+    VOKFrontEndSession session(*window, screen);
+    screen.session = &session;
+    session.Run();
+  }
+
+  // Go shows a message box under the window.
+  void GoShowsABox(const char* message) {
+    user->action = [this, message] {
+      auto* box = new VOKDlgNotify(window.get(), "Box", VOKDlgStyle::ErrorBox);
+      box->DisplayBlocked(message, "Note");
+      box->RequestDelayedDestruction();
+    };
+  }
+
+  std::string LastLine() const {
+    const std::string& picture = screen.pictures.back();
+    const std::size_t end = picture.find_last_not_of('\n');
+    return picture.substr(picture.rfind('\n', end) + 1, end - picture.rfind('\n', end));
+  }
+
+  ScriptScreen screen{{40, 12}};
+  std::unique_ptr<VOKDlgWindow> window;
+  VOKDlgCombo* combo = nullptr;
+  VOKDlgPushButton* go = nullptr;
+  Log log;
+  std::unique_ptr<Recorder> user;
+};
+
+TEST_F(FrontEndScreenTest, EscOnTheLastWindowAsksFirstAndTheKeysLineShowsHowToQuit) {
+  std::vector<std::string> lastLines;
+  screen.beforeEvent = [&](std::size_t) { lastLines.push_back(LastLine()); };
+  Run({Key(VOKKey::Escape), Key(VOKKey::Tab), Key(VOKKey::Escape), Key(VOKKey::Escape)});
+  ASSERT_GE(lastLines.size(), 4u);
+  EXPECT_NE(std::string::npos, lastLines[0].find("Ctrl-Q: quit")) << lastLines[0];
+  EXPECT_NE(std::string::npos, lastLines[1].find("Close \"Notes\"? Esc: close it")) << lastLines[1];
+  EXPECT_NE(std::string::npos, lastLines[2].find("Ctrl-Q: quit")) << lastLines[2];
+  EXPECT_EQ(Log{kClose}, log);
+  EXPECT_EQ("Kind", screen.focusNames[2]) << "the key that answered the question did nothing else";
+}
+
+TEST_F(FrontEndScreenTest, AMessageBoxWrapsItsTextToTheScreenAndKeepsItsButtonOnIt) {
+  GoShowsABox(
+      "The text \"a-rather-long-word-that-was-typed\" is not a date; type one like 01/02/2025.");
+  std::string box;
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next == 2) box = screen.pictures.back();
+  };
+  Run({Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Enter)});
+  EXPECT_NE(std::string::npos, box.find("┌─ Note ─")) << box;
+  EXPECT_NE(std::string::npos, box.find("[OK] │")) << box;
+  EXPECT_NE(std::string::npos, box.find("01/02/2025.")) << box;
+  for (std::size_t start = 0, end; (end = box.find('\n', start)) != std::string::npos;
+       start = end + 1) {
+    EXPECT_LE(VOKTextColumns(box.substr(start, end - start)), 40) << box;
+  }
+  EXPECT_EQ(Log{kGo}, log);
+}
+
+// The notice takes more lines only where the screen is narrower than it.
+TEST_F(FrontEndScreenTest, AWindowThatCannotFitGetsANoticeInstead) {
+  screen = ScriptScreen({80, 5});
+  Run({});
+  EXPECT_EQ("\"Notes\" needs a terminal of 15 x 6; this one is 80 x 5.",
+            screen.pictures.back().substr(0, screen.pictures.back().find('\n')));
+  screen = ScriptScreen({14, 5});
+  Run({});
+  EXPECT_EQ("\"Notes\" needs\na terminal of\n15 x 6; this\n", screen.pictures.back().substr(0, 41));
+}
+
+// A window whose parent is a widget of the window below stands just under
+// that widget, moved up to stay on the screen when there is no room below.
+TEST_F(FrontEndScreenTest, AWindowOpenedFromAWidgetStandsNextToIt) {
+  auto* popup = new VOKDlgWindow(go, "Popup", 0);
+  popup->SetTitle("Pop");
+  auto* text = new VOKDlgLabel(popup, "text", 0);
+  text->SetTitle("hi");
+  popup->SetVisibility(VOKDlgVisibility::Shown);
+  Run({});
+  const VOKCellPoint button = screen.Where("[Go]");
+  const VOKCellPoint shown = screen.Where("┌─ Pop");
+  EXPECT_EQ(button.x, shown.x);
+  EXPECT_EQ(button.y + 1, shown.y);
+  screen = ScriptScreen({40, 7});
+  Run({});
+  EXPECT_EQ(screen.Where("[Go]").y - 3, screen.Where("┌─ Pop").y) << screen.pictures.back();
+}
+
+TEST_F(FrontEndScreenTest, AWindowGivesTheFocusToTheWidgetItAsksFor) {
+  user->action = [this] { window->RequestFocus(combo); };
+  Run({Key(VOKKey::Tab), Key(VOKKey::Enter)});
+  EXPECT_EQ((Log{"Kind", "Go", "Kind"}), screen.focusNames);
+}
+
+// The open list of a combo that goes away is closed with it.
+TEST_F(FrontEndScreenTest, AnOpenListClosesWhenItsComboIsHidden) {
+  screen.beforeEvent = [&](std::size_t next) {
+    if (next == 1) combo->SetVisibility(VOKDlgVisibility::Hidden);
+  };
+  Run({Key(VOKKey::Enter), VOKInputEvent{VOKInputEvent::Kind::Redraw}, Key(VOKKey::Enter)});
+  EXPECT_FALSE(screen.Shows("│short")) << screen.pictures.back();
+  EXPECT_EQ(-1, combo->GetSelect());
+  EXPECT_EQ(Log{kGo}, log);
+}
+
+}  // namespace
