@@ -1,5 +1,5 @@
 // File: DateFieldChecker.cpp
-#include "DateFieldChecker.h"
+#include "demo/DateFieldChecker.h"
 
 #include "calendar_popup/VOKQELNavCalendarUI.h"
 #include "services/VOKImmDate.h"

@@ -1,5 +1,5 @@
 // File: DemoOptions.cpp
-#include "DemoOptions.h"
+#include "demo/DemoOptions.h"
 
 #include <cstdio>
 #include <string_view>

@@ -1,5 +1,5 @@
 // File: DemoRun.cpp
-#include "DemoRun.h"
+#include "demo/DemoRun.h"
 
 #include <unistd.h>
 
@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "PrintableText.h"
-#include "ScriptPlayer.h"
-#include "front_end/VOKTerminalFrontEnd.h"
+#include "demo/PrintableText.h"
+#include "demo/ScriptPlayer.h"
+#include "front_end/terminal/VOKTerminalFrontEnd.h"
 
 namespace vok_demo {
 namespace {

@@ -7,7 +7,7 @@
 
 #include <iosfwd>
 
-#include "DemoOptions.h"
+#include "demo/DemoOptions.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 namespace vok_demo {

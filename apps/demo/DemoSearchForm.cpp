@@ -1,8 +1,8 @@
 // File: DemoSearchForm.cpp
 // Building the form.
-#include "DemoSearchForm.h"
+#include "demo/DemoSearchForm.h"
 
-#include "DemoText.h"
+#include "demo/DemoText.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgStyle.h"

@@ -17,7 +17,7 @@
 
 #include <optional>
 
-#include "DateFieldChecker.h"
+#include "demo/DateFieldChecker.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgEditor.h"

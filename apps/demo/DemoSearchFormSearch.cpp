@@ -2,8 +2,8 @@
 // The Search button: both fields judged, the result line written.
 #include <string>
 
-#include "DemoSearchForm.h"
-#include "DemoText.h"
+#include "demo/DemoSearchForm.h"
+#include "demo/DemoText.h"
 
 namespace vok_demo {
 

@@ -1,5 +1,5 @@
 // File: DemoText.cpp
-#include "DemoText.h"
+#include "demo/DemoText.h"
 
 #include <vector>
 

@@ -1,9 +1,9 @@
 // File: PrintableText.cpp
-#include "PrintableText.h"
+#include "demo/PrintableText.h"
 
 #include <cstdio>
 
-#include "front_end/VOKCellText.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace vok_demo {
 

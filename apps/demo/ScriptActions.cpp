@@ -4,15 +4,15 @@
 #include <cstdlib>
 #include <string>
 
-#include "ScriptPlayer.h"
-#include "WidgetLookup.h"
-#include "WindowStack.h"
+#include "demo/ScriptPlayer.h"
+#include "demo/WidgetLookup.h"
+#include "demo/WindowStack.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "front_end/VOKLayout.h"
+#include "front_end/layout/VOKLayout.h"
 
 namespace vok_demo {
 namespace {

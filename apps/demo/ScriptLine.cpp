@@ -1,5 +1,5 @@
 // File: ScriptLine.cpp
-#include "ScriptLine.h"
+#include "demo/ScriptLine.h"
 
 #include <algorithm>
 #include <array>

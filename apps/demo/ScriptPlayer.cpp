@@ -1,13 +1,13 @@
 // File: ScriptPlayer.cpp
 // The replay loop, its nested loop for message boxes and the pictures.
-#include "ScriptPlayer.h"
+#include "demo/ScriptPlayer.h"
 
 #include <ostream>
 #include <utility>
 
-#include "PrintableText.h"
-#include "WindowStack.h"
-#include "front_end/VOKTextRenderer.h"
+#include "demo/PrintableText.h"
+#include "demo/WindowStack.h"
+#include "front_end/paint/VOKTextRenderer.h"
 
 namespace vok_demo {
 

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "ScriptLine.h"
+#include "demo/ScriptLine.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 

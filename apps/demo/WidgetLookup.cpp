@@ -1,5 +1,5 @@
 // File: WidgetLookup.cpp
-#include "WidgetLookup.h"
+#include "demo/WidgetLookup.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 // File: WindowStack.cpp
-#include "WindowStack.h"
+#include "demo/WindowStack.h"
 
-#include "front_end/VOKWindowStack.h"
+#include "front_end/layout/VOKWindowStack.h"
 
 namespace vok_demo {
 

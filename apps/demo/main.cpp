@@ -4,9 +4,9 @@
 // running.
 #include <iostream>
 
-#include "DemoOptions.h"
-#include "DemoRun.h"
-#include "DemoSearchForm.h"
+#include "demo/DemoOptions.h"
+#include "demo/DemoRun.h"
+#include "demo/DemoSearchForm.h"
 #include "base_runtime/VOKTime.h"
 
 int main(int argc, char** argv) {

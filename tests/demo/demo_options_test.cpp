@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "DemoOptions.h"
+#include "demo/DemoOptions.h"
 
 namespace {
 

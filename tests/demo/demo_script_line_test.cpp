@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ScriptLine.h"
+#include "demo/ScriptLine.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "DemoSearchForm.h"
-#include "ScriptPlayer.h"
-#include "WindowStack.h"
+#include "demo/DemoSearchForm.h"
+#include "demo/ScriptPlayer.h"
+#include "demo/WindowStack.h"
 #include "module/calendar_test_support.h"
 
 namespace {

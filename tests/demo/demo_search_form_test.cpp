@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "DemoSearchForm.h"
-#include "WindowStack.h"
+#include "demo/DemoSearchForm.h"
+#include "demo/WindowStack.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "module/calendar_test_support.h"

@@ -4,8 +4,8 @@
 
 #include "FrontEndTestSupport.h"
 #include "ToolkitTestSupport.h"
-#include "VOKCellText.h"
-#include "VOKLayout.h"
+#include "front_end/text/VOKCellText.h"
+#include "front_end/layout/VOKLayout.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "FrontEndTestSupport.h"
 #include "ToolkitTestSupport.h"
-#include "VOKTextRenderer.h"
-#include "VOKWindowStack.h"
+#include "front_end/paint/VOKTextRenderer.h"
+#include "front_end/layout/VOKWindowStack.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 
 using frontend_test::BuildCalendar;

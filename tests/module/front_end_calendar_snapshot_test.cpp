@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "VOKTextRenderer.h"
+#include "front_end/paint/VOKTextRenderer.h"
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"

@@ -1,0 +1,88 @@
+// File: FocusChain.cpp
+// Which widgets take the keyboard focus and how it moves among them.
+#include "front_end/session/FocusChain.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+#include "front_end/session/ButtonGrid.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "dialog_toolkit/VOKDlgEditor.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
+#include "dialog_toolkit/VOKDlgSpinner.h"
+
+namespace vok::session {
+
+namespace {
+
+bool takesFocus(const VOKDialog& widget) {
+  const bool kind = dynamic_cast<const VOKDlgPushButton*>(&widget) != nullptr ||
+                    dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr ||
+                    dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr ||
+                    dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr;
+  if (!kind) return false;
+  if (widget.IsReachable()) return true;
+  // The chosen button of a grid, greyed, still takes the focus.
+  const VOKDialog* parent = widget.GetParent();
+  return InButtonGrid(widget) && widget.GetVisibility() == VOKDlgVisibility::Shown &&
+         parent != nullptr && parent->IsReachable();
+}
+
+bool readsBefore(const VOKCellRect& a, const VOKCellRect& b) {
+  return a.y != b.y ? a.y < b.y : a.x < b.x;
+}
+
+int centre(const VOKCellRect& rect) {
+  return 2 * rect.x + rect.width;  // doubled, to stay in whole numbers
+}
+
+}  // namespace
+
+std::vector<Target> FocusChain(const VOKWindowLayout& window) {
+  std::vector<Target> chain;
+  for (const VOKLaidWidget& laid : window.Widgets()) {
+    if (takesFocus(*laid.widget)) chain.push_back({laid.widget, Part::Widget, laid.rect});
+  }
+  std::stable_sort(chain.begin(), chain.end(),
+                   [](const Target& a, const Target& b) { return readsBefore(a.rect, b.rect); });
+  if (!window.Window().IsReachable()) return chain;
+  if (window.OKButton()) chain.push_back({&window.Window(), Part::OK, *window.OKButton()});
+  if (window.CancelButton())
+    chain.push_back({&window.Window(), Part::Cancel, *window.CancelButton()});
+  return chain;
+}
+
+int IndexOf(const std::vector<Target>& chain, const Target& target) {
+  for (std::size_t i = 0; i < chain.size(); ++i) {
+    if (chain[i].Same(target)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+int AtOrAfter(const std::vector<Target>& chain, const VOKCellRect& place) {
+  for (std::size_t i = 0; i < chain.size(); ++i) {
+    if (!readsBefore(chain[i].rect, place)) return static_cast<int>(i);
+  }
+  return static_cast<int>(chain.size()) - 1;
+}
+
+int Vertical(const std::vector<Target>& chain, const VOKCellRect& from, bool up) {
+  int best = -1;
+  int bestRow = 0;
+  int bestDistance = std::numeric_limits<int>::max();
+  for (std::size_t i = 0; i < chain.size(); ++i) {
+    const VOKCellRect& rect = chain[i].rect;
+    if (up ? rect.y >= from.y : rect.y <= from.y) continue;
+    const int distance = std::abs(centre(rect) - centre(from));
+    const bool nearerRow = best < 0 || (up ? rect.y > bestRow : rect.y < bestRow);
+    if (nearerRow || (rect.y == bestRow && distance < bestDistance)) {
+      best = static_cast<int>(i);
+      bestRow = rect.y;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+}  // namespace vok::session

@@ -1,0 +1,26 @@
+// File: VOKTerminalFrontEnd.cpp
+// The interactive front end: a session on the terminal screen.
+#include "front_end/terminal/VOKTerminalFrontEnd.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string_view>
+
+#include "front_end/terminal/TerminalScreen.h"
+#include "front_end/session/VOKFrontEndSession.h"
+
+bool VOKTerminalFrontEnd::Available() {
+  const char* term = std::getenv("TERM");
+  return isatty(STDIN_FILENO) != 0 && isatty(STDOUT_FILENO) != 0 && term != nullptr &&
+         *term != '\0' && std::string_view(term) != "dumb";
+}
+
+int VOKTerminalFrontEnd::Run(VOKDlgWindow& root) {
+  if (!Available()) return 1;
+  vok::terminal::TerminalScreen screen;
+  if (!screen.Ready()) return 1;
+  VOKFrontEndSession session(root, screen);
+  session.Run();
+  return 0;
+}
