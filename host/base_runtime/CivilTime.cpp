@@ -59,7 +59,7 @@ std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, in
                            std::chrono::day(static_cast<unsigned>(day)));
   if (!ymd.ok()) return std::nullopt;
   return DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
-         hour * 3600 + minute * 60 + second;
+         std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
 }
 
 }  // namespace vok

@@ -18,7 +18,7 @@ VOKCanvas::VOKCanvas(int width, int height)
       _cells(static_cast<std::size_t>(_width) * static_cast<std::size_t>(_height)) {}
 
 const VOKCell& VOKCanvas::At(int x, int y) const {
-  return inside(x, y) ? _cells[static_cast<std::size_t>(y * _width + x)] : kBlank;
+  return inside(x, y) ? _cells[Index(x, y)] : kBlank;
 }
 
 // A wide glyph is written as its glyph and an empty cell; overwriting either

@@ -1,6 +1,8 @@
 // File: SessionClicks.cpp
 // What mouse clicks do. A click goes to the topmost window under it; it
 // reaches a window below only through modeless windows above it.
+#include <ranges>
+
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/session/SessionFields.h"
@@ -63,9 +65,9 @@ void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTo
     return pressWindowButton(clicked, Part::Cancel);
   }
   const auto& widgets = window.Widgets();
-  for (auto laid = widgets.rbegin(); laid != widgets.rend(); ++laid) {
-    if (laid->rect.Contains(x, y) && clickable(*laid->widget)) {
-      return clickWidget(*laid->widget, laid->rect, x, isTop, twice);
+  for (const auto& laid : std::views::reverse(widgets)) {
+    if (laid.rect.Contains(x, y) && clickable(*laid.widget)) {
+      return clickWidget(*laid.widget, laid.rect, x, isTop, twice);
     }
   }
 }
