@@ -41,11 +41,13 @@ TEST(VOKUnicodeStringTest, CountsAndIndexesByCharacter) {
 }
 
 TEST(VOKUnicodeStringTest, ReplacesInvalidUtf8WithReplacementCharacter) {
-  // A stray continuation byte, a truncated sequence, an overlong "/" and
-  // an encoded surrogate: each bad byte becomes one U+FFFD.
+  // A stray continuation byte, a truncated sequence (one U+FFFD for the
+  // whole of it), an overlong "/" and an encoded surrogate (one U+FFFD for
+  // each of their bytes, since no byte of them can start a sequence that
+  // would continue).
   const VOKUnicodeString text("a\x80" "b\xE2\x82" "c\xC0\xAF" "d\xED\xA0\x80");
-  EXPECT_EQ("a\uFFFD" "b\uFFFD\uFFFD" "c\uFFFD\uFFFD" "d\uFFFD\uFFFD\uFFFD", text.ToUtf8());
-  EXPECT_EQ(12, text.GetLengthInChar());
+  EXPECT_EQ("a\uFFFD" "b\uFFFD" "c\uFFFD\uFFFD" "d\uFFFD\uFFFD\uFFFD", text.ToUtf8());
+  EXPECT_EQ(11, text.GetLengthInChar());
 }
 
 TEST(VOKUnicodeStringTest, ComparesAndTestsEquality) {

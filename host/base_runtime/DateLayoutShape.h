@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "services/DatePlaceholders.h"
+#include "base_runtime/DatePlaceholders.h"
 
-namespace vok::services {
+namespace vok {
 
 enum class DateField { Day = 0, Month = 1, Year = 2 };
 
@@ -41,4 +41,4 @@ struct DateLayoutShape {
 // start at the same character, the longer one is taken.
 DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& placeholders);
 
-}  // namespace vok::services
+}  // namespace vok

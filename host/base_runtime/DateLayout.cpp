@@ -1,0 +1,20 @@
+// File: DateLayout.cpp
+#include "base_runtime/DateLayout.h"
+
+#include "base_runtime/DatePlaceholders.h"
+#include "base_runtime/IcuDateLayout.h"
+#include "base_runtime/Utf8Text.h"
+
+namespace vok {
+
+DateLayout MakeDateLayout(const std::optional<std::string>& given, const std::string& localeName,
+                          const std::string& language) {
+  const DatePlaceholders placeholders = ReadDatePlaceholders(language);
+  DateLayout layout;
+  layout.text = given ? *given : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), placeholders));
+  layout.bare = StripDecoration(VOKDecodeUtf8(layout.text));
+  layout.shape = SplitLayout(layout.bare, placeholders);
+  return layout;
+}
+
+}  // namespace vok

@@ -1,0 +1,60 @@
+// File: NumberFormatConversion.cpp
+#include "base_runtime/NumberFormatConversion.h"
+
+namespace vok::number_format {
+namespace {
+
+constexpr int kMaxField = 64;
+
+bool IsNumberLetter(char c) { return std::string_view("diuoxXfFeEgGaA").find(c) != std::string_view::npos; }
+
+// A decimal field of at most kMaxField; pos moves past its digits.
+bool ReadField(std::string_view format, std::size_t& pos, int& value) {
+  value = 0;
+  for (; pos < format.size() && format[pos] >= '0' && format[pos] <= '9'; ++pos) {
+    value = value * 10 + (format[pos] - '0');
+    if (value > kMaxField) return false;
+  }
+  return true;
+}
+
+// The conversion whose '%' is at percentAt.
+std::optional<Conversion> ReadConversion(std::string_view format, std::size_t percentAt) {
+  Conversion conversion;
+  conversion.percentAt = percentAt;
+  std::size_t pos = percentAt + 1;
+  const std::size_t flagsEnd = format.find_first_not_of("-+ #0", pos);
+  conversion.flags = format.substr(pos, flagsEnd - pos);
+  pos = flagsEnd == std::string_view::npos ? format.size() : flagsEnd;
+  if (!ReadField(format, pos, conversion.width)) return std::nullopt;
+  if (pos < format.size() && format[pos] == '.') {
+    conversion.hasPrecision = true;
+    int precision = 0;
+    if (!ReadField(format, ++pos, precision)) return std::nullopt;
+  }
+  if (pos >= format.size() || !IsNumberLetter(format[pos])) return std::nullopt;
+  conversion.letterAt = pos;
+  conversion.letter = format[pos];
+  return conversion;
+}
+
+}  // namespace
+
+bool IsInteger(char c) { return std::string_view("diuoxX").find(c) != std::string_view::npos; }
+
+std::optional<Conversion> SingleConversion(std::string_view format) {
+  std::optional<Conversion> found;
+  for (std::size_t pos = format.find('%'); pos != std::string_view::npos; pos = format.find('%', pos)) {
+    if (pos + 1 < format.size() && format[pos + 1] == '%') {
+      pos += 2;
+      continue;
+    }
+    if (found) return std::nullopt;
+    found = ReadConversion(format, pos);
+    if (!found) return std::nullopt;
+    pos = found->letterAt + 1;
+  }
+  return found;
+}
+
+}  // namespace vok::number_format
