@@ -24,6 +24,14 @@ constexpr std::int64_t kLastDay = DayNumber(kMaxCivilYear, 12, 31);
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
 
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+// [28, 31]
+int DaysInMonth(int year, int month) {
+  constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
+
 }  // namespace
 
 CivilFields ToCivil(std::int64_t seconds) {
@@ -51,13 +59,11 @@ CivilFields ToCivil(std::int64_t seconds) {
 }
 
 std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, int minute, int second) {
-  if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) || !InRange(day, 1, 31) ||
-      !InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
+  if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) ||
+      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) || !InRange(minute, 0, 59) ||
+      !InRange(second, 0, 59)) {
     return std::nullopt;
   }
-  const year_month_day ymd(std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
-                           std::chrono::day(static_cast<unsigned>(day)));
-  if (!ymd.ok()) return std::nullopt;
   return DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
          hour * 3600 + minute * 60 + second;
 }

@@ -46,4 +46,8 @@ struct HostLocale {
 // on stderr per process.
 HostLocale MakeHostLocale(LocaleSettings settings);
 
+// VOKHostSettings::Current for the host library's own code: the current
+// locale, valid until the next change of it.
+const HostLocale& CurrentLocale();
+
 }  // namespace vok

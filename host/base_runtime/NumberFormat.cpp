@@ -29,10 +29,14 @@ long long Rounded(double value) {
   return std::llround(std::fmax(-kLimit, std::fmin(kLimit, value)));
 }
 
+// Nearly every text fits the buffer and is written once; a longer one is
+// written again at its length.
 template <class Value>
 std::string Printed(const char* format, Value value) {
-  const int length = std::snprintf(nullptr, 0, format, value);
+  char buffer[128];
+  const int length = std::snprintf(buffer, sizeof buffer, format, value);
   if (length <= 0) return {};
+  if (static_cast<std::size_t>(length) < sizeof buffer) return std::string(buffer, static_cast<std::size_t>(length));
   std::string text(static_cast<std::size_t>(length), '\0');
   std::snprintf(text.data(), text.size() + 1, format, value);
   return text;

@@ -6,7 +6,17 @@ namespace {
 
 constexpr int kMaxField = 64;
 
-bool IsNumberLetter(char c) { return std::string_view("diuoxXfFeEgGaA").find(c) != std::string_view::npos; }
+bool IsFlag(char c) { return c == '-' || c == '+' || c == ' ' || c == '#' || c == '0'; }
+
+bool IsNumberLetter(char c) {
+  switch (c) {
+    case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+    case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+      return true;
+    default:
+      return false;
+  }
+}
 
 // A decimal field of at most kMaxField; pos moves past its digits.
 bool ReadField(std::string_view format, std::size_t& pos, int& value) {
@@ -22,10 +32,10 @@ bool ReadField(std::string_view format, std::size_t& pos, int& value) {
 std::optional<Conversion> ReadConversion(std::string_view format, std::size_t percentAt) {
   Conversion conversion;
   conversion.percentAt = percentAt;
-  std::size_t pos = percentAt + 1;
-  const std::size_t flagsEnd = format.find_first_not_of("-+ #0", pos);
-  conversion.flags = format.substr(pos, flagsEnd - pos);
-  pos = flagsEnd == std::string_view::npos ? format.size() : flagsEnd;
+  const std::size_t flagsAt = percentAt + 1;
+  std::size_t pos = flagsAt;
+  while (pos < format.size() && IsFlag(format[pos])) ++pos;
+  conversion.flags = format.substr(flagsAt, pos - flagsAt);
   if (!ReadField(format, pos, conversion.width)) return std::nullopt;
   if (pos < format.size() && format[pos] == '.') {
     conversion.hasPrecision = true;
@@ -40,7 +50,7 @@ std::optional<Conversion> ReadConversion(std::string_view format, std::size_t pe
 
 }  // namespace
 
-bool IsInteger(char c) { return std::string_view("diuoxX").find(c) != std::string_view::npos; }
+bool IsInteger(char c) { return c == 'd' || c == 'i' || c == 'u' || c == 'o' || c == 'x' || c == 'X'; }
 
 std::optional<Conversion> SingleConversion(std::string_view format) {
   std::optional<Conversion> found;

@@ -1,8 +1,6 @@
 // File: Utf8Text.cpp
 #include "base_runtime/Utf8Text.h"
 
-#include <unicode/utf8.h>
-
 #include <algorithm>
 #include <cstdint>
 
@@ -32,14 +30,6 @@ void Append(char32_t code, std::string& out) {
   std::int32_t length = 0;
   U8_APPEND_UNSAFE(bytes, length, IsScalar(code) ? code : kReplacement);
   out.append(bytes, static_cast<std::size_t>(length));
-}
-
-char32_t DecodeNext(std::string_view text, std::size_t& pos) {
-  auto at = static_cast<std::int32_t>(pos);
-  UChar32 code = 0;
-  U8_NEXT(Bytes(text), at, Length(text), code);
-  pos = static_cast<std::size_t>(at);
-  return code < 0 ? kReplacement : static_cast<char32_t>(code);
 }
 
 bool IsAscii(std::string_view text) {

@@ -5,7 +5,10 @@
 // Unicode scalar value, become U+FFFD; ill-formed input is never an error.
 #pragma once
 
+#include <unicode/utf8.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -28,8 +31,17 @@ bool IsScalar(char32_t code);
 VOK_HOST_API void Append(char32_t code, std::string& out);
 
 // The character starting at byte pos; pos moves past it (past one
-// ill-formed part, which gives U+FFFD). pos must be before the end.
-VOK_HOST_API char32_t DecodeNext(std::string_view text, std::size_t& pos);
+// ill-formed part, which gives U+FFFD). pos must be before the end, and
+// the text no longer than INT32_MAX bytes. Inline: date texts are read a
+// character at a time.
+inline char32_t DecodeNext(std::string_view text, std::size_t& pos) {
+  auto at = static_cast<std::int32_t>(pos);
+  UChar32 code = 0;
+  const auto length = static_cast<std::int32_t>(text.size() < INT32_MAX ? text.size() : INT32_MAX);
+  U8_NEXT(reinterpret_cast<const std::uint8_t*>(text.data()), at, length, code);
+  pos = static_cast<std::size_t>(at);
+  return code < 0 ? kReplacement : static_cast<char32_t>(code);
+}
 
 bool IsAscii(std::string_view text);
 

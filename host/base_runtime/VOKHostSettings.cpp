@@ -8,31 +8,40 @@ namespace {
 using vok::HostLocale;
 using vok::LocaleSettings;
 
-std::unique_ptr<const HostLocale>& CurrentSlot() {
-  static std::unique_ptr<const HostLocale> current =
-      std::make_unique<const HostLocale>(vok::MakeHostLocale(vok::SettingsFromEnvironment()));
-  return current;
-}
+// Made at the first question; read on every date check, so a plain
+// pointer is all a question costs.
+std::unique_ptr<const HostLocale> current;
 
 void Replace(LocaleSettings settings) {
-  CurrentSlot() = std::make_unique<const HostLocale>(vok::MakeHostLocale(std::move(settings)));
+  current = std::make_unique<const HostLocale>(vok::MakeHostLocale(std::move(settings)));
 }
 
-LocaleSettings CurrentSettings() { return VOKHostSettings::Current().settings; }
+LocaleSettings CurrentSettings() { return vok::CurrentLocale().settings; }
 
 }  // namespace
 
-const HostLocale& VOKHostSettings::Current() { return *CurrentSlot(); }
+namespace vok {
 
-std::string VOKHostSettings::GetLanguage() { return Current().language; }
+const HostLocale& CurrentLocale() {
+  if (!current) Replace(SettingsFromEnvironment());
+  return *current;
+}
 
-std::string VOKHostSettings::GetLocaleName() { return Current().localeName; }
+}  // namespace vok
 
-bool VOKHostSettings::IsThai() { return Current().thai; }
+const HostLocale& VOKHostSettings::Current() { return vok::CurrentLocale(); }
 
-bool VOKHostSettings::ShowsBuddhistEra() { return Current().buddhistEra; }
+std::string VOKHostSettings::GetLanguage() { return vok::CurrentLocale().language; }
 
-std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() { return Current().settings.dateLayout; }
+std::string VOKHostSettings::GetLocaleName() { return vok::CurrentLocale().localeName; }
+
+bool VOKHostSettings::IsThai() { return vok::CurrentLocale().thai; }
+
+bool VOKHostSettings::ShowsBuddhistEra() { return vok::CurrentLocale().buddhistEra; }
+
+std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {
+  return vok::CurrentLocale().settings.dateLayout;
+}
 
 void VOKHostSettings::Reload() { Replace(vok::SettingsFromEnvironment()); }
 

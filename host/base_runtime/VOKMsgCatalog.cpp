@@ -49,7 +49,7 @@ VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& k
 VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOKString& key,
                                              const VOKUnicodeString* params, int nParams,
                                              const VOKUnicodeString& defaultText) {
-  return vok::CatalogMessage(catalog.str(), key.str(), VOKHostSettings::Current().language, params, nParams,
+  return vok::CatalogMessage(catalog.str(), key.str(), vok::CurrentLocale().language, params, nParams,
                              defaultText);
 }
 

@@ -45,7 +45,7 @@ VOKUnicodeString VOKTime::ConvertToString(const VOKUnicodeString& format, int /*
   // a multi-byte character equals '%' or a code letter.
   const std::string_view pattern(format.ToUtf8());
   const vok::CivilFields time = vok::ToCivil(_seconds);
-  const vok::CalendarNames& names = VOKHostSettings::Current().names;
+  const vok::CalendarNames& names = vok::CurrentLocale().names;
   std::string out;
   for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
     if (pattern[pos] != '%' || pos + 1 == pattern.size()) {

@@ -7,8 +7,8 @@ int VOKUnicodeString::BuildFromNum(int value, const char* format) {
   const std::optional<vok::PrintFormat> checked =
       vok::PrintFormat::Check(format, vok::PrintFormat::Numbers::Integers);
   if (!checked) return 0;
-  // Literal text of the format may need the constructor's sanitising.
-  *this = VOKUnicodeString(std::string_view(checked->Write(value)));
+  // Literal text of the format may need sanitising.
+  Assign(checked->Write(value));
   return 1;
 }
 

@@ -27,23 +27,51 @@ DigitCount DigitsFor(const LayoutPiece& field) {
   return {exact, exact};
 }
 
+// Digits read at the start of a field: how many, the value they make and
+// where the text goes on after them.
+struct DigitRun {
+  std::size_t count = 0;
+  int value = 0;
+  std::size_t end = 0;
+};
+
 // The text is read character by character straight from its UTF-8 bytes,
 // so that reading needs no copy. A field of a few digits may end at
-// different places ("1/12" against "dd/mm" or "112" against "ddmm"); the
+// different places ("1/12" against "dd/mm" or "112" against "ddmm"): the
 // reader tries the longest first and backs up when the rest of the text
-// then fails. Only fields recurse, so the depth stays at three whatever the
-// length of text or layout.
+// then fails. Backing up can only help where what follows the field may
+// begin with a digit; elsewhere a shorter field would leave a digit where
+// the layout goes on with another character, or ends. Only fields recurse,
+// so the depth stays at three whatever the length of text or layout.
 class Reader {
  public:
   Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
-      : _text(text), _pieces(layout.pieces), _thaiDigits(thaiDigits) {}
+      : _text(text), _pieces(layout.pieces.data()), _pieceCount(layout.pieces.size()), _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
-    for (; piece < _pieces.size() && !_pieces[piece].isField; ++piece) {
-      if (!MatchLiteral(_pieces[piece].literal, at)) return false;
+    for (; piece < _pieceCount; ++piece) {
+      const LayoutPiece& current = _pieces[piece];
+      if (!current.isField) {
+        if (!MatchLiteral(current.literal, at)) return false;
+        continue;
+      }
+      const DigitCount digits = DigitsFor(current);
+      const DigitRun run = ReadDigits(at, digits.most);
+      if (run.count < digits.least) return false;
+      int& value = values[DateLayoutShape::Index(current.field)];
+      if (!NextMayStartWithDigit(piece)) {
+        value = run.value;
+        at = run.end;
+        continue;
+      }
+      for (std::size_t n = run.count; n >= digits.least; --n) {
+        const DigitRun shorter = ReadDigits(at, n);
+        value = shorter.value;
+        if (Match(piece + 1, shorter.end)) return true;
+      }
+      return false;
     }
-    if (piece == _pieces.size()) return at == _text.size();
-    return MatchField(piece, at);
+    return at == _text.size();
   }
 
   std::array<int, 3> values{};
@@ -56,29 +84,28 @@ class Reader {
     return true;
   }
 
-  bool MatchField(std::size_t piece, std::size_t at) {
-    const LayoutPiece& field = _pieces[piece];
-    const DigitCount digits = DigitsFor(field);
-    // After n digits: where the text goes on, and the value they make.
-    std::array<std::size_t, kMaxFieldDigits + 1> end{at};
-    std::array<int, kMaxFieldDigits + 1> value{0};
-    std::size_t n = 0;
-    while (n < digits.most && end[n] < _text.size()) {
-      std::size_t next = end[n];
+  DigitRun ReadDigits(std::size_t at, std::size_t most) const {
+    DigitRun run{0, 0, at};
+    while (run.count < most && run.end < _text.size()) {
+      std::size_t next = run.end;
       const int digit = DateDigitValue(vok::utf8::DecodeNext(_text, next), _thaiDigits);
       if (digit < 0) break;
-      value[n + 1] = value[n] * 10 + digit;
-      end[++n] = next;
+      run.value = run.value * 10 + digit;
+      run.end = next;
+      ++run.count;
     }
-    for (; n >= digits.least; --n) {
-      values[DateLayoutShape::Index(field.field)] = value[n];
-      if (Match(piece + 1, end[n])) return true;
-    }
-    return false;
+    return run;
+  }
+
+  bool NextMayStartWithDigit(std::size_t piece) const {
+    if (piece + 1 == _pieceCount) return false;
+    const LayoutPiece& next = _pieces[piece + 1];
+    return next.isField || DateDigitValue(next.literal.front(), _thaiDigits) >= 0;
   }
 
   std::string_view _text;
-  const std::vector<LayoutPiece>& _pieces;
+  const LayoutPiece* _pieces;
+  std::size_t _pieceCount;
   bool _thaiDigits;
 };
 

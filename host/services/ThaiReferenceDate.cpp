@@ -89,7 +89,7 @@ VOKUnicodeString WithYear(std::u32string text, std::size_t at, int year) {
 
 void VOKImmDate::GetThaiReferenceDate(VOKUnicodeString& text, VOKTime, VOKUnicodeString& shown,
                                       VOKUnicodeString& year) {
-  const YearRewriter rewriter(VOKHostSettings::Current());
+  const YearRewriter rewriter(vok::CurrentLocale());
   const std::u32string original = VOKDecodeUtf8(text.ToUtf8());
   VOKUnicodeString gregorianText = text;
   VOKUnicodeString shownText = text;

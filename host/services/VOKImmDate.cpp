@@ -11,7 +11,7 @@
 using vok::DateField;
 
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
-  const vok::HostLocale& locale = VOKHostSettings::Current();
+  const vok::HostLocale& locale = vok::CurrentLocale();
   const std::optional<vok::services::DateFields> fields =
       vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai);
   // VOKTime refuses what is no calendar date (30 February, month 13, year 0).
@@ -20,11 +20,11 @@ VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
 
 VOKImmDate::~VOKImmDate() = default;
 
-unsigned char VOKImmDate::IsThisThai() { return VOKHostSettings::Current().thai ? 1 : 0; }
+unsigned char VOKImmDate::IsThisThai() { return vok::CurrentLocale().thai ? 1 : 0; }
 
 void VOKImmDate::GetLocalDate(int& dayOrder, int& monthOrder, int& yearOrder, VOKUnicodeString* format, int*, int*,
                               int*, int*, VOKUnicodeString*) {
-  const vok::DateLayout& layout = VOKHostSettings::Current().dateLayout;
+  const vok::DateLayout& layout = vok::CurrentLocale().dateLayout;
   dayOrder = layout.shape.OrderOf(DateField::Day);
   monthOrder = layout.shape.OrderOf(DateField::Month);
   yearOrder = layout.shape.OrderOf(DateField::Year);
