@@ -15,6 +15,8 @@
 
 namespace vok {
 
+// A checked printf format; it refers to the text it was checked from, which
+// must outlive it.
 class PrintFormat {
  public:
   enum class Numbers { Integers, IntegersAndFloating };
@@ -29,10 +31,21 @@ class PrintFormat {
   std::string Write(double value) const;
 
  private:
-  std::string Write(long long value) const;
+  std::string WriteInteger(bool negative, unsigned long long magnitude) const;
+  std::string WriteFloating(double value) const;
+  void AppendInteger(bool negative, unsigned long long magnitude, std::string& out) const;
 
-  std::string _format;  // the conversion given the length of its argument ("ll" for integers)
-  char _conversion = 'd';
+  std::string_view _before;  // the literal text around the conversion, "%%" still doubled
+  std::string_view _after;
+  std::string_view _conversion;  // e.g. "%-8.2f"
+  bool _left = false;            // flag "-"
+  bool _plus = false;            // flag "+"
+  bool _blank = false;           // flag " "
+  bool _alternate = false;       // flag "#"
+  bool _zeros = false;           // flag "0"
+  int _width = 0;
+  int _precision = -1;  // -1: none
+  char _letter = 'd';
 };
 
 // The int sscanf would read from text with format: blanks in the format

@@ -28,24 +28,23 @@ bool ReadField(std::string_view format, std::size_t& pos, int& value) {
   return true;
 }
 
-// The conversion whose '%' is at percentAt.
-std::optional<Conversion> ReadConversion(std::string_view format, std::size_t percentAt) {
-  Conversion conversion;
+// Reads the conversion whose '%' is at percentAt; false when it is of no
+// allowed form.
+bool ReadConversion(std::string_view format, std::size_t percentAt, Conversion& conversion) {
   conversion.percentAt = percentAt;
   const std::size_t flagsAt = percentAt + 1;
   std::size_t pos = flagsAt;
   while (pos < format.size() && IsFlag(format[pos])) ++pos;
   conversion.flags = format.substr(flagsAt, pos - flagsAt);
-  if (!ReadField(format, pos, conversion.width)) return std::nullopt;
+  if (!ReadField(format, pos, conversion.width)) return false;
   if (pos < format.size() && format[pos] == '.') {
     conversion.hasPrecision = true;
-    int precision = 0;
-    if (!ReadField(format, ++pos, precision)) return std::nullopt;
+    if (!ReadField(format, ++pos, conversion.precision)) return false;
   }
-  if (pos >= format.size() || !IsNumberLetter(format[pos])) return std::nullopt;
+  if (pos >= format.size() || !IsNumberLetter(format[pos])) return false;
   conversion.letterAt = pos;
   conversion.letter = format[pos];
-  return conversion;
+  return true;
 }
 
 }  // namespace
@@ -53,16 +52,19 @@ std::optional<Conversion> ReadConversion(std::string_view format, std::size_t pe
 bool IsInteger(char c) { return c == 'd' || c == 'i' || c == 'u' || c == 'o' || c == 'x' || c == 'X'; }
 
 std::optional<Conversion> SingleConversion(std::string_view format) {
+  // Filled in place and returned as the one object it is.
   std::optional<Conversion> found;
-  for (std::size_t pos = format.find('%'); pos != std::string_view::npos; pos = format.find('%', pos)) {
+  for (std::size_t pos = 0; pos < format.size(); ++pos) {
+    if (format[pos] != '%') continue;
     if (pos + 1 < format.size() && format[pos + 1] == '%') {
-      pos += 2;
+      ++pos;
       continue;
     }
-    if (found) return std::nullopt;
-    found = ReadConversion(format, pos);
-    if (!found) return std::nullopt;
-    pos = found->letterAt + 1;
+    if (found || !ReadConversion(format, pos, found.emplace())) {
+      found.reset();
+      return found;
+    }
+    pos = found->letterAt;
   }
   return found;
 }

@@ -14,6 +14,7 @@ struct Conversion {
   std::string_view flags;     // of "-+ #0", as written
   int width = 0;              // 0: none
   bool hasPrecision = false;
+  int precision = 0;
   char letter = '\0';
 };
 

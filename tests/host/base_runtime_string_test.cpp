@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <string>
 
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
@@ -129,6 +131,33 @@ TEST(VOKUnicodeStringTest, ConvertToNumFailsOnBadTextAndLeavesValue) {
   EXPECT_EQ(0, VOKUnicodeString("12").ConvertToNum(nullptr, "%d"));
   int value = -99;
   EXPECT_EQ(0, VOKUnicodeString("12").ConvertToNum(&value, nullptr));
+}
+
+// Every combination of flags, width and precision against the C library's
+// own snprintf.
+TEST(VOKUnicodeStringTest, BuildFromNumMatchesSnprintfForEveryIntegerConversion) {
+  for (const char* flags : {"", "-", "+", " ", "#", "0", "-0", "+0", " 0", "#0", "-#"}) {
+    for (const char* width : {"", "1", "6"}) {
+      for (const char* precision : {"", ".", ".0", ".4"}) {
+        for (const char conversion : std::string("diuoxX")) {
+          const bool alternate = std::string(flags).find('#') != std::string::npos;
+          if (alternate && std::string("diu").find(conversion) != std::string::npos) continue;
+          const std::string format = std::string("<%") + flags + width + precision + conversion + ">";
+          for (const int value : {0, 7, -7, 255, INT_MIN, INT_MAX}) {
+            char expected[64];
+            if (std::string("di").find(conversion) != std::string::npos) {
+              std::snprintf(expected, sizeof expected, format.c_str(), value);
+            } else {
+              std::snprintf(expected, sizeof expected, format.c_str(), static_cast<unsigned>(value));
+            }
+            VOKUnicodeString text;
+            ASSERT_NE(0, text.BuildFromNum(value, format.c_str())) << format;
+            EXPECT_EQ(expected, text.ToUtf8()) << format << " " << value;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(VOKUnicodeStringTest, BuildFromNumWritesAsPrintfWouldOrKeepsTheText) {
