@@ -12,8 +12,7 @@ DateLayout MakeDateLayout(const std::optional<std::string>& given, const std::st
   const DatePlaceholders placeholders = ReadDatePlaceholders(language);
   DateLayout layout;
   layout.text = given ? *given : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), placeholders));
-  layout.bare = StripDecoration(VOKDecodeUtf8(layout.text));
-  layout.shape = SplitLayout(layout.bare, placeholders);
+  layout.shape = SplitLayout(StripDecoration(VOKDecodeUtf8(layout.text)), placeholders);
   return layout;
 }
 

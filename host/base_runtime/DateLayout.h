@@ -1,6 +1,6 @@
 // File: DateLayout.h
 // The host's date layout in the forms its date services ask for: the text
-// as the host gives it, that text without decoration, and its pieces.
+// as the host gives it, and its pieces.
 #pragma once
 
 #include <optional>
@@ -12,8 +12,7 @@ namespace vok {
 
 struct DateLayout {
   std::string text;       // as the host gives it, decoration included; "" when unknown
-  std::u32string bare;    // the text without its decoration
-  DateLayoutShape shape;  // the bare text split into placeholders and literals
+  DateLayoutShape shape;  // the text without decoration, split into placeholders and literals
 };
 
 // The given layout (VOK_DATE_LAYOUT or a test's) when there is one, else

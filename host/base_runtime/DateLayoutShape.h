@@ -28,7 +28,6 @@ struct DateLayoutShape {
   std::array<int, 3> occurrences{0, 0, 0};
   std::array<int, 3> width{0, 0, 0};
 
-  bool HasField(DateField field) const { return occurrences[Index(field)] > 0; }
   // A layout a date can be read with: day, month and year exactly once.
   bool IsReadable() const;
   // 1-based rank of the field among the fields present, 0 when absent.

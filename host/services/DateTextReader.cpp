@@ -58,15 +58,17 @@ class Reader {
       const DigitCount digits = DigitsFor(current);
       const DigitRun run = ReadDigits(at, digits.most);
       if (run.count < digits.least) return false;
-      int& value = values[DateLayoutShape::Index(current.field)];
+      const std::size_t index = DateLayoutShape::Index(current.field);
+      starts[index] = at;
       if (!NextMayStartWithDigit(piece)) {
-        value = run.value;
-        at = run.end;
+        values[index] = run.value;
+        at = ends[index] = run.end;
         continue;
       }
       for (std::size_t n = run.count; n >= digits.least; --n) {
         const DigitRun shorter = ReadDigits(at, n);
-        value = shorter.value;
+        values[index] = shorter.value;
+        ends[index] = shorter.end;
         if (Match(piece + 1, shorter.end)) return true;
       }
       return false;
@@ -74,7 +76,10 @@ class Reader {
     return at == _text.size();
   }
 
+  // Of each field: its value and where its digits stand.
   std::array<int, 3> values{};
+  std::array<std::size_t, 3> starts{};
+  std::array<std::size_t, 3> ends{};
 
  private:
   bool MatchLiteral(std::u32string_view literal, std::size_t& at) const {
@@ -121,8 +126,9 @@ std::optional<DateFields> ReadDateFields(std::string_view text, const DateLayout
   Reader reader(text, layout, thaiDigits);
   if (!reader.Match(0, 0)) return std::nullopt;
   const auto valueOf = [&](DateField f) { return reader.values[DateLayoutShape::Index(f)]; };
-  return DateFields{FullYear(valueOf(DateField::Year), layout.width[DateLayoutShape::Index(DateField::Year)]),
-                    valueOf(DateField::Month), valueOf(DateField::Day)};
+  const std::size_t year = DateLayoutShape::Index(DateField::Year);
+  return DateFields{FullYear(valueOf(DateField::Year), layout.width[year]), valueOf(DateField::Month),
+                    valueOf(DateField::Day), reader.starts[year], reader.ends[year]};
 }
 
 }  // namespace vok::services

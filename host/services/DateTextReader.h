@@ -2,6 +2,7 @@
 // Reads the day, month and year that a text writes in a date layout.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
 
@@ -13,6 +14,9 @@ struct DateFields {
   int year = 0;
   int month = 0;
   int day = 0;
+  // Where the year's digits stand in the text, in bytes.
+  std::size_t yearAt = 0;
+  std::size_t yearEnd = 0;
 };
 
 // Day and month placeholders take 1 up to as many digits as they have
