@@ -121,14 +121,17 @@ int FullYear(int year, int width) {
 
 }  // namespace
 
-std::optional<DateFields> ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits) {
-  if (!layout.IsReadable()) return std::nullopt;
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
+                    TextSpan* yearDigits) {
+  if (!layout.IsReadable()) return false;
   Reader reader(text, layout, thaiDigits);
-  if (!reader.Match(0, 0)) return std::nullopt;
-  const auto valueOf = [&](DateField f) { return reader.values[DateLayoutShape::Index(f)]; };
+  if (!reader.Match(0, 0)) return false;
   const std::size_t year = DateLayoutShape::Index(DateField::Year);
-  return DateFields{FullYear(valueOf(DateField::Year), layout.width[year]), valueOf(DateField::Month),
-                    valueOf(DateField::Day), reader.starts[year], reader.ends[year]};
+  if (yearDigits != nullptr) *yearDigits = TextSpan{reader.starts[year], reader.ends[year]};
+  fields.year = FullYear(reader.values[year], layout.width[year]);
+  fields.month = reader.values[DateLayoutShape::Index(DateField::Month)];
+  fields.day = reader.values[DateLayoutShape::Index(DateField::Day)];
+  return true;
 }
 
 }  // namespace vok::services

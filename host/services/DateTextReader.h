@@ -3,7 +3,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string_view>
 
 #include "base_runtime/DateLayoutShape.h"
@@ -14,19 +13,28 @@ struct DateFields {
   int year = 0;
   int month = 0;
   int day = 0;
-  // Where the year's digits stand in the text, in bytes.
-  std::size_t yearAt = 0;
-  std::size_t yearEnd = 0;
 };
 
-// Day and month placeholders take 1 up to as many digits as they have
+// Where some characters stand in a text, in bytes.
+struct TextSpan {
+  std::size_t at = 0;
+  std::size_t end = 0;
+};
+
+// Reads text into fields; false when the layout is not readable or the
+// text does not fit it (fields may then hold anything). Day and month
+// placeholders take 1 up to as many digits as they have
 // characters; a year placeholder of 3 or more characters takes exactly 4
 // digits, a shorter one exactly 2 (70 to 99 are 19xx, 00 to 69 are 20xx).
 // Digits are ASCII ones, and with thaiDigits Thai ones too (DateDigits.h).
 // Every other character of the layout must be matched exactly, and the text
-// must end where the layout does. nullopt when the layout is not readable
-// or the text does not fit it; the fields are not checked against the
+// must end where the layout does. The fields are not checked against the
 // calendar. The text is well-formed UTF-8, as VOKUnicodeString holds it.
-std::optional<DateFields> ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits);
+// yearDigits, when given, receives where the year's digits stand. The
+// answer comes as a flag and out-parameters, not as an optional: it is
+// asked for at every date check, and a small optional returned in
+// registers costs more here than the reading.
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
+                    TextSpan* yearDigits = nullptr);
 
 }  // namespace vok::services

@@ -56,9 +56,10 @@ std::optional<YearDigits> FirstRunOfFourDigits(std::string_view text) {
 // as a date of the layout, else the first run of exactly four digits;
 // nullopt when the text holds none (a two-digit year among them).
 std::optional<YearDigits> LocateYear(std::string_view text, const vok::DateLayoutShape& layout) {
-  const std::optional<vok::services::DateFields> fields = vok::services::ReadDateFields(text, layout, true);
-  if (!fields) return FirstRunOfFourDigits(text);
-  const YearDigits year = DigitsAt(text.substr(0, fields->yearEnd), fields->yearAt);
+  vok::services::DateFields fields;
+  vok::services::TextSpan digits;
+  if (!vok::services::ReadDateFields(text, layout, true, fields, &digits)) return FirstRunOfFourDigits(text);
+  const YearDigits year = DigitsAt(text.substr(0, digits.end), digits.at);
   if (year.count != kYearDigits) return std::nullopt;
   return year;
 }

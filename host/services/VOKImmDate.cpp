@@ -3,8 +3,6 @@
 // from the host's current locale.
 #include "services/VOKImmDate.h"
 
-#include <optional>
-
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateTextReader.h"
 
@@ -12,10 +10,11 @@ using vok::DateField;
 
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
   const vok::HostLocale& locale = vok::CurrentLocale();
-  const std::optional<vok::services::DateFields> fields =
-      vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai);
+  vok::services::DateFields fields;
   // VOKTime refuses what is no calendar date (30 February, month 13, year 0).
-  if (fields) _time = VOKTime(fields->year, fields->month, fields->day, 0, 0, 0, 0);
+  if (vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai, fields)) {
+    _time = VOKTime(fields.year, fields.month, fields.day, 0, 0, 0, 0);
+  }
 }
 
 VOKImmDate::~VOKImmDate() = default;
