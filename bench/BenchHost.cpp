@@ -18,7 +18,7 @@ int boxesShown = 0;
 }  // namespace
 
 void PrepareHost() {
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
   VOKHostSettings::SetLocale("en_US");
   VOKHostSettings::SetThai(false, false);
   VOKHostClock::FixToday(2025, 6, 15);
@@ -41,7 +41,7 @@ EnvironmentLocale::EnvironmentLocale(const char* lang) {
     unsetenv(name);
   }
   setenv("LANG", lang, 1);
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
 }
 
 EnvironmentLocale::~EnvironmentLocale() {

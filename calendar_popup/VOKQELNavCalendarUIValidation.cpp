@@ -1,9 +1,6 @@
 // File: VOKQELNavCalendarUIValidation.cpp
 // Judging date text typed by a user: the shape test is the calendar's own,
 // whether the digits make a real date is the host's VOKImmDate's decision.
-#include <cstddef>
-#include <string>
-
 #include "base_runtime/VOKTime.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
 #include "services/VOKImmDate.h"
@@ -17,26 +14,14 @@ namespace {
 // Each position holds the very character of the format or a digit: so
 // separators are typed as they stand, placeholders take digits, and a digit
 // in place of a separator is left for the host to refuse.
-template <class Text, class IsDigit>
-bool EachPositionFits(const Text& text, const Text& format, int length, IsDigit isDigit) {
-  for (int i = 0; i < length; ++i) {
-    if (text[i] != format[i] && !isDigit(text[i])) return false;
-  }
-  return true;
-}
-
 bool HasShapeOf(const VOKUnicodeString& text, const VOKUnicodeString& format) {
   const int length = text.GetLengthInChar();
   if (length != format.GetLengthInChar()) return false;
-  // A UTF-8 text with as many bytes as characters is ASCII, and a character
-  // is a byte there: so are nearly all typed dates.
-  const std::string& bytes = text.ToUtf8();
-  const std::string& formatBytes = format.ToUtf8();
-  const auto characters = static_cast<std::size_t>(length);
-  if (bytes.size() == characters && formatBytes.size() == characters) {
-    return EachPositionFits(bytes, formatBytes, length, [](char c) { return c >= '0' && c <= '9'; });
+  for (int i = 0; i < length; ++i) {
+    const VOKUnicodeChar c = text[i];
+    if (c != format[i] && !c.IsDigit()) return false;
   }
-  return EachPositionFits(text, format, length, [](VOKUnicodeChar c) { return c.IsDigit() != 0; });
+  return true;
 }
 
 // VOKTime::Invalid when the host reads no date from the text.

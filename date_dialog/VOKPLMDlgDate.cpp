@@ -42,7 +42,7 @@ const char* const kWeekdayKeys[kWeekDays] = {"Sun", "Mon", "Tue", "Wed", "Thu", 
 const char* const kHeadingNames[kWeekDays] = {"day1", "day2", "day3", "day4",
                                               "day5", "day6", "day7"};
 // "[", "~", "]" and the blank, removed in this order.
-constexpr int kDecorations = 4;
+constexpr const char* kDecorations[] = {"[", "~", "]", " "};
 
 bool IsDecoration(char c) { return c == '[' || c == '~' || c == ']' || c == ' '; }
 
@@ -126,12 +126,7 @@ void VOKPLMDlgDate::StripNLS(VOKUnicodeString& text) {
   // they are.
   const std::string& bytes = text.ToUtf8();
   if (std::none_of(bytes.begin(), bytes.end(), IsDecoration)) return;
-  // Made once: every date text of the module passes through here.
-  static const VOKUnicodeString* const decorations =
-      new VOKUnicodeString[]{VOKUnicodeString("["), VOKUnicodeString("~"), VOKUnicodeString("]"),
-                             VOKUnicodeString(" ")};
-  static const VOKUnicodeString* const nothing = new VOKUnicodeString;
-  for (int step = 0; step < kDecorations; ++step) text.ReplaceAll(decorations[step], *nothing);
+  for (const char* decoration : kDecorations) text.ReplaceAll(VOKUnicodeString(decoration), VOKUnicodeString());
 }
 
 // Each dialog owns its arrays: a copy allocates its own, holding the same

@@ -63,21 +63,21 @@ int DaysInMonth(int month, int gregorianYear) {
 }
 
 const VOKUnicodeString& CellNumberText(int number) {
-  static const auto* const texts = [] {
-    auto* made = new std::array<VOKUnicodeString, kCellCount>;
-    for (int n = 1; n <= kCellCount; ++n) (*made)[n - 1].BuildFromNum(n, "%d");
+  static const std::array<VOKUnicodeString, kCellCount> texts = [] {
+    std::array<VOKUnicodeString, kCellCount> made;
+    for (int n = 1; n <= kCellCount; ++n) made[n - 1].BuildFromNum(n, "%d");
     return made;
   }();
-  return (*texts)[number - 1];
+  return texts[number - 1];
 }
 
 const VOKString& CellNumberName(int number) {
-  static const auto* const names = [] {
-    auto* made = new std::array<VOKString, kCellCount>;
-    for (int n = 1; n <= kCellCount; ++n) (*made)[n - 1] = CellNumberText(n).ConvertToChar();
+  static const std::array<VOKString, kCellCount> names = [] {
+    std::array<VOKString, kCellCount> made;
+    for (int n = 1; n <= kCellCount; ++n) made[n - 1] = CellNumberText(n).ConvertToChar();
     return made;
   }();
-  return (*names)[number - 1];
+  return names[number - 1];
 }
 
 int FirstCellOfMonth(int month, int gregorianYear) {

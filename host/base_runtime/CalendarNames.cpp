@@ -4,8 +4,6 @@
 #include <unicode/dtfmtsym.h>
 #include <unicode/locid.h>
 
-#include <map>
-
 namespace vok {
 namespace {
 
@@ -47,19 +45,10 @@ bool LoadNames(const std::string& localeName, CalendarNames& names) {
 
 }  // namespace
 
-const CalendarNames& NamesForLocale(const std::string& localeName) {
-  static std::map<std::string, CalendarNames> cache;
-  // Questions come in runs for one locale: the last answer is tried first.
-  static auto recent = cache.end();
-  if (recent != cache.end() && recent->first == localeName) return recent->second;
-  auto found = cache.find(localeName);
-  if (found != cache.end()) {
-    recent = found;
-    return found->second;
-  }
+CalendarNames LoadCalendarNames(const std::string& localeName) {
   CalendarNames names;
-  if (!LoadNames(localeName, names) && localeName != "en_US") return NamesForLocale("en_US");
-  return cache.emplace(localeName, std::move(names)).first->second;
+  if (LoadNames(localeName, names) || localeName == "en_US") return names;
+  return LoadCalendarNames("en_US");
 }
 
 }  // namespace vok

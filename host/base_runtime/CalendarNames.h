@@ -1,6 +1,6 @@
 // File: CalendarNames.h
 // Month and weekday names of a locale, from ICU's locale data (system
-// locales play no part). Read once per locale and kept for the process.
+// locales play no part).
 #pragma once
 
 #include <array>
@@ -17,6 +17,6 @@ struct CalendarNames {
 
 // The names of an ICU locale id such as "de_DE"; English names when ICU
 // cannot give a locale's.
-const CalendarNames& NamesForLocale(const std::string& localeName);
+CalendarNames LoadCalendarNames(const std::string& localeName);
 
 }  // namespace vok

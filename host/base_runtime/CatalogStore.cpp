@@ -69,18 +69,15 @@ const CatalogEntries* CatalogStore::Find(const std::string& catalog, const std::
 
 void CatalogStore::SetMemory(const std::string& catalog, std::string_view contents) {
   _memory.insert_or_assign(catalog, Parse(contents, "<memory:" + catalog + ">"));
-  ++_generation;
 }
 
 void CatalogStore::ClearMemory() {
   _memory.clear();
-  ++_generation;
 }
 
 void CatalogStore::ForgetFiles() {
   _files.clear();
   _recentFile = _files.end();
-  ++_generation;
 }
 
 const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog, const std::string& language) {

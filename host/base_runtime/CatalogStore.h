@@ -3,7 +3,6 @@
 // <dir>/<language>/<Catalog>.catalog, parsed once and kept until forgotten.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <optional>
 #include <set>
@@ -33,9 +32,6 @@ class CatalogStore {
   void ClearMemory();
   void ForgetFiles();
   int Messages() const { return _messages; }
-  // Changes with every SetMemory, ClearMemory and ForgetFiles, so that what
-  // was derived from the catalogs can tell when to derive it again.
-  std::uint64_t Generation() const { return _generation; }
 
  private:
   const CatalogEntries* FileCatalog(const std::string& catalog, const std::string& language);
@@ -65,7 +61,6 @@ class CatalogStore {
   FileMap::const_iterator _recentFile = _files.end();
   std::set<std::string> _missing;
   int _messages = 0;
-  std::uint64_t _generation = 0;
 };
 
 }  // namespace vok

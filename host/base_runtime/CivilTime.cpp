@@ -13,16 +13,30 @@ using std::chrono::year_month_day;
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
+// Days since 1970-01-01 of a valid date: the year is counted from March,
+// so that the leap day comes last, in eras of 400 years (146097 days).
 constexpr std::int64_t DayNumber(int y, unsigned m, unsigned d) {
-  return sys_days(year_month_day(std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)))
-      .time_since_epoch()
-      .count();
+  y -= m <= 2 ? 1 : 0;
+  const int era = (y >= 0 ? y : y - 399) / 400;
+  const auto yearOfEra = static_cast<unsigned>(y - era * 400);                // [0, 399]
+  const unsigned dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
+  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
+  return static_cast<std::int64_t>(era) * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
+static_assert(DayNumber(1970, 1, 1) == 0 && DayNumber(2000, 3, 1) == 11017 && DayNumber(1969, 12, 31) == -1);
 
 constexpr std::int64_t kFirstDay = DayNumber(kMinCivilYear, 1, 1);
 constexpr std::int64_t kLastDay = DayNumber(kMaxCivilYear, 12, 31);
 
 bool InRange(int value, int low, int high) { return value >= low && value <= high; }
+
+bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+
+// [28, 31]
+int DaysInMonth(int year, int month) {
+  static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
+}
 
 }  // namespace
 
@@ -50,16 +64,15 @@ CivilFields ToCivil(std::int64_t seconds) {
   return fields;
 }
 
-std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, int minute, int second) {
-  if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) || !InRange(day, 1, 31) ||
-      !InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
-    return std::nullopt;
+bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds) {
+  if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) ||
+      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) || !InRange(minute, 0, 59) ||
+      !InRange(second, 0, 59)) {
+    return false;
   }
-  const year_month_day ymd(std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
-                           std::chrono::day(static_cast<unsigned>(day)));
-  if (!ymd.ok()) return std::nullopt;
-  return DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
-         std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+  seconds = DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
+            std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+  return true;
 }
 
 }  // namespace vok

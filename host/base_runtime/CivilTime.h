@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 
 namespace vok {
 
@@ -25,7 +24,10 @@ inline constexpr int kMaxCivilYear = 9999;
 // Times before 0001-01-01 or after 9999-12-31 are read as those days.
 CivilFields ToCivil(std::int64_t seconds);
 
-// Seconds of the given fields, or nullopt when a field is out of range.
-std::optional<std::int64_t> FromCivil(int year, int month, int day, int hour, int minute, int second);
+// Writes the seconds of the given fields; false when a field is out of
+// range. A flag and an out-parameter rather than an optional: every date
+// read comes here, and a small optional returned in registers costs more
+// than the arithmetic.
+bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds);
 
 }  // namespace vok

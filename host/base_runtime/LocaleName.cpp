@@ -17,7 +17,7 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 bool AllOf(std::string_view text, bool (*test)(char)) { return std::all_of(text.begin(), text.end(), test); }
 
-HostLocale English(bool unsupported) { return HostLocale{"en", "en_US", unsupported}; }
+LocaleValue English(bool unsupported) { return LocaleValue{"en", "en_US", unsupported}; }
 
 // A territory is two letters (AT) or three digits (419).
 bool IsTerritory(std::string_view text) {
@@ -26,7 +26,7 @@ bool IsTerritory(std::string_view text) {
 
 }  // namespace
 
-HostLocale ParseLocaleValue(std::string_view value) {
+LocaleValue ParseLocaleValue(std::string_view value) {
   const std::string_view name = value.substr(0, value.find_first_of(".@"));
   if (name.empty() || name == "C" || name == "POSIX") return English(false);
   const std::size_t underscore = name.find('_');
@@ -36,7 +36,7 @@ HostLocale ParseLocaleValue(std::string_view value) {
   for (const auto& [code, usualTerritory] : kLanguages) {
     if (language != code) continue;
     const std::string_view chosen = territory.empty() ? usualTerritory : territory;
-    return HostLocale{std::string(code), std::string(code) + "_" + std::string(chosen), false};
+    return LocaleValue{std::string(code), std::string(code) + "_" + std::string(chosen), false};
   }
   return English(true);
 }

@@ -8,7 +8,7 @@
 
 namespace vok {
 
-struct HostLocale {
+struct LocaleValue {
   std::string language;    // "en", "de", "fr" or "th"
   std::string localeName;  // ICU id, e.g. "de_AT"
   bool unsupported = false;  // the value named another language, or nothing readable
@@ -18,6 +18,6 @@ struct HostLocale {
 // territory is kept when the value has one, else the language's usual one
 // is added. Any other language, or a value of no locale shape, gives
 // English with unsupported set.
-HostLocale ParseLocaleValue(std::string_view value);
+LocaleValue ParseLocaleValue(std::string_view value);
 
 }  // namespace vok

@@ -1,41 +1,17 @@
 // File: Utf8Text.cpp
 #include "base_runtime/Utf8Text.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace vok::utf8 {
 namespace {
 
-bool InRange(unsigned char byte, unsigned char low, unsigned char high) {
-  return byte >= low && byte <= high;
-}
+const std::uint8_t* Bytes(std::string_view text) { return reinterpret_cast<const std::uint8_t*>(text.data()); }
 
-// The allowed range of the second byte after a lead byte (the ranges that
-// exclude overlong forms, surrogates and values above U+10FFFF); the
-// sequence length is returned, 0 for a byte that cannot lead.
-int LeadInfo(unsigned char lead, unsigned char& low, unsigned char& high) {
-  low = 0x80;
-  high = 0xBF;
-  if (lead < 0x80) return 1;
-  if (InRange(lead, 0xC2, 0xDF)) return 2;
-  if (lead == 0xE0) low = 0xA0;
-  if (lead == 0xED) high = 0x9F;
-  if (InRange(lead, 0xE0, 0xEF)) return 3;
-  if (lead == 0xF0) low = 0x90;
-  if (lead == 0xF4) high = 0x8F;
-  if (InRange(lead, 0xF0, 0xF4)) return 4;
-  return 0;
-}
-
-// Length of the valid sequence at pos, or 0 when the byte there is bad.
-std::size_t ValidSequenceLength(std::string_view bytes, std::size_t pos) {
-  unsigned char low = 0;
-  unsigned char high = 0;
-  const auto length = static_cast<std::size_t>(LeadInfo(static_cast<unsigned char>(bytes[pos]), low, high));
-  if (length == 0 || pos + length > bytes.size()) return 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    const auto byte = static_cast<unsigned char>(bytes[pos + i]);
-    if (!InRange(byte, i == 1 ? low : 0x80, i == 1 ? high : 0xBF)) return 0;
-  }
-  return length;
+// ICU indexes with int32_t; no text of the host comes near that length.
+std::int32_t Length(std::string_view text) {
+  return static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
 }
 
 }  // namespace
@@ -43,72 +19,47 @@ std::size_t ValidSequenceLength(std::string_view bytes, std::size_t pos) {
 std::string Sanitize(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size());
-  std::size_t pos = 0;
-  while (pos < bytes.size()) {
-    const std::size_t length = ValidSequenceLength(bytes, pos);
-    if (length == 0) {
-      Encode(kReplacement, out);
-      ++pos;
-      continue;
-    }
-    out.append(bytes.substr(pos, length));
-    pos += length;
-  }
+  for (std::size_t pos = 0; pos < bytes.size();) Append(DecodeNext(bytes, pos), out);
   return out;
 }
 
 bool IsScalar(char32_t code) { return code <= 0x10FFFF && (code < 0xD800 || code > 0xDFFF); }
 
-void Encode(char32_t code, std::string& out) {
-  auto put = [&out](char32_t byte) { out.push_back(static_cast<char>(byte)); };
-  if (code < 0x80) {
-    put(code);
-  } else if (code < 0x800) {
-    put(0xC0 | (code >> 6));
-    put(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    put(0xE0 | (code >> 12));
-    put(0x80 | ((code >> 6) & 0x3F));
-    put(0x80 | (code & 0x3F));
-  } else {
-    put(0xF0 | (code >> 18));
-    put(0x80 | ((code >> 12) & 0x3F));
-    put(0x80 | ((code >> 6) & 0x3F));
-    put(0x80 | (code & 0x3F));
-  }
-}
-
-char32_t DecodeNext(std::string_view text, std::size_t& pos) {
-  const auto lead = static_cast<unsigned char>(text[pos++]);
-  if (lead < 0x80) return lead;
-  const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : 1;
-  char32_t code = lead & (0x3F >> extra);
-  for (int i = 0; i < extra && pos < text.size(); ++i) {
-    code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
-  }
-  return code;
+void Append(char32_t code, std::string& out) {
+  char bytes[U8_MAX_LENGTH];
+  std::int32_t length = 0;
+  U8_APPEND_UNSAFE(bytes, length, IsScalar(code) ? code : kReplacement);
+  out.append(bytes, static_cast<std::size_t>(length));
 }
 
 bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
-  }
-  return true;
+  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 int CountChars(std::string_view text) {
-  int count = 0;
-  for (char c : text) {
-    // Every byte except a continuation byte starts a character.
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
-  }
-  return count;
+  // Every byte of well-formed text except a continuation byte starts a character.
+  return static_cast<int>(
+      std::count_if(text.begin(), text.end(), [](char c) { return !U8_IS_TRAIL(static_cast<std::uint8_t>(c)); }));
 }
 
 std::size_t ByteOffsetOf(std::string_view text, int charIndex) {
-  std::size_t pos = 0;
-  for (int i = 0; i < charIndex && pos < text.size(); ++i) DecodeNext(text, pos);
-  return pos;
+  std::int32_t at = 0;
+  U8_FWD_N(Bytes(text), at, Length(text), std::max(charIndex, 0));
+  return static_cast<std::size_t>(at);
 }
 
 }  // namespace vok::utf8
+
+std::u32string VOKDecodeUtf8(std::string_view utf8) {
+  std::u32string text;
+  text.reserve(utf8.size());
+  for (std::size_t pos = 0; pos < utf8.size();) text += vok::utf8::DecodeNext(utf8, pos);
+  return text;
+}
+
+std::string VOKEncodeUtf8(std::u32string_view text) {
+  std::string utf8;
+  utf8.reserve(text.size());
+  for (char32_t code : text) vok::utf8::Append(code, utf8);
+  return utf8;
+}

@@ -39,7 +39,9 @@ std::optional<std::int64_t> ParseDay(std::string_view text) {
   const auto month = ReadDigits(text, 5, 2);
   const auto day = ReadDigits(text, 8, 2);
   if (!year || !month || !day) return std::nullopt;
-  return vok::FromCivil(*year, *month, *day, 0, 0, 0);
+  std::int64_t midnight = 0;
+  if (!vok::FromCivil(*year, *month, *day, 0, 0, 0, midnight)) return std::nullopt;
+  return midnight;
 }
 
 void ReadEnvironmentOnce(ClockState& state) {

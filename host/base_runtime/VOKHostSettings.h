@@ -1,5 +1,9 @@
 // File: VOKHostSettings.h
-// The host's language and calendar settings.
+// The host's language and calendar settings, held as one HostLocale value
+// made from the environment when first asked for, and made again only when
+// the host is told to (Reload, the Set operations, Remake). Whatever asks
+// in between gets the same value, so a dialog sees one locale from one
+// question to the next however the environment changes meanwhile.
 //
 // Language: taken from LC_ALL, then LC_TIME, then LANG (the first that is
 // set and non-empty; "C" and "POSIX" mean English), as the two-letter code
@@ -10,16 +14,20 @@
 // Date layout: derived from ICU's short date pattern of the locale, written
 // with the catalog placeholders (Day.Title, Month.Title, Year.Title);
 // VOK_DATE_LAYOUT replaces it with any text.
-// Tests override any of these; Reset returns to the environment's values.
 #pragma once
 
 #include <optional>
 #include <string>
 
 #include "base_runtime/HostExport.h"
+#include "base_runtime/HostLocale.h"
 
 class VOK_HOST_API VOKHostSettings {
  public:
+  // The current locale; the reference is valid until the next Reload, Set
+  // or Remake.
+  static const vok::HostLocale& Current();
+
   static std::string GetLanguage();   // "en", "de", "fr", "th", ...
   static std::string GetLocaleName(); // ICU locale id, e.g. "de_DE"
   static bool IsThai();
@@ -27,8 +35,14 @@ class VOK_HOST_API VOKHostSettings {
   // The layout with placeholders as the host gives it; nullopt: derive.
   static std::optional<std::string> GetDateLayoutOverride();
 
+  // A new locale from the environment as it is now; settings made with the
+  // Set operations are dropped.
+  static void Reload();
+  // A new locale with one setting changed, the others kept.
   static void SetLocale(const std::string& localeName);  // e.g. "de_DE"
   static void SetThai(bool thai, bool buddhistEra);
   static void SetDateLayout(const std::string& layout);
-  static void Reset();
+  // A new locale from the same settings, after the catalogs it reads its
+  // date placeholders from have changed.
+  static void Remake();
 };

@@ -4,7 +4,8 @@
 #include <algorithm>
 
 #include "base_runtime/CatalogStore.h"
-#include "base_runtime/HostSettingsText.h"
+#include "base_runtime/CatalogMessage.h"
+#include "base_runtime/VOKHostSettings.h"
 
 namespace {
 
@@ -29,13 +30,13 @@ std::string Substitute(std::string_view text, const VOKUnicodeString* params, in
 
 }  // namespace
 
-VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOKString& key,
-                                             const VOKUnicodeString* params, int nParams,
-                                             const VOKUnicodeString& defaultText) {
-  const vok::CatalogEntries* entries =
-      vok::CatalogStore::Instance().Find(catalog.str(), vok::LanguageNow());
+namespace vok {
+
+VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& key, const std::string& language,
+                                const VOKUnicodeString* params, int nParams, const VOKUnicodeString& defaultText) {
+  const CatalogEntries* entries = CatalogStore::Instance().Find(catalog, language);
   if (!entries) return defaultText;
-  const auto entry = entries->find(key.str());
+  const auto entry = entries->find(key);
   if (entry == entries->end()) return defaultText;
   // Without a "%" there is nothing to substitute.
   if (entry->second.find('%') == std::string::npos) return VOKUnicodeString(std::string_view(entry->second));
@@ -43,12 +44,30 @@ VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOK
   return VOKUnicodeString(std::string_view(Substitute(entry->second, params, count)));
 }
 
-void VOKMsgCatalog::LoadFromMemory(const VOKString& catalog, std::string_view contents) {
-  vok::CatalogStore::Instance().SetMemory(catalog.str(), contents);
+}  // namespace vok
+
+VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOKString& key,
+                                             const VOKUnicodeString* params, int nParams,
+                                             const VOKUnicodeString& defaultText) {
+  return vok::CatalogMessage(catalog.str(), key.str(), vok::CurrentLocale().language, params, nParams,
+                             defaultText);
 }
 
-void VOKMsgCatalog::ClearMemoryCatalogs() { vok::CatalogStore::Instance().ClearMemory(); }
+// The host's locale holds texts of the catalogs (its date layout's
+// placeholders): each change of them makes it again.
+void VOKMsgCatalog::LoadFromMemory(const VOKString& catalog, std::string_view contents) {
+  vok::CatalogStore::Instance().SetMemory(catalog.str(), contents);
+  VOKHostSettings::Remake();
+}
 
-void VOKMsgCatalog::ReloadFiles() { vok::CatalogStore::Instance().ForgetFiles(); }
+void VOKMsgCatalog::ClearMemoryCatalogs() {
+  vok::CatalogStore::Instance().ClearMemory();
+  VOKHostSettings::Remake();
+}
+
+void VOKMsgCatalog::ReloadFiles() {
+  vok::CatalogStore::Instance().ForgetFiles();
+  VOKHostSettings::Remake();
+}
 
 int VOKMsgCatalog::MalformedFileMessages() { return vok::CatalogStore::Instance().Messages(); }

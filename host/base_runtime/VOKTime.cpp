@@ -29,8 +29,9 @@ VOKTimeSpan::VOKTimeSpan(long days, int hours, int minutes, int seconds)
                             static_cast<std::int64_t>(hours) * 3600 + static_cast<std::int64_t>(minutes) * 60 +
                                 seconds)) {}
 
-VOKTime::VOKTime(int year, int month, int day, int hour, int minute, int second, int /*zone*/)
-    : _seconds(vok::FromCivil(year, month, day, hour, minute, second).value_or(Invalid)) {}
+VOKTime::VOKTime(int year, int month, int day, int hour, int minute, int second, int /*zone*/) {
+  if (!vok::FromCivil(year, month, day, hour, minute, second, _seconds)) _seconds = Invalid;
+}
 
 int VOKTime::GetYear(int /*zone*/) const { return vok::ToCivil(_seconds).year; }
 int VOKTime::GetMonth(int /*zone*/) const { return vok::ToCivil(_seconds).month; }

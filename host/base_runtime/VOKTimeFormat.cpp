@@ -3,9 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "base_runtime/CalendarNames.h"
 #include "base_runtime/CivilTime.h"
-#include "base_runtime/HostSettingsText.h"
+#include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKTime.h"
 
 namespace {
@@ -18,8 +17,7 @@ std::string Padded(int value, std::size_t width, char pad = '0') {
 }
 
 // The text of one code, or false for a code this formatter does not know.
-bool ExpandCode(char code, const vok::CivilFields& time, std::string& out) {
-  auto names = []() -> const vok::CalendarNames& { return vok::NamesForLocale(vok::LocaleNameNow()); };
+bool ExpandCode(char code, const vok::CivilFields& time, const vok::CalendarNames& names, std::string& out) {
   switch (code) {
     case 'd': out += Padded(time.day, 2); return true;
     case 'e': out += Padded(time.day, 2, ' '); return true;
@@ -30,11 +28,11 @@ bool ExpandCode(char code, const vok::CivilFields& time, std::string& out) {
     case 'M': out += Padded(time.minute, 2); return true;
     case 'S': out += Padded(time.second, 2); return true;
     case 'j': out += Padded(time.dayOfYear, 3); return true;
-    case 'B': out += names().months[time.month - 1]; return true;
+    case 'B': out += names.months[time.month - 1]; return true;
     case 'b':
-    case 'h': out += names().abbreviatedMonths[time.month - 1]; return true;
-    case 'A': out += names().weekdays[time.weekday]; return true;
-    case 'a': out += names().abbreviatedWeekdays[time.weekday]; return true;
+    case 'h': out += names.abbreviatedMonths[time.month - 1]; return true;
+    case 'A': out += names.weekdays[time.weekday]; return true;
+    case 'a': out += names.abbreviatedWeekdays[time.weekday]; return true;
     case '%': out += '%'; return true;
     default: return false;
   }
@@ -47,13 +45,14 @@ VOKUnicodeString VOKTime::ConvertToString(const VOKUnicodeString& format, int /*
   // a multi-byte character equals '%' or a code letter.
   const std::string_view pattern(format.ToUtf8());
   const vok::CivilFields time = vok::ToCivil(_seconds);
+  const vok::CalendarNames& names = vok::CurrentLocale().names;
   std::string out;
   for (std::size_t pos = 0; pos < pattern.size(); ++pos) {
     if (pattern[pos] != '%' || pos + 1 == pattern.size()) {
       out += pattern[pos];
       continue;
     }
-    if (ExpandCode(pattern[pos + 1], time, out)) {
+    if (ExpandCode(pattern[pos + 1], time, names, out)) {
       ++pos;
     } else {
       out += '%';

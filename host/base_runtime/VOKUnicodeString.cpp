@@ -10,14 +10,11 @@
 VOKUnicodeString::VOKUnicodeString(const char* utf8)
     : VOKUnicodeString(std::string_view(utf8 ? utf8 : "")) {}
 
-VOKUnicodeString::VOKUnicodeString(std::string_view utf8) {
-  if (vok::utf8::IsAscii(utf8)) {
-    _utf8.assign(utf8);
-    _ascii = true;
-    return;
-  }
-  _utf8 = vok::utf8::Sanitize(utf8);
-  Reclassify();
+VOKUnicodeString::VOKUnicodeString(std::string_view utf8) { Assign(std::string(utf8)); }
+
+void VOKUnicodeString::Assign(std::string utf8) {
+  _ascii = vok::utf8::IsAscii(utf8);
+  _utf8 = _ascii ? std::move(utf8) : vok::utf8::Sanitize(utf8);
 }
 
 void VOKUnicodeString::Reclassify() { _ascii = vok::utf8::IsAscii(_utf8); }
@@ -43,16 +40,10 @@ int VOKUnicodeString::Compare(const VOKUnicodeString& other) const {
   return order == 0 ? Equal : Greater;
 }
 
-int VOKUnicodeString::GetLengthInChar() const {
-  return _ascii ? static_cast<int>(_utf8.size()) : vok::utf8::CountChars(_utf8);
-}
+int VOKUnicodeString::CountChars() const { return vok::utf8::CountChars(_utf8); }
 
-VOKUnicodeChar VOKUnicodeString::operator[](int index) const {
-  if (index < 0) return VOKUnicodeChar();
-  if (_ascii) {
-    const auto at = static_cast<std::size_t>(index);
-    return at < _utf8.size() ? VOKUnicodeChar(static_cast<unsigned char>(_utf8[at])) : VOKUnicodeChar();
-  }
+VOKUnicodeChar VOKUnicodeString::CharAt(int index) const {
+  if (index < 0 || _ascii) return VOKUnicodeChar();
   std::size_t pos = ByteOffset(index);
   if (pos >= _utf8.size()) return VOKUnicodeChar();
   return VOKUnicodeChar(vok::utf8::DecodeNext(_utf8, pos));

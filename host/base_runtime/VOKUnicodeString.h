@@ -17,14 +17,17 @@ class VOK_HOST_API VOKUnicodeChar {
   constexpr VOKUnicodeChar() = default;
   constexpr explicit VOKUnicodeChar(char32_t code) : _code(code) {}
 
-  // 1 for the decimal digits 0 to 9 of any script, else 0.
-  unsigned char IsDigit() const;
+  // 1 for the decimal digits 0 to 9 of any script, else 0. Inline for the
+  // ASCII digits, the only ones nearly every text holds.
+  unsigned char IsDigit() const { return _code < 0x80 ? (_code >= U'0' && _code <= U'9' ? 1 : 0) : IsOtherDigit(); }
   char32_t GetCode() const { return _code; }
 
   friend bool operator==(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code == b._code; }
   friend bool operator!=(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code != b._code; }
 
  private:
+  unsigned char IsOtherDigit() const;
+
   char32_t _code = 0;
 };
 
@@ -48,11 +51,18 @@ class VOK_HOST_API VOKUnicodeString {
   // 2 when equal, 1 when this text sorts first, 3 when it sorts last.
   int Compare(const VOKUnicodeString& other) const;
 
-  int GetLengthInChar() const;
+  int GetLengthInChar() const { return _ascii ? static_cast<int>(_utf8.size()) : CountChars(); }
   bool IsEmpty() const { return _utf8.empty(); }
 
   // The character at a 0-based index; the null character when out of range.
-  VOKUnicodeChar operator[](int index) const;
+  // Inline where a character is a byte: texts are walked a character at a
+  // time.
+  VOKUnicodeChar operator[](int index) const {
+    if (_ascii && index >= 0 && static_cast<std::size_t>(index) < _utf8.size()) {
+      return VOKUnicodeChar(static_cast<unsigned char>(_utf8[static_cast<std::size_t>(index)]));
+    }
+    return CharAt(index);
+  }
 
   // Characters [start, start + length), clipped to the text.
   VOKUnicodeString SubString(int start, int length) const;
@@ -89,6 +99,10 @@ class VOK_HOST_API VOKUnicodeString {
   const std::string& ToUtf8() const { return _utf8; }
 
  private:
+  // Takes utf8 as the text, made well formed.
+  void Assign(std::string utf8);
+  int CountChars() const;
+  VOKUnicodeChar CharAt(int index) const;
   void Reclassify();
   std::size_t ByteOffset(int charIndex) const;
 

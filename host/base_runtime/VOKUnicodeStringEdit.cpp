@@ -61,7 +61,7 @@ VOKUnicodeString VOKUnicodeString::Strip(int mode, VOKUnicodeChar character) con
   VOKUnicodeString result(*this);
   if (!vok::utf8::IsScalar(character.GetCode())) return result;
   std::string unit;
-  vok::utf8::Encode(character.GetCode(), unit);
+  vok::utf8::Append(character.GetCode(), unit);
   std::string_view rest(_utf8);
   if (mode == StripLeading || mode == StripBoth) {
     while (rest.starts_with(unit)) rest.remove_prefix(unit.size());

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "services/DateText.h"
+#include "base_runtime/Utf8Text.h"
+#include "services/DateDigits.h"
 
 namespace vok::services {
 namespace {
@@ -12,9 +13,6 @@ namespace {
 // More digits than this cannot make a day, month or year, and would
 // overflow the value.
 constexpr std::size_t kMaxFieldDigits = 9;
-
-// Pattern bytes 0 to 2 stand for a digit of the day, month or year.
-constexpr char kLastFieldMark = 2;
 
 struct DigitCount {
   std::size_t least;
@@ -29,46 +27,91 @@ DigitCount DigitsFor(const LayoutPiece& field) {
   return {exact, exact};
 }
 
-// A field of a few digits may end at different places ("1/12" against
-// "dd/mm" or "112" against "ddmm"); the reader tries the longest first and
-// backs up when the rest of the text then fails. Only fields recurse, so
-// the depth stays at three whatever the length of text or layout.
+// Digits read at the start of a field: how many, the value they make and
+// where the text goes on after them.
+struct DigitRun {
+  std::size_t count = 0;
+  int value = 0;
+  std::size_t end = 0;
+};
+
+// The text is read character by character straight from its UTF-8 bytes,
+// so that reading needs no copy. A field of a few digits may end at
+// different places ("1/12" against "dd/mm" or "112" against "ddmm"): the
+// reader tries the longest first and backs up when the rest of the text
+// then fails. Backing up can only help where what follows the field may
+// begin with a digit; elsewhere a shorter field would leave a digit where
+// the layout goes on with another character, or ends. Only fields recurse,
+// so the depth stays at three whatever the length of text or layout.
 class Reader {
  public:
-  Reader(std::u32string_view text, const DateLayoutShape& layout) : _text(text), _pieces(layout.pieces) {}
+  Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
+      : _text(text), _pieces(layout.pieces.data()), _pieceCount(layout.pieces.size()), _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
-    for (; piece < _pieces.size() && !_pieces[piece].isField; ++piece) {
-      const std::u32string& literal = _pieces[piece].literal;
-      if (_text.substr(at, literal.size()) != literal) return false;
-      at += literal.size();
+    for (; piece < _pieceCount; ++piece) {
+      const LayoutPiece& current = _pieces[piece];
+      if (!current.isField) {
+        if (!MatchLiteral(current.literal, at)) return false;
+        continue;
+      }
+      const DigitCount digits = DigitsFor(current);
+      const DigitRun run = ReadDigits(at, digits.most);
+      if (run.count < digits.least) return false;
+      const std::size_t index = DateLayoutShape::Index(current.field);
+      starts[index] = at;
+      if (!NextMayStartWithDigit(piece)) {
+        values[index] = run.value;
+        at = ends[index] = run.end;
+        continue;
+      }
+      for (std::size_t n = run.count; n >= digits.least; --n) {
+        const DigitRun shorter = ReadDigits(at, n);
+        values[index] = shorter.value;
+        ends[index] = shorter.end;
+        if (Match(piece + 1, shorter.end)) return true;
+      }
+      return false;
     }
-    if (piece == _pieces.size()) return at == _text.size();
-    return MatchField(piece, at);
+    return at == _text.size();
   }
 
+  // Of each field: its value and where its digits stand.
   std::array<int, 3> values{};
+  std::array<std::size_t, 3> starts{};
+  std::array<std::size_t, 3> ends{};
 
  private:
-  bool MatchField(std::size_t piece, std::size_t at) {
-    const LayoutPiece& field = _pieces[piece];
-    const DigitCount digits = DigitsFor(field);
-    const std::size_t available = DigitRunAt(at, digits.most);
-    for (std::size_t n = available; n >= digits.least; --n) {
-      values[DateLayoutShape::Index(field.field)] = DigitsValue(_text.substr(at, n));
-      if (Match(piece + 1, at + n)) return true;
+  bool MatchLiteral(std::u32string_view literal, std::size_t& at) const {
+    for (const char32_t c : literal) {
+      if (at == _text.size() || vok::utf8::DecodeNext(_text, at) != c) return false;
     }
-    return false;
+    return true;
   }
 
-  std::size_t DigitRunAt(std::size_t at, std::size_t most) const {
-    std::size_t n = 0;
-    while (n < most && at + n < _text.size() && IsAsciiDigit(_text[at + n])) ++n;
-    return n;
+  DigitRun ReadDigits(std::size_t at, std::size_t most) const {
+    DigitRun run{0, 0, at};
+    while (run.count < most && run.end < _text.size()) {
+      std::size_t next = run.end;
+      const int digit = DateDigitValue(vok::utf8::DecodeNext(_text, next), _thaiDigits);
+      if (digit < 0) break;
+      run.value = run.value * 10 + digit;
+      run.end = next;
+      ++run.count;
+    }
+    return run;
   }
 
-  std::u32string_view _text;
-  const std::vector<LayoutPiece>& _pieces;
+  bool NextMayStartWithDigit(std::size_t piece) const {
+    if (piece + 1 == _pieceCount) return false;
+    const LayoutPiece& next = _pieces[piece + 1];
+    return next.isField || DateDigitValue(next.literal.front(), _thaiDigits) >= 0;
+  }
+
+  std::string_view _text;
+  const LayoutPiece* _pieces;
+  std::size_t _pieceCount;
+  bool _thaiDigits;
 };
 
 int FullYear(int year, int width) {
@@ -78,53 +121,17 @@ int FullYear(int year, int width) {
 
 }  // namespace
 
-std::optional<DateFields> ReadDateFields(std::u32string_view text, const DateLayoutShape& layout) {
-  if (!layout.IsReadable()) return std::nullopt;
-  Reader reader(text, layout);
-  if (!reader.Match(0, 0)) return std::nullopt;
-  const auto valueOf = [&](DateField f) { return reader.values[DateLayoutShape::Index(f)]; };
-  return DateFields{FullYear(valueOf(DateField::Year), layout.width[DateLayoutShape::Index(DateField::Year)]),
-                    valueOf(DateField::Month), valueOf(DateField::Day)};
-}
-
-std::string FullWidthPattern(const DateLayoutShape& layout) {
-  if (!layout.IsReadable()) return {};
-  std::string pattern;
-  for (const LayoutPiece& piece : layout.pieces) {
-    if (piece.isField) {
-      pattern.append(DigitsFor(piece).most, static_cast<char>(DateLayoutShape::Index(piece.field)));
-      continue;
-    }
-    for (char32_t c : piece.literal) {
-      if (c <= static_cast<char32_t>(kLastFieldMark) || c >= 0x80) return {};
-      pattern.push_back(static_cast<char>(c));
-    }
-  }
-  return pattern;
-}
-
-// The reader's first try takes the most digits every field can have; a
-// text that has them all, with the literals in between, is read by that
-// try, and so here in one pass.
-std::optional<DateFields> ReadFullWidth(std::string_view text, std::string_view pattern,
-                                        const DateLayoutShape& layout) {
-  if (pattern.empty() || text.size() != pattern.size()) return std::nullopt;
-  std::array<int, 3> values{};
-  const char* mark = pattern.data();
-  for (const char c : text) {
-    if (*mark > kLastFieldMark) {
-      if (c != *mark++) return std::nullopt;
-      continue;
-    }
-    const int digit = c - '0';
-    if (digit < 0 || digit > 9) return std::nullopt;
-    int& value = values[static_cast<std::size_t>(*mark++)];
-    value = value * 10 + digit;
-  }
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
+                    TextSpan* yearDigits) {
+  if (!layout.IsReadable()) return false;
+  Reader reader(text, layout, thaiDigits);
+  if (!reader.Match(0, 0)) return false;
   const std::size_t year = DateLayoutShape::Index(DateField::Year);
-  return DateFields{FullYear(values[year], layout.width[year]),
-                    values[DateLayoutShape::Index(DateField::Month)],
-                    values[DateLayoutShape::Index(DateField::Day)]};
+  if (yearDigits != nullptr) *yearDigits = TextSpan{reader.starts[year], reader.ends[year]};
+  fields.year = FullYear(reader.values[year], layout.width[year]);
+  fields.month = reader.values[DateLayoutShape::Index(DateField::Month)];
+  fields.day = reader.values[DateLayoutShape::Index(DateField::Day)];
+  return true;
 }
 
 }  // namespace vok::services

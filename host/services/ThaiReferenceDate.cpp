@@ -2,19 +2,17 @@
 // Moving date texts between the Gregorian and the Buddhist-era calendar of
 // the Thai setting. Texts keep their Gregorian form; what the host displays
 // carries the Buddhist-era year (Gregorian + 543) when the setting shows it.
-#include <cstdio>
 #include <optional>
 #include <string>
+#include <string_view>
 
+#include "base_runtime/Utf8Text.h"
 #include "base_runtime/VOKHostSettings.h"
-#include "services/CurrentDateLayout.h"
-#include "services/DateText.h"
+#include "services/DateDigits.h"
+#include "services/DateTextReader.h"
 #include "services/VOKImmDate.h"
 
 namespace {
-
-using vok::services::DateField;
-using vok::services::DateLayoutShape;
 
 constexpr int kBuddhistEraOffset = 543;
 // A four-digit year from here on is taken for a Buddhist-era one: 2443 BE
@@ -22,79 +20,78 @@ constexpr int kBuddhistEraOffset = 543;
 constexpr int kFirstBuddhistEraYear = 2443;
 constexpr std::size_t kYearDigits = 4;
 
-bool ShowsBuddhistEra() { return VOKHostSettings::IsThai() && VOKHostSettings::ShowsBuddhistEra(); }
-
-std::u32string FourDigits(int year) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%04d", year);
-  return vok::services::ToCodePoints(buffer);
-}
-
-bool AllDigits(std::u32string_view text) {
-  for (char32_t c : text) {
-    if (!vok::services::IsAsciiDigit(c)) return false;
-  }
-  return true;
-}
-
-// The text is the layout with digits written over some of its characters.
-bool FitsLayout(std::u32string_view text, std::u32string_view layout) {
-  if (text.size() != layout.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != layout[i] && !vok::services::IsAsciiDigit(text[i])) return false;
-  }
-  return true;
-}
-
-std::optional<std::size_t> FirstRunOfFourDigits(std::u32string_view text) {
+// A run of digits in a text: its bytes, its digit count and its value.
+struct YearDigits {
   std::size_t at = 0;
-  while (at < text.size()) {
-    std::size_t end = at;
-    while (end < text.size() && vok::services::IsAsciiDigit(text[end])) ++end;
-    if (end - at == kYearDigits) return at;
-    at = end + 1;
+  std::size_t end = 0;
+  std::size_t count = 0;
+  int value = 0;
+};
+
+// The digits from at on, Thai ones included: this runs in the Thai setting.
+YearDigits DigitsAt(std::string_view text, std::size_t at) {
+  YearDigits run{at, at, 0, 0};
+  while (run.end < text.size()) {
+    std::size_t next = run.end;
+    const int digit = vok::services::DateDigitValue(vok::utf8::DecodeNext(text, next), true);
+    if (digit < 0) break;
+    run.value = run.value * 10 + digit;
+    run.end = next;
+    ++run.count;
+  }
+  return run;
+}
+
+std::optional<YearDigits> FirstRunOfFourDigits(std::string_view text) {
+  for (std::size_t at = 0; at < text.size();) {
+    const YearDigits run = DigitsAt(text, at);
+    if (run.count == kYearDigits) return run;
+    at = run.end;
+    if (run.count == 0) vok::utf8::DecodeNext(text, at);
   }
   return std::nullopt;
 }
 
-// Where the four-digit year of text starts; nullopt when the text holds
-// none that can be rewritten (a two-digit year among them).
-std::optional<std::size_t> LocateYear(std::u32string_view text) {
-  const vok::services::CurrentLayout& current = vok::services::CurrentDateLayoutNow();
-  const std::u32string_view layout = current.bare;
-  const DateLayoutShape& shape = current.shape;
-  if (!shape.HasField(DateField::Year) || !FitsLayout(text, layout)) return FirstRunOfFourDigits(text);
-  const std::size_t at = static_cast<std::size_t>(shape.position[DateLayoutShape::Index(DateField::Year)]);
-  const std::size_t width = static_cast<std::size_t>(shape.width[DateLayoutShape::Index(DateField::Year)]);
-  if (width != kYearDigits || !AllDigits(text.substr(at, width))) return std::nullopt;
-  return at;
+// The four-digit year of text: where the layout has it when the text reads
+// as a date of the layout, else the first run of exactly four digits;
+// nullopt when the text holds none (a two-digit year among them).
+std::optional<YearDigits> LocateYear(std::string_view text, const vok::DateLayoutShape& layout) {
+  vok::services::DateFields fields;
+  vok::services::TextSpan digits;
+  if (!vok::services::ReadDateFields(text, layout, true, fields, &digits)) return FirstRunOfFourDigits(text);
+  const YearDigits year = DigitsAt(text.substr(0, digits.end), digits.at);
+  if (year.count != kYearDigits) return std::nullopt;
+  return year;
 }
 
-VOKUnicodeString WithYear(std::u32string text, std::size_t at, int year) {
-  text.replace(at, kYearDigits, FourDigits(year));
-  return VOKUnicodeString(vok::services::ToUtf8(text));
-}
-
-VOKUnicodeString ShownYearOfToday() {
-  const int year = VOKTime::GetCurrentLocalTime().GetYear(0);
-  return VOKUnicodeString(std::to_string(ShowsBuddhistEra() ? year + kBuddhistEraOffset : year));
+// year is in [0, 9999]: a four-digit year of either calendar, moved into
+// the other one only from where it fits.
+VOKUnicodeString WithYear(std::string_view text, const YearDigits& digits, int year) {
+  std::string rewritten(text.substr(0, digits.at));
+  const std::string written = std::to_string(year);
+  rewritten.append(kYearDigits - written.size(), '0').append(written).append(text.substr(digits.end));
+  return VOKUnicodeString(std::string_view(rewritten));
 }
 
 }  // namespace
 
 void VOKImmDate::GetThaiReferenceDate(VOKUnicodeString& text, VOKTime, VOKUnicodeString& shown,
                                       VOKUnicodeString& year) {
-  const std::u32string original = vok::services::ToCodePoints(text.ToUtf8());
+  const vok::HostLocale& locale = vok::CurrentLocale();
+  const auto shownYear = [&locale](int gregorian) {
+    return locale.thai && locale.buddhistEra ? gregorian + kBuddhistEraOffset : gregorian;
+  };
+  const std::string_view original = text.ToUtf8();
+  const std::optional<YearDigits> at =
+      original.empty() ? std::nullopt : LocateYear(original, locale.dateLayout.shape);
   VOKUnicodeString gregorianText = text;
   VOKUnicodeString shownText = text;
-  const std::optional<std::size_t> at = original.empty() ? std::nullopt : LocateYear(original);
   if (at) {
-    const int written = vok::services::DigitsValue(std::u32string_view(original).substr(*at, kYearDigits));
-    const int gregorian = written >= kFirstBuddhistEraYear ? written - kBuddhistEraOffset : written;
+    const int gregorian = at->value >= kFirstBuddhistEraYear ? at->value - kBuddhistEraOffset : at->value;
     gregorianText = WithYear(original, *at, gregorian);
-    shownText = WithYear(original, *at, ShowsBuddhistEra() ? gregorian + kBuddhistEraOffset : gregorian);
+    shownText = WithYear(original, *at, shownYear(gregorian));
   }
-  year = ShownYearOfToday();
+  year = VOKUnicodeString(std::to_string(shownYear(VOKTime::GetCurrentLocalTime().GetYear(0))));
   text = gregorianText;
   shown = shownText;
 }

@@ -13,7 +13,8 @@ class VOK_HOST_API VOKImmDate {
   // placeholder takes 1 up to as many digits as it has characters (a year
   // placeholder of 3 or more characters takes exactly 4; of 1 or 2, exactly
   // 2, read as 19xx from 70 up and 20xx below), every other character must
-  // match. _time is that day at 00:00:00, or holds -1 (Gettime_t) when the
+  // match. Digits are ASCII ones, and in a Thai setting Thai ones (U+0E50 to
+  // U+0E59) too. _time is that day at 00:00:00, or holds -1 (Gettime_t) when the
   // text does not fit the layout or is no real calendar date.
   explicit VOKImmDate(const VOKUnicodeString& text);
   virtual ~VOKImmDate();
@@ -39,8 +40,9 @@ class VOK_HOST_API VOKImmDate {
   //   2443 or more at the layout's year place is a Buddhist-era year and
   //   loses 543) and shown receives the form the host displays (Gregorian
   //   years gain 543 when the setting shows the Buddhist era).
-  // A text whose shape does not fit the layout has its first run of exactly
-  // four digits taken for the year; a text without a four-digit year (a
+  // Digits are those VOKImmDate reads; the rewritten year is written in
+  // ASCII digits. A text whose shape does not fit the layout has its first
+  // run of exactly four digits taken for the year; a text without a four-digit year (a
   // two-digit one among them) is left as it is and copied to shown. time is
   // the date the text stands for, or the value 0 when unknown; it is not
   // otherwise used.

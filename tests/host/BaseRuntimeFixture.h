@@ -17,13 +17,13 @@
 class BaseRuntimeFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    VOKHostSettings::Reset();
+    VOKHostSettings::Reload();
     VOKHostSettings::SetLocale("en_US");
   }
 
   void TearDown() override {
     for (const auto& [name, value] : _savedEnvironment) Set(name, value ? value->c_str() : nullptr);
-    VOKHostSettings::Reset();
+    VOKHostSettings::Reload();
     VOKHostClock::UseSystemClock();
     VOKMsgCatalog::ClearMemoryCatalogs();
     VOKMsgCatalog::ReloadFiles();

@@ -19,8 +19,8 @@ struct LocalDate {
 class ServicesFixture : public BaseRuntimeFixture {
  protected:
   void SetUp() override {
-    BaseRuntimeFixture::SetUp();
     SetEnv("VOK_DATE_LAYOUT", nullptr);
+    BaseRuntimeFixture::SetUp();
     VOKHostSettings::SetThai(false, false);
     VOKHostClock::FixToday(2026, 12, 4);
     UsePlaceholders("dd", "mm", "yyyy");

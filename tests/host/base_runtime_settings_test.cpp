@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <cstring>
 #include <iostream>
 
 #include "BaseRuntimeFixture.h"
 #include "base_runtime/VOKHostSettings.h"
+#include "base_runtime/VOKTime.h"
 
 namespace {
 
@@ -13,10 +13,10 @@ class SettingsTest : public BaseRuntimeFixture {
  protected:
   void SetUp() override {
     BaseRuntimeFixture::SetUp();
-    VOKHostSettings::Reset();
     for (const char* name : {"LC_ALL", "LC_TIME", "LANG", "VOK_THAI", "VOK_THAI_GREGORIAN", "VOK_DATE_LAYOUT"}) {
       SetEnv(name, nullptr);
     }
+    VOKHostSettings::Reload();
   }
 };
 
@@ -37,6 +37,7 @@ TEST_F(SettingsTest, LanguageComesFromTheFirstSetLocaleVariable) {
     SetEnv("LC_ALL", row.lcAll);
     SetEnv("LC_TIME", row.lcTime);
     SetEnv("LANG", row.lang);
+    VOKHostSettings::Reload();
     EXPECT_EQ(row.language, VOKHostSettings::GetLanguage()) << (row.lang ? row.lang : "(unset)");
     EXPECT_EQ(row.locale, VOKHostSettings::GetLocaleName()) << (row.lang ? row.lang : "(unset)");
   }
@@ -47,6 +48,7 @@ TEST_F(SettingsTest, UnsupportedLanguageIsNotedOncePerProcess) {
   EXPECT_EXIT(
       {
         setenv("LANG", "es_ES.UTF-8", 1);
+        VOKHostSettings::Reload();
         VOKHostSettings::GetLanguage();
         VOKHostSettings::GetLocaleName();
         VOKHostSettings::SetLocale("ja_JP");
@@ -61,22 +63,40 @@ TEST_F(SettingsTest, UnsupportedLanguageIsNotedOncePerProcess) {
 TEST_F(SettingsTest, ThaiSettingFollowsLanguageAndVariables) {
   EXPECT_FALSE(VOKHostSettings::IsThai());
   SetEnv("LANG", "th_TH.UTF-8");
+  VOKHostSettings::Reload();
   EXPECT_TRUE(VOKHostSettings::IsThai());
   EXPECT_TRUE(VOKHostSettings::ShowsBuddhistEra());
   SetEnv("VOK_THAI_GREGORIAN", "1");
+  VOKHostSettings::Reload();
   EXPECT_FALSE(VOKHostSettings::ShowsBuddhistEra());
 
   SetEnv("LANG", "en_US.UTF-8");
   SetEnv("VOK_THAI", "1");
+  VOKHostSettings::Reload();
   EXPECT_TRUE(VOKHostSettings::IsThai());
   EXPECT_EQ("en", VOKHostSettings::GetLanguage());
   SetEnv("VOK_THAI", "yes");
+  VOKHostSettings::Reload();
   EXPECT_FALSE(VOKHostSettings::IsThai());
 }
 
-TEST_F(SettingsTest, OverridesWinUntilReset) {
+// The locale is a value: what the environment says counts from the next
+// Reload on, and until then every question gets the same answers.
+TEST_F(SettingsTest, EnvironmentCountsOnlyFromTheNextReload) {
+  SetEnv("LANG", "de_DE.UTF-8");
+  SetEnv("VOK_DATE_LAYOUT", "dd.mm.yyyy");
+  EXPECT_EQ("en", VOKHostSettings::GetLanguage());
   EXPECT_EQ(std::nullopt, VOKHostSettings::GetDateLayoutOverride());
+  EXPECT_EQ("January", VOKTime(2025, 1, 1, 0, 0, 0, 0).ConvertToString("%B", 0).ToUtf8());
+  VOKHostSettings::Reload();
+  EXPECT_EQ("de", VOKHostSettings::GetLanguage());
+  EXPECT_EQ("dd.mm.yyyy", VOKHostSettings::GetDateLayoutOverride());
+  EXPECT_EQ("Januar", VOKTime(2025, 1, 1, 0, 0, 0, 0).ConvertToString("%B", 0).ToUtf8());
+}
+
+TEST_F(SettingsTest, SetOperationsChangeOneSettingUntilReload) {
   SetEnv("VOK_DATE_LAYOUT", "");
+  VOKHostSettings::Reload();
   EXPECT_EQ("", VOKHostSettings::GetDateLayoutOverride());
   SetEnv("LANG", "th_TH.UTF-8");
   SetEnv("VOK_DATE_LAYOUT", "dd.mm.yyyy");
@@ -89,22 +109,10 @@ TEST_F(SettingsTest, OverridesWinUntilReset) {
   EXPECT_FALSE(VOKHostSettings::ShowsBuddhistEra());
   EXPECT_EQ("[ ]/[ ]/[ ]", VOKHostSettings::GetDateLayoutOverride());
 
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
   EXPECT_EQ("th", VOKHostSettings::GetLanguage());
   EXPECT_TRUE(VOKHostSettings::ShowsBuddhistEra());
   EXPECT_EQ("dd.mm.yyyy", VOKHostSettings::GetDateLayoutOverride());
-}
-
-// A putenv text changed in place is seen at the next question.
-TEST_F(SettingsTest, TextChangedInPlaceAfterPutenvIsSeen) {
-  static char entry[] = "LANG=de_DE";
-  SetEnv("LANG", nullptr);  // restored by the fixture
-  ASSERT_EQ(0, putenv(entry));
-  EXPECT_EQ("de", VOKHostSettings::GetLanguage());
-  std::memcpy(entry + 5, "fr", 2);
-  EXPECT_EQ("fr_DE", VOKHostSettings::GetLocaleName());
-  unsetenv("LANG");
-  EXPECT_EQ("en_US", VOKHostSettings::GetLocaleName());
 }
 
 }  // namespace

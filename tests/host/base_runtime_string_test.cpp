@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
+#include <string>
 
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
@@ -41,11 +43,13 @@ TEST(VOKUnicodeStringTest, CountsAndIndexesByCharacter) {
 }
 
 TEST(VOKUnicodeStringTest, ReplacesInvalidUtf8WithReplacementCharacter) {
-  // A stray continuation byte, a truncated sequence, an overlong "/" and
-  // an encoded surrogate: each bad byte becomes one U+FFFD.
+  // A stray continuation byte, a truncated sequence (one U+FFFD for the
+  // whole of it), an overlong "/" and an encoded surrogate (one U+FFFD for
+  // each of their bytes, since no byte of them can start a sequence that
+  // would continue).
   const VOKUnicodeString text("a\x80" "b\xE2\x82" "c\xC0\xAF" "d\xED\xA0\x80");
-  EXPECT_EQ("a\uFFFD" "b\uFFFD\uFFFD" "c\uFFFD\uFFFD" "d\uFFFD\uFFFD\uFFFD", text.ToUtf8());
-  EXPECT_EQ(12, text.GetLengthInChar());
+  EXPECT_EQ("a\uFFFD" "b\uFFFD" "c\uFFFD\uFFFD" "d\uFFFD\uFFFD\uFFFD", text.ToUtf8());
+  EXPECT_EQ(11, text.GetLengthInChar());
 }
 
 TEST(VOKUnicodeStringTest, ComparesAndTestsEquality) {
@@ -127,6 +131,33 @@ TEST(VOKUnicodeStringTest, ConvertToNumFailsOnBadTextAndLeavesValue) {
   EXPECT_EQ(0, VOKUnicodeString("12").ConvertToNum(nullptr, "%d"));
   int value = -99;
   EXPECT_EQ(0, VOKUnicodeString("12").ConvertToNum(&value, nullptr));
+}
+
+// Every combination of flags, width and precision against the C library's
+// own snprintf.
+TEST(VOKUnicodeStringTest, BuildFromNumMatchesSnprintfForEveryIntegerConversion) {
+  for (const char* flags : {"", "-", "+", " ", "#", "0", "-0", "+0", " 0", "#0", "-#"}) {
+    for (const char* width : {"", "1", "6"}) {
+      for (const char* precision : {"", ".", ".0", ".4"}) {
+        for (const char conversion : std::string("diuoxX")) {
+          const bool alternate = std::string(flags).find('#') != std::string::npos;
+          if (alternate && std::string("diu").find(conversion) != std::string::npos) continue;
+          const std::string format = std::string("<%") + flags + width + precision + conversion + ">";
+          for (const int value : {0, 7, -7, 255, INT_MIN, INT_MAX}) {
+            char expected[64];
+            if (std::string("di").find(conversion) != std::string::npos) {
+              std::snprintf(expected, sizeof expected, format.c_str(), value);
+            } else {
+              std::snprintf(expected, sizeof expected, format.c_str(), static_cast<unsigned>(value));
+            }
+            VOKUnicodeString text;
+            ASSERT_NE(0, text.BuildFromNum(value, format.c_str())) << format;
+            EXPECT_EQ(expected, text.ToUtf8()) << format << " " << value;
+          }
+        }
+      }
+    }
+  }
 }
 
 TEST(VOKUnicodeStringTest, BuildFromNumWritesAsPrintfWouldOrKeepsTheText) {

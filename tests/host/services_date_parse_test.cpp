@@ -27,9 +27,19 @@ TEST_F(ServicesDateParseTest, TextsThatDoNotFitTheLayoutGiveNoTime) {
               {{"", -1}, {"12-25-2024", -1}, {"12/25/20245", -1}, {"123/25/2024", -1}, {"12/25/24", -1},
                {"12/25", -1}, {"12/25/2024/", -1}, {"12/25/20x4", -1}, {" 12/25/2024", -1}, {"12/25/2024 ", -1},
                {"+1/25/2024", -1},
-               // only ASCII digits count; nothing else may stand in for a separator
+               // outside a Thai setting only ASCII digits count; nothing else may stand in for a separator
+               {"\u0E51\u0E52/25/2024", -1},
                {"\uFF11\uFF12/25/2024", -1}, {"12\u221525\u22152024", -1}, {"\xFF\xFE/25/2024", -1},
                {std::string(200000, '1'), -1}, {std::string(100000, '/'), -1}});
+}
+
+TEST_F(ServicesDateParseTest, ThaiDigitsReadAsAsciiOnesInTheThaiSetting) {
+  VOKHostSettings::SetThai(true, true);
+  ExpectTimes("dd/mm/yyyy", {{"\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E50\u0E52\u0E54", Midnight(2024, 12, 25)},
+                             {"\u0E52\u0E55/12/2\u0E50\u0E52\u0E54", Midnight(2024, 12, 25)},
+                             {"\u0E55/\u0E51/\u0E52\u0E50\u0E52\u0E54", Midnight(2024, 1, 5)},
+                             {"\u0E53\u0E50/\u0E50\u0E52/\u0E52\u0E50\u0E52\u0E54", -1},
+                             {"\uFF12\uFF15/12/2024", -1}});
 }
 
 TEST_F(ServicesDateParseTest, TheLayoutDecidesOrderSeparatorsAndDecoration) {
@@ -38,7 +48,7 @@ TEST_F(ServicesDateParseTest, TheLayoutDecidesOrderSeparatorsAndDecoration) {
   // Without separators the longest day that leaves a readable rest is taken.
   ExpectTimes("ddmmyyyy", {{"25122024", Midnight(2024, 12, 25)}, {"2512024", Midnight(2024, 1, 25)}});
   ExpectTimes("~ dd ~ . ~ mm ~ . ~ yyyy ~", {{"25.12.2024", Midnight(2024, 12, 25)}});
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
   VOKHostSettings::SetLocale("de_DE");  // without a settings layout, the locale's
   EXPECT_EQ(Midnight(2024, 12, 24), TimeOf("24.12.2024"));
   EXPECT_EQ(-1, TimeOf("12/24/2024"));

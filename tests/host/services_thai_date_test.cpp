@@ -41,7 +41,9 @@ TEST_F(ServicesThaiDateTest, TextsAreRewrittenToGregorianAndShownInTheSettingsEr
       {nullptr, "x 12345 2567 2566", "x 12345 2024 2566", "x 12345 2567 2566"},
       // No four-digit year: left as it is.
       {nullptr, "25/12/67", "25/12/67", "25/12/67"},
-      {nullptr, "25/12/\u0E52\u0E55\u0E56\u0E57", "25/12/\u0E52\u0E55\u0E56\u0E57", "25/12/\u0E52\u0E55\u0E56\u0E57"},
+      // Thai digits count as digits; the rewritten year is written in ASCII ones.
+      {nullptr, "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E55\u0E56\u0E57", "\u0E52\u0E55/\u0E51\u0E52/2024",
+       "\u0E52\u0E55/\u0E51\u0E52/2567"},
       // A text of the layout's shape has its year where the layout has it.
       {"mmdd/yyyy", "1225/2567", "1225/2024", "1225/2567"},
       {"[yyyy]-[mm]-[dd]", "2567-12-25", "2024-12-25", "2567-12-25"},

@@ -115,6 +115,17 @@ TEST_F(CalendarTextTest, ConvertToVOKTimeSetsTheTimeOnlyForDates) {
   }
 }
 
+TEST_F(CalendarTextTest, ThaiDigitsGiveTheDateOfAsciiOnesInTheThaiSetting) {
+  VOKHostSettings::SetThai(true, true);
+  VOKQELNavCalendarUI calendar;
+  VOKTime ascii(12345);
+  VOKTime thai(12345);
+  EXPECT_EQ(kValid, calendar.ConvertToVOKTime("12/25/2024", ascii));
+  EXPECT_EQ(kValid, calendar.ConvertToVOKTime("\u0E51\u0E52/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54", thai));
+  EXPECT_EQ(ascii, thai);
+  EXPECT_EQ(kValue, calendar.validateDate("\u0E51\u0E53/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54"));
+}
+
 TEST_F(CalendarTextTest, BindsToAnEditorItNeitherOwnsNorTouches) {
   VOKDlgEditor editor(nullptr, "Field", 0);
   editor.SetText("kept", 0);

@@ -7,7 +7,7 @@
 #include "services/ImmersiveUITrace.h"
 
 void HostFixture::SetUp() {
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
   VOKHostSettings::SetLocale("en_US");
   VOKHostSettings::SetThai(false, false);
   VOKHostClock::FixToday(2026, 12, 4);
@@ -30,7 +30,7 @@ void HostFixture::TearDown() {
   VOKAllocationFaults::Clear();
   VOKMsgCatalog::ClearMemoryCatalogs();
   VOKHostClock::UseSystemClock();
-  VOKHostSettings::Reset();
+  VOKHostSettings::Reload();
 }
 
 void HostFixture::CaptureTrace(const std::string& className) {

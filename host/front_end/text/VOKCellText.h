@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base_runtime/HostExport.h"
+#include "base_runtime/Utf8Text.h"  // VOKDecodeUtf8, VOKEncodeUtf8
 
 struct VOKGlyph {
   std::string text;  // UTF-8: the character and its combining marks
@@ -28,8 +29,3 @@ VOK_HOST_API std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8);
 
 // Columns the text takes on a terminal.
 VOK_HOST_API int VOKTextColumns(std::string_view utf8);
-
-// UTF-8 decoding for callers that work on characters (field editing):
-// malformed bytes become U+FFFD.
-VOK_HOST_API std::u32string VOKDecodeUtf8(std::string_view utf8);
-VOK_HOST_API std::string VOKEncodeUtf8(std::u32string_view text);

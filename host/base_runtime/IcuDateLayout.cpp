@@ -1,5 +1,5 @@
 // File: IcuDateLayout.cpp
-#include "services/IcuDateLayout.h"
+#include "base_runtime/IcuDateLayout.h"
 
 #include <unicode/datefmt.h>
 #include <unicode/smpdtfmt.h>
@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "services/DateText.h"
+#include "base_runtime/Utf8Text.h"
 
-namespace vok::services {
+namespace vok {
 namespace {
 
 constexpr bool IsPatternLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
@@ -82,7 +82,7 @@ std::u32string ShortDatePattern(const std::string& localeName) {
   simple->toPattern(pattern);
   std::string utf8;
   pattern.toUTF8String(utf8);
-  return ToCodePoints(utf8);
+  return VOKDecodeUtf8(utf8);
 }
 
-}  // namespace vok::services
+}  // namespace vok

@@ -1,9 +1,9 @@
 // File: DateLayoutShape.cpp
-#include "services/DateLayoutShape.h"
+#include "base_runtime/DateLayoutShape.h"
 
 #include <algorithm>
 
-namespace vok::services {
+namespace vok {
 namespace {
 
 struct Candidate {
@@ -74,4 +74,4 @@ DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& 
   return shape;
 }
 
-}  // namespace vok::services
+}  // namespace vok

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "services/DatePlaceholders.h"
+#include "base_runtime/DatePlaceholders.h"
 
-namespace vok::services {
+namespace vok {
 
 // Every run of day letters becomes the day placeholder, a numeric month run
 // the month placeholder and a year run the full year placeholder (so that a
@@ -21,4 +21,4 @@ std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlacehol
 // ICU's short date pattern of the locale, "" when ICU has none.
 std::u32string ShortDatePattern(const std::string& localeName);
 
-}  // namespace vok::services
+}  // namespace vok

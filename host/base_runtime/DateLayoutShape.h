@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "services/DatePlaceholders.h"
+#include "base_runtime/DatePlaceholders.h"
 
-namespace vok::services {
+namespace vok {
 
 enum class DateField { Day = 0, Month = 1, Year = 2 };
 
@@ -28,7 +28,6 @@ struct DateLayoutShape {
   std::array<int, 3> occurrences{0, 0, 0};
   std::array<int, 3> width{0, 0, 0};
 
-  bool HasField(DateField field) const { return occurrences[Index(field)] > 0; }
   // A layout a date can be read with: day, month and year exactly once.
   bool IsReadable() const;
   // 1-based rank of the field among the fields present, 0 when absent.
@@ -41,4 +40,4 @@ struct DateLayoutShape {
 // start at the same character, the longer one is taken.
 DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& placeholders);
 
-}  // namespace vok::services
+}  // namespace vok

@@ -1,56 +1,21 @@
-// File: IntegerFormatScan.cpp
+// File: NumberFormatScan.cpp
 // A hand-written sscanf for one int: the format is checked completely first,
 // then matched against the text up to its conversion; what follows the
 // conversion cannot change the outcome, as with sscanf's count.
 #include <algorithm>
 #include <climits>
 #include <cstdint>
-#include <optional>
-#include <string_view>
 
-#include "base_runtime/IntegerFormat.h"
+#include "base_runtime/NumberFormat.h"
+#include "base_runtime/NumberFormatConversion.h"
 
 namespace vok {
 namespace {
-
-using format_detail::IsIntegerConversion;
-using format_detail::ReadSmallNumber;
-
-struct ScanConversion {
-  char conversion = '\0';
-  int width = 0;  // 0: no limit
-};
 
 bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 void SkipBlanks(std::string_view text, std::size_t& pos) {
   while (pos < text.size() && IsBlank(text[pos])) ++pos;
-}
-
-// Checks the conversion that starts after a '%' at pos; pos moves past it.
-bool ReadScanConversion(std::string_view format, std::size_t& pos, ScanConversion& spec) {
-  if (!ReadSmallNumber(format, pos, spec.width)) return false;
-  if (pos >= format.size() || !IsIntegerConversion(format[pos])) return false;
-  spec.conversion = format[pos++];
-  return true;
-}
-
-// The position just after the '%' of the single conversion, or npos when the
-// format is refused.
-std::size_t CheckScanFormat(std::string_view format, ScanConversion& spec) {
-  std::size_t conversionStart = std::string_view::npos;
-  int conversions = 0;
-  for (std::size_t pos = 0; pos < format.size();) {
-    if (format[pos++] != '%') continue;
-    if (pos < format.size() && format[pos] == '%') {
-      ++pos;
-      continue;
-    }
-    conversionStart = pos;
-    if (!ReadScanConversion(format, pos, spec)) return std::string_view::npos;
-    ++conversions;
-  }
-  return conversions == 1 ? conversionStart : std::string_view::npos;
 }
 
 // Matches the literal part of the format before the conversion.
@@ -131,16 +96,17 @@ class NumberReader {
 
 }  // namespace
 
-std::optional<int> ScanInteger(std::string_view text, const char* format) {
-  if (!format) return std::nullopt;
-  const std::string_view formatView(format);
-  ScanConversion spec;
-  const std::size_t conversionStart = CheckScanFormat(formatView, spec);
-  if (conversionStart == std::string_view::npos) return std::nullopt;
+std::optional<int> ScanInteger(std::string_view text, std::string_view format) {
+  const std::optional<number_format::Conversion> conversion = number_format::SingleConversion(format);
+  // scanf knows no flags and no precision.
+  if (!conversion || !conversion->flags.empty() || conversion->hasPrecision ||
+      !number_format::IsInteger(conversion->letter)) {
+    return std::nullopt;
+  }
   std::size_t pos = 0;
-  if (!MatchLiterals(formatView.substr(0, conversionStart - 1), text, pos)) return std::nullopt;
+  if (!MatchLiterals(format.substr(0, conversion->percentAt), text, pos)) return std::nullopt;
   SkipBlanks(text, pos);
-  return NumberReader(text, pos, spec.width).Read(spec.conversion);
+  return NumberReader(text, pos, conversion->width).Read(conversion->letter);
 }
 
 }  // namespace vok

@@ -5,8 +5,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
-namespace vok::services {
+namespace vok {
 
 struct DatePlaceholders {
   std::u32string day;
@@ -16,8 +17,11 @@ struct DatePlaceholders {
   bool IsComplete() const { return !day.empty() && !month.empty() && !year.empty(); }
 };
 
-// Read afresh at every call, so that a change of language or catalog is
-// seen at once.
-DatePlaceholders ReadDatePlaceholders();
+// The placeholders of the catalogs in a language (English where it has none).
+DatePlaceholders ReadDatePlaceholders(const std::string& language);
 
-}  // namespace vok::services
+// The text without the decoration characters "[", "~", "]" and blanks that
+// the host's layouts and placeholders may carry.
+std::u32string StripDecoration(std::u32string_view text);
+
+}  // namespace vok
