@@ -14,7 +14,8 @@ inline constexpr std::uint64_t OKButton = 0x00000200;
 inline constexpr std::uint64_t CancelButton = 0x00000400;
 inline constexpr std::uint64_t CloseControl = 0x00000800;
 // Combos and spinners: the user may type into the field. Frames: the frame
-// fills the width its parent gives it (its grid cell or its row).
+// fills the width its parent gives it (its grid cell or its row). Windows
+// keep it as given, without effect.
 inline constexpr std::uint64_t Editable = 0x00040000;
 // Kept as given: every shown child takes part in its parent's layout
 // (grid cell or tabulation), with this bit or without it.
