@@ -1,7 +1,7 @@
-// File: Minimum.h
-// Every benchmark also reports the minimum over its repetitions: on a
-// machine shared with other work, the fastest repetition is the one least
-// disturbed, and so the most repeatable figure.
+// File: Spread.h
+// Every benchmark also reports the fastest and the slowest of its
+// repetitions beside the median that Google Benchmark computes: the median
+// is the figure judged, the range shows how much a shared machine moved it.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -11,13 +11,16 @@
 
 namespace vok_bench {
 
-inline void AddMinimum(benchmark::internal::Benchmark* benchmark) {
+inline void AddSpread(benchmark::internal::Benchmark* benchmark) {
   benchmark->ComputeStatistics("min", [](const std::vector<double>& values) {
     return values.empty() ? 0.0 : *std::min_element(values.begin(), values.end());
+  });
+  benchmark->ComputeStatistics("max", [](const std::vector<double>& values) {
+    return values.empty() ? 0.0 : *std::max_element(values.begin(), values.end());
   });
 }
 
 }  // namespace vok_bench
 
-// BENCHMARK with the minimum added.
-#define VOK_BENCHMARK(function) BENCHMARK(function)->Apply(vok_bench::AddMinimum)
+// BENCHMARK with the spread added.
+#define VOK_BENCHMARK(function) BENCHMARK(function)->Apply(vok_bench::AddSpread)
