@@ -172,7 +172,8 @@ void VOKPLMDlgDate::LoadTitles() {
 
 void VOKPLMDlgDate::BuildYearSpinner(VOKDlgFrame* yearMonthFrame) {
   if (!yearMonthFrame) return;
-  _yearSpinner = new VOKDlgSpinner(yearMonthFrame, "YearSpinner", VOKDlgStyle::Placed | VOKDlgStyle::Editable);
+  _yearSpinner =
+      new VOKDlgSpinner(yearMonthFrame, "YearSpinner", VOKDlgStyle::Placed | VOKDlgStyle::Editable);
   if (!_yearSpinner) return;
   _yearSpinner->SetRange(static_cast<float>(vok_dlgdate::LowestYear()),
                          static_cast<float>(vok_dlgdate::HighestYear()), kYearSteps, 0);
