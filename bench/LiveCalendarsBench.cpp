@@ -47,15 +47,23 @@ class LiveCalendars {
   std::deque<VOKQELNavCalendarUI*> _calendars;
 };
 
-void BM_LiveCalendarsOpen(benchmark::State& state) {
+using Change = void (LiveCalendars::*)();
+
+// Times step on every iteration; restore, untimed, brings the number of
+// live calendars back.
+void TimeAmongLive(benchmark::State& state, Change step, Change restore) {
   vok_bench::HostWindow host;
   LiveCalendars live(host.dialog(), state.range(0));
   for (auto _ : state) {
-    live.OpenNewest();
+    (live.*step)();
     state.PauseTiming();
-    live.ReleaseNewest();
+    (live.*restore)();
     state.ResumeTiming();
   }
+}
+
+void BM_LiveCalendarsOpen(benchmark::State& state) {
+  TimeAmongLive(state, &LiveCalendars::OpenNewest, &LiveCalendars::ReleaseNewest);
 }
 
 // Days 15 and 16 in turn: the marked day cannot be pressed.
@@ -75,25 +83,11 @@ void BM_LiveCalendarsSend(benchmark::State& state) {
 }
 
 void BM_LiveCalendarsReleaseOldest(benchmark::State& state) {
-  vok_bench::HostWindow host;
-  LiveCalendars live(host.dialog(), state.range(0));
-  for (auto _ : state) {
-    live.ReleaseOldest();
-    state.PauseTiming();
-    live.OpenNewest();
-    state.ResumeTiming();
-  }
+  TimeAmongLive(state, &LiveCalendars::ReleaseOldest, &LiveCalendars::OpenNewest);
 }
 
 void BM_LiveCalendarsReleaseNewest(benchmark::State& state) {
-  vok_bench::HostWindow host;
-  LiveCalendars live(host.dialog(), state.range(0));
-  for (auto _ : state) {
-    live.ReleaseNewest();
-    state.PauseTiming();
-    live.OpenNewest();
-    state.ResumeTiming();
-  }
+  TimeAmongLive(state, &LiveCalendars::ReleaseNewest, &LiveCalendars::OpenNewest);
 }
 
 VOK_BENCHMARK(BM_LiveCalendarsOpen)->Apply(LiveCounts);
