@@ -2,6 +2,8 @@
 // the field the frame serves (the entry frame's editor, or the combo beside
 // the combo-button frame), press the calendar button, pick in the calendar,
 // answer it, and read the field and the frame's trace records.
+#include <ostream>
+
 #include "calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
@@ -20,6 +22,8 @@ struct FrameKind {
   Records pressOnImpossibleDate;  // the records of a press on 02/30/2021
   Records okAfterDay5;            // the records of OK after the 5th was picked
 };
+
+void PrintTo(const FrameKind& kind, std::ostream* out) { *out << kind.traceClass; }
 
 const FrameKind kKinds[] = {
     {kEntry,
