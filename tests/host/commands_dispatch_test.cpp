@@ -98,10 +98,10 @@ TEST_F(DispatchTest, EveryNestedSendSkipsAReceiverDroppedInAnother) {
     if (inner && second != nullptr) delete std::exchange(second, nullptr);
   };
   sender.SendNotification(&sender, &ping);
-  EXPECT_EQ((Log{"first PingNotification -", "first PingNotification -",
-                 "second PingNotification -", "third PingNotification -",
-                 "third PingNotification -"}),
-            log);
+  EXPECT_EQ(
+      (Log{"first PingNotification -", "first PingNotification -", "second PingNotification -",
+           "third PingNotification -", "third PingNotification -"}),
+      log);
 }
 
 TEST_F(DispatchTest, CallbackAddedDuringADispatchRunsFromTheNextSend) {
