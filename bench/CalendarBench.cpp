@@ -7,7 +7,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchHost.h"
-#include "Minimum.h"
+#include "Spread.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchHost.h"
-#include "Minimum.h"
+#include "Spread.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 

@@ -6,7 +6,7 @@
 
 #include "AllocationCounter.h"
 #include "BenchHost.h"
-#include "Minimum.h"
+#include "Spread.h"
 #include "services/VOKTraceRecord.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include "base_runtime/VOKMsgCatalog.h"
 #include "date_dialog/VOKPLMDlgDateSupport.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
+#include "dialog_toolkit/VOKDlgStyle.h"
 #include "module/ModuleTrace.h"
 #include "services/VOKImmDate.h"
 
@@ -26,11 +27,9 @@ int VOKPLMDlgDate::uidN = 0;
 
 namespace {
 
-constexpr std::uint64_t kDialogStyle = 0x240e00;
-constexpr std::uint64_t kPlacedStyle = 0x80000;
-constexpr std::uint64_t kDayFrameStyle = 0x80001;
-constexpr std::uint64_t kSpinnerStyle = 0xc0000;
-constexpr std::uint64_t kComboStyle = 0x40000;
+constexpr std::uint64_t kDialogStyle = VOKDlgStyle::Modeless | VOKDlgStyle::Editable |
+                                       VOKDlgStyle::CloseControl | VOKDlgStyle::CancelButton |
+                                       VOKDlgStyle::OKButton;
 constexpr int kFillCell = 30;
 constexpr int kHeadingRow = 1;
 constexpr int kFirstWeekRow = 2;
@@ -147,9 +146,9 @@ void VOKPLMDlgDate::CopyArrays(const VOKPLMDlgDate& other) {
 }
 
 VOKPLMDlgDate::Frames VOKPLMDlgDate::BuildFrames() {
-  Frames frames{new VOKDlgFrame(this, "YearMonthFrame", kPlacedStyle), nullptr};
+  Frames frames{new VOKDlgFrame(this, "YearMonthFrame", VOKDlgStyle::Placed), nullptr};
   _daySeparator = new VOKDlgSeparator(this, "DaySepartor", 0);
-  frames.day = new VOKDlgFrame(this, "DayFrame", kDayFrameStyle);
+  frames.day = new VOKDlgFrame(this, "DayFrame", VOKDlgStyle::Placed | VOKDlgStyle::GridLayout);
   if (frames.yearMonth && _daySeparator && frames.day) {
     SetVerticalAttachment(1, 1, frames.yearMonth, _daySeparator, frames.day, nullptr);
     SetVerticalAttachment(2, 4, frames.yearMonth, _daySeparator, frames.day, nullptr);
@@ -171,7 +170,8 @@ void VOKPLMDlgDate::LoadTitles() {
 
 void VOKPLMDlgDate::BuildYearSpinner(VOKDlgFrame* yearMonthFrame) {
   if (!yearMonthFrame) return;
-  _yearSpinner = new VOKDlgSpinner(yearMonthFrame, "YearSpinner", kSpinnerStyle);
+  _yearSpinner =
+      new VOKDlgSpinner(yearMonthFrame, "YearSpinner", VOKDlgStyle::Placed | VOKDlgStyle::Editable);
   if (!_yearSpinner) return;
   _yearSpinner->SetRange(static_cast<float>(vok_dlgdate::LowestYear()),
                          static_cast<float>(vok_dlgdate::HighestYear()), kYearSteps, 0);
@@ -189,7 +189,7 @@ void VOKPLMDlgDate::BuildYearSpinner(VOKDlgFrame* yearMonthFrame) {
 
 void VOKPLMDlgDate::BuildMonthCombo(VOKDlgFrame* yearMonthFrame) {
   if (!yearMonthFrame) return;
-  _monthCombo = new VOKDlgCombo(yearMonthFrame, "MonthCombo", kComboStyle);
+  _monthCombo = new VOKDlgCombo(yearMonthFrame, "MonthCombo", VOKDlgStyle::Editable);
   if (!_monthCombo) return;
   AddAnalyseNotificationCB(_monthCombo, _monthCombo->GetComboSelectNotification(),
                            &VOKPLMDlgDate::ChangeMonth, nullptr);
@@ -205,7 +205,7 @@ void VOKPLMDlgDate::LayOutYearMonth(VOKDlgFrame* yearMonthFrame) {
 void VOKPLMDlgDate::BuildHeadings(VOKDlgFrame* dayFrame) {
   if (!dayFrame) return;
   for (int i = 1; i <= kWeekDays; ++i) {
-    VOKDlgLabel* heading = new VOKDlgLabel(dayFrame, kHeadingNames[i - 1], kPlacedStyle);
+    VOKDlgLabel* heading = new VOKDlgLabel(dayFrame, kHeadingNames[i - 1], VOKDlgStyle::Placed);
     if (!heading) continue;
     heading->SetGridConstraints(kHeadingRow, i, 1, 1, kFillCell);
     heading->SetTitle(CatalogText("VOKPLMDlgDate", kWeekdayKeys[i - 1]));
@@ -220,7 +220,7 @@ void VOKPLMDlgDate::BuildDayButtons(VOKDlgFrame* dayFrame) {
   if (!_dayButtons) return;
   for (int k = 0; k < kCellCount; ++k) {
     VOKDlgPushButton* button =
-        new VOKDlgPushButton(dayFrame, vok_dlgdate::CellNumberName(k + 1), kPlacedStyle);
+        new VOKDlgPushButton(dayFrame, vok_dlgdate::CellNumberName(k + 1), VOKDlgStyle::Placed);
     _dayButtons[k] = button;
     if (!button) continue;
     button->SetGridConstraints(k / kWeekDays + kFirstWeekRow, k % kWeekDays + 1, 1, 1, kFillCell);

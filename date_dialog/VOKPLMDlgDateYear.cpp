@@ -3,12 +3,12 @@
 // a whole date written with it in the locale's layout is a real date.
 #include <algorithm>
 #include <climits>
-#include <cstdint>
 
 #include "base_runtime/VOKMsgCatalog.h"
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "date_dialog/VOKPLMDlgDateSupport.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
+#include "dialog_toolkit/VOKDlgStyle.h"
 #include "module/ModuleTrace.h"
 #include "services/VOKImmDate.h"
 
@@ -16,8 +16,6 @@ using vok_dlgdate::kFail;
 using vok_dlgdate::kOk;
 
 namespace {
-
-constexpr std::uint64_t kErrorBoxStyle = 0x10000000;
 
 // How a spinner notification changes the year: typed text, or one step.
 enum class YearChange { Typed, StepUp, StepDown, None };
@@ -180,7 +178,7 @@ void VOKPLMDlgDate::yearErrorDialog(VOKUnicodeString& text) {
   const VOKUnicodeString title = InvalidYearMessage("InvalidYear.Title", text);
   VOK_TRACE(vok_module::DlgDateTrace(), "errMsg:   " << message);
   VOK_TRACE(vok_module::DlgDateTrace(), "errTitle: " << title);
-  VOKDlgNotify* box = new VOKDlgNotify(this, "Error", kErrorBoxStyle);
+  VOKDlgNotify* box = new VOKDlgNotify(this, "Error", VOKDlgStyle::ErrorBox);
   if (!box) return;
   box->DisplayBlocked(message, title);
   box->RequestDelayedDestruction();

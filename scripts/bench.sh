@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds the release preset and runs the benchmarks (bench/vok_bench): the
-# calendar's open/release, heap, month and year changes, the date text
-# checks beside strptime, std::get_time and ICU, a frame's press/pick/OK
-# round and tracing switched off. Each benchmark runs five times, the
-# repetitions of all of them interleaved in random order, and the minimum
-# counts: on a busy machine that is the steadiest figure, and a busy spell
-# cannot favour one benchmark over its peers. The program ends with the
-# peers' ratios and the goals met or missed.
+# calendar's open/release, heap, month and year changes, one calendar's
+# open, send and release among 1 to 10,000 live ones, the date text checks
+# beside strptime, std::get_time and ICU, a frame's press/pick/OK round and
+# tracing switched off. Each benchmark runs five times, the repetitions of
+# all of them interleaved in random order (a busy spell cannot favour one
+# benchmark over its peers), and the median counts, shown with how far the
+# fastest and the slowest repetition lay from it. The program ends with the
+# peers' ratios, the live-calendar table and the goals met or missed.
 # Arguments go to vok_bench, e.g. --benchmark_filter=Calendar.
 set -euo pipefail
 cd "$(dirname "$0")/.."

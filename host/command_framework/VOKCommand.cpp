@@ -47,16 +47,12 @@ int VOKCommand::AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* no
 void VOKCommand::SendNotification(VOKCommand* target, VOKNotification* notification) {
   VOKDispatchScope scope;
   if (const SendListener listener = sendListener()) listener(this, target, notification);
-  // Only registrations that exist now take part; each is looked up again
-  // before its call, so one dropped by an earlier callback is skipped.
-  // This command may itself die in a callback: it is only compared after.
-  const VOKCommand* const sender = this;
-  const VOKCommandRegistry& registry = VOKCommandRegistry::Instance();
-  const std::uint64_t last = registry.LastId();
-  std::uint64_t after = 0;
-  while (const VOKRegistration* next = registry.NextMatch(sender, notification, after, last)) {
+  // A callback may drop any registration, this command's own included (it
+  // may die): the walk skips what was dropped, and each call works on a
+  // copy of its registration.
+  VOKCommandRegistry::Walk walk(*this, notification);
+  while (const VOKRegistration* next = walk.Next()) {
     const VOKRegistration call = *next;
-    after = call.id;
     (call.receiver->*call.method)(call.sender, notification, call.data);
   }
 }

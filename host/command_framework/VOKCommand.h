@@ -12,13 +12,14 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <functional>
 #include <type_traits>
 
 #include "base_runtime/HostExport.h"
 #include "base_runtime/VOKBaseUnknown.h"
 #include "command_framework/VOKNotification.h"
+
+struct VOKRegistration;
 
 class VOK_HOST_API VOKEventSubscriber : public VOKBaseUnknown {};
 
@@ -74,7 +75,11 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   friend class VOKCommandRegistry;
   friend class VOKDestructionQueue;
 
-  std::uint32_t _registrations = 0;  // registrations naming this command
+  // The ends of this command's two lists in the registry: the callbacks it
+  // sends to, oldest first, and those registered on it as receiver.
+  VOKRegistration* _firstSent = nullptr;
+  VOKRegistration* _lastSent = nullptr;
+  VOKRegistration* _firstHeard = nullptr;
   bool _onHeap;                      // allocated by the host allocator
   bool _pendingDestruction = false;  // queued for delayed destruction
 };

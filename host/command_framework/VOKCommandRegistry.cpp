@@ -1,9 +1,6 @@
 // File: VOKCommandRegistry.cpp
-// Registration storage and lookup for notification dispatch.
+// Registration storage and the walks of notification dispatch.
 #include "command_framework/VOKCommandRegistry.h"
-
-#include <algorithm>
-#include <iterator>
 
 VOKCommandRegistry& VOKCommandRegistry::Instance() {
   // Never destroyed: commands with static storage may outlive any static.
@@ -13,49 +10,68 @@ VOKCommandRegistry& VOKCommandRegistry::Instance() {
 
 void VOKCommandRegistry::Add(VOKCommand* sender, VOKNotification* notification,
                              VOKCommand* receiver, VOKCommand::Callback method, void* data) {
-  _entries.push_back({++_lastId, sender, notification, receiver, method, data});
-  ++sender->_registrations;
-  ++receiver->_registrations;
-}
-
-// Objects tend to die in the reverse order of their registrations (a
-// dialog's widgets before the host's older ones), so the search runs from
-// the newest entry and stops once every registration of the command is
-// gone; a registration naming the command twice counts twice.
-void VOKCommandRegistry::DropFor(VOKCommand* command) {
-  std::uint32_t remaining = command->_registrations;
-  for (auto entry = _entries.end(); remaining > 0 && entry != _entries.begin();) {
-    --entry;
-    const bool asSender = entry->sender == command;
-    const bool asReceiver = entry->receiver == command;
-    if (!asSender && !asReceiver) continue;
-    if (asSender && asReceiver) {
-      remaining = remaining > 2 ? remaining - 2 : 0;
-    } else {
-      VOKCommand* other = asSender ? entry->receiver : entry->sender;
-      --other->_registrations;
-      --remaining;
-    }
-    // The newest entry goes first as a rule, and popping it is cheap.
-    if (std::next(entry) == _entries.end()) {
-      _entries.pop_back();
-      entry = _entries.end();
-    } else {
-      entry = _entries.erase(entry);
-    }
+  VOKRegistration* entry = _unused;
+  if (entry != nullptr) {
+    _unused = entry->nextSent;
+  } else {
+    entry = &_storage.emplace_back();
   }
-  command->_registrations = 0;
+  *entry = VOKRegistration{.id = ++_lastId,
+                           .sender = sender,
+                           .notification = notification,
+                           .receiver = receiver,
+                           .method = method,
+                           .data = data,
+                           .previousSent = sender->_lastSent,
+                           .nextSent = nullptr,
+                           .previousHeard = nullptr,
+                           .nextHeard = receiver->_firstHeard};
+  (sender->_lastSent != nullptr ? sender->_lastSent->nextSent : sender->_firstSent) = entry;
+  sender->_lastSent = entry;
+  if (receiver->_firstHeard != nullptr) receiver->_firstHeard->previousHeard = entry;
+  receiver->_firstHeard = entry;
+  ++_size;
 }
 
-const VOKRegistration* VOKCommandRegistry::NextMatch(const VOKCommand* sender,
-                                                     const VOKNotification* notification,
-                                                     std::uint64_t after,
-                                                     std::uint64_t upTo) const {
-  auto entry = std::upper_bound(
-      _entries.begin(), _entries.end(), after,
-      [](std::uint64_t id, const VOKRegistration& candidate) { return id < candidate.id; });
-  for (; entry != _entries.end() && entry->id <= upTo; ++entry) {
-    if (entry->sender == sender && entry->notification == notification) return &*entry;
+void VOKCommandRegistry::DropFor(VOKCommand* command) {
+  while (command->_firstSent != nullptr) Remove(command->_firstSent);
+  while (command->_firstHeard != nullptr) Remove(command->_firstHeard);
+}
+
+void VOKCommandRegistry::Remove(VOKRegistration* entry) {
+  for (Walk* walk = _innermostWalk; walk != nullptr; walk = walk->_outer) {
+    if (walk->_next == entry) walk->_next = entry->nextSent;
+  }
+  VOKCommand* sender = entry->sender;
+  (entry->previousSent != nullptr ? entry->previousSent->nextSent : sender->_firstSent) =
+      entry->nextSent;
+  (entry->nextSent != nullptr ? entry->nextSent->previousSent : sender->_lastSent) =
+      entry->previousSent;
+  VOKCommand* receiver = entry->receiver;
+  (entry->previousHeard != nullptr ? entry->previousHeard->nextHeard : receiver->_firstHeard) =
+      entry->nextHeard;
+  if (entry->nextHeard != nullptr) entry->nextHeard->previousHeard = entry->previousHeard;
+  entry->nextSent = _unused;
+  _unused = entry;
+  --_size;
+}
+
+VOKCommandRegistry::Walk::Walk(const VOKCommand& sender, const VOKNotification* notification)
+    : _registry(Instance()),
+      _notification(notification),
+      _last(_registry._lastId),
+      _next(sender._firstSent),
+      _outer(_registry._innermostWalk) {
+  _registry._innermostWalk = this;
+}
+
+VOKCommandRegistry::Walk::~Walk() { _registry._innermostWalk = _outer; }
+
+const VOKRegistration* VOKCommandRegistry::Walk::Next() {
+  while (_next != nullptr && _next->id <= _last) {
+    const VOKRegistration* candidate = _next;
+    _next = candidate->nextSent;
+    if (candidate->notification == _notification) return candidate;
   }
   return nullptr;
 }

@@ -1,8 +1,9 @@
 // File: VOKCommandRegistry.h
-// Internal to the host library. The callbacks registered by commands, in
-// registration order. Each registration has an increasing id, so that a
-// dispatch can walk the registrations that existed when it started and
-// skip any that were dropped meanwhile.
+// Internal to the host library. The callbacks registered by commands. Each
+// registration sits in two lists whose ends the commands themselves hold:
+// its sender's, in registration order, and its receiver's. Sending walks
+// the sender's list only, and a command's death drops exactly what its two
+// lists hold, so neither depends on how many other registrations exist.
 #pragma once
 
 #include <cstddef>
@@ -12,12 +13,16 @@
 #include "command_framework/VOKCommand.h"
 
 struct VOKRegistration {
-  std::uint64_t id;
+  std::uint64_t id;  // increasing: a sender's list is in id order
   VOKCommand* sender;
   VOKNotification* notification;
   VOKCommand* receiver;
   VOKCommand::Callback method;
   void* data;
+  VOKRegistration* previousSent;
+  VOKRegistration* nextSent;
+  VOKRegistration* previousHeard;
+  VOKRegistration* nextHeard;
 };
 
 class VOKCommandRegistry {
@@ -28,17 +33,38 @@ class VOKCommandRegistry {
            VOKCommand::Callback method, void* data);
   // Drops every registration naming command as sender or receiver.
   void DropFor(VOKCommand* command);
+  std::size_t Size() const { return _size; }
 
-  // The id of the latest registration (0 when none was ever made).
-  std::uint64_t LastId() const { return _lastId; }
-  // The first registration for (sender, notification) whose id lies in
-  // (after, upTo], or null. The pointer is valid until the next change.
-  const VOKRegistration* NextMatch(const VOKCommand* sender, const VOKNotification* notification,
-                                   std::uint64_t after, std::uint64_t upTo) const;
-  std::size_t Size() const { return _entries.size(); }
+  // One send's way through its sender's registrations for a notification:
+  // those that existed when it began, oldest first, skipping any dropped
+  // meanwhile (even when the sender itself dies). Walks nest with sends.
+  class Walk {
+   public:
+    Walk(const VOKCommand& sender, const VOKNotification* notification);
+    ~Walk();
+    Walk(const Walk&) = delete;
+    Walk& operator=(const Walk&) = delete;
+
+    // The next registration to call, or null; valid until the next change.
+    const VOKRegistration* Next();
+
+   private:
+    friend class VOKCommandRegistry;
+    VOKCommandRegistry& _registry;
+    const VOKNotification* _notification;
+    std::uint64_t _last;
+    VOKRegistration* _next;  // moved on when the registry drops it
+    Walk* _outer;
+  };
 
  private:
-  // Ascending ids. Chunked storage: growing never moves or doubles it.
-  std::deque<VOKRegistration> _entries;
+  void Remove(VOKRegistration* registration);
+
+  // Chunked storage: growing never moves an entry. Dropped entries are
+  // kept for reuse, linked by nextSent.
+  std::deque<VOKRegistration> _storage;
+  VOKRegistration* _unused = nullptr;
+  std::size_t _size = 0;
   std::uint64_t _lastId = 0;
+  Walk* _innermostWalk = nullptr;
 };

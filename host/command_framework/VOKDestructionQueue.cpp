@@ -2,9 +2,8 @@
 // Dispatch depth and delayed destruction.
 #include "command_framework/VOKDestructionQueue.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <vector>
+#include <deque>
 
 #include "command_framework/VOKCommand.h"
 
@@ -13,8 +12,9 @@ namespace {
 int dispatchDepth = 0;
 bool flushing = false;
 
-std::vector<VOKCommand*>& queue() {
-  static auto* pending = new std::vector<VOKCommand*>;
+// Taken from the front, so that a long queue empties in linear time.
+std::deque<VOKCommand*>& queue() {
+  static auto* pending = new std::deque<VOKCommand*>;
   return *pending;
 }
 
@@ -46,7 +46,7 @@ void VOKDestructionQueue::Flush() {
   auto& pending = queue();
   while (!pending.empty()) {
     VOKCommand* next = pending.front();
-    pending.erase(pending.begin());
+    pending.pop_front();
     next->_pendingDestruction = false;
     delete next;
   }

@@ -2,7 +2,6 @@
 // The widget tree and the properties every widget has.
 #include "dialog_toolkit/VOKDialog.h"
 
-#include <algorithm>
 #include <cstring>
 
 #include "dialog_toolkit/VOKDlgClasses.h"
@@ -66,9 +65,19 @@ void VOKDialog::destroyChildren() {
   }
 }
 
+// Children mostly go youngest or oldest first: the search runs from both
+// ends at once, so that neither has to pass all the others.
 void VOKDialog::ForgetChild(const VOKDialog* child) {
-  const auto found = std::find(_children.rbegin(), _children.rend(), child);
-  if (found != _children.rend()) _children.erase(std::next(found).base());
+  for (auto front = _children.begin(), back = _children.end(); front != back; ++front) {
+    if (*front == child) {
+      _children.erase(front);
+      return;
+    }
+    if (*--back == child) {
+      _children.erase(back);
+      return;
+    }
+  }
 }
 
 const char* VOKDialog::IsA() const { return "VOKDialog"; }

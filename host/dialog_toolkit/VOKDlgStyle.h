@@ -16,7 +16,8 @@ inline constexpr std::uint64_t CloseControl = 0x00000800;
 // Combos and spinners: the user may type into the field. A combo without
 // FreeText is a list the user picks from: typed text chooses the line it
 // names, and text that names no line is refused. Frames: the frame fills
-// the width its parent gives it (its grid cell or its row).
+// the width its parent gives it (its grid cell or its row). Windows keep it
+// as given, without effect.
 inline constexpr std::uint64_t Editable = 0x00040000;
 // Editable combos: the field keeps any typed text, its lines are only
 // suggestions.

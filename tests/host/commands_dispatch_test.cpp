@@ -1,4 +1,6 @@
 // Notification dispatch: order, data, and never a call into a dead object.
+#include <utility>
+
 #include "ToolkitTestSupport.h"
 
 namespace {
@@ -75,6 +77,31 @@ TEST_F(DispatchTest, SenderDestroyedByItsOwnCallbackEndsTheDispatch) {
   first.action = [&] { delete dying; };
   dying->SendNotification(dying, &ping);
   EXPECT_EQ((Log{"first PingNotification -"}), log);
+}
+
+// The inner send runs all three; the outer one, resumed, skips the receiver
+// dropped meanwhile.
+TEST_F(DispatchTest, EveryNestedSendSkipsAReceiverDroppedInAnother) {
+  Recorder first(&log, "first");
+  auto* second = new Recorder(&log, "second");
+  Recorder third(&log, "third");
+  first.Listen(&sender, &ping);
+  second->Listen(&sender, &ping);
+  third.Listen(&sender, &ping);
+  bool inner = false;
+  first.action = [&] {
+    if (inner) return;
+    inner = true;
+    sender.SendNotification(&sender, &ping);
+  };
+  third.action = [&] {
+    if (inner && second != nullptr) delete std::exchange(second, nullptr);
+  };
+  sender.SendNotification(&sender, &ping);
+  EXPECT_EQ(
+      (Log{"first PingNotification -", "first PingNotification -", "second PingNotification -",
+           "third PingNotification -", "third PingNotification -"}),
+      log);
 }
 
 TEST_F(DispatchTest, CallbackAddedDuringADispatchRunsFromTheNextSend) {

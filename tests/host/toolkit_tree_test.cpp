@@ -15,15 +15,18 @@ TEST_F(TreeTest, ParentOwnsItsChildrenAndADeletedChildDetaches) {
   auto* frame = new VOKDlgFrame(window, "Frame", 0);
   auto* first = new VOKDlgLabel(frame, "First", 0);
   auto* second = new VOKDlgLabel(frame, "Second", 0);
+  auto* third = new VOKDlgLabel(frame, "Third", 0);
   frame->SetHorizontalAttachment(1, 1, first, second, nullptr);
   EXPECT_EQ(window, frame->GetParent());
-  EXPECT_EQ((std::vector<VOKDialog*>{first, second}), frame->GetChildren());
+  EXPECT_EQ((std::vector<VOKDialog*>{first, second, third}), frame->GetChildren());
 
+  delete second;
+  EXPECT_EQ((std::vector<VOKDialog*>{first, third}), frame->GetChildren());
   delete first;
-  EXPECT_EQ((std::vector<VOKDialog*>{second}), frame->GetChildren());
-  EXPECT_EQ((std::vector<VOKDialog*>{second}), frame->GetTabulation().Horizontal()[0].widgets);
+  EXPECT_EQ((std::vector<VOKDialog*>{third}), frame->GetChildren());
+  EXPECT_TRUE(frame->GetTabulation().Horizontal()[0].widgets.empty());
 
-  delete window;  // takes the frame and the second label
+  delete window;  // takes the frame and the third label
   EXPECT_EQ(start, VOKBaseUnknown::LiveObjects());
 }
 

@@ -43,8 +43,7 @@ std::string Read(const VOKPLMDlgDate& dialog, CalendarReading& reading) {
   if (reading.year < lowest || reading.year > highest) {
     return "year " + text + " outside " + std::to_string(lowest) + "-" + std::to_string(highest);
   }
-  const int gregorianYear =
-      reading.year - (thai && VOKHostSettings::ShowsBuddhistEra() ? 543 : 0);
+  const int gregorianYear = reading.year - (thai && VOKHostSettings::ShowsBuddhistEra() ? 543 : 0);
 
   const auto* combo = dynamic_cast<const VOKDlgCombo*>(dialog.FindDescendant("MonthCombo"));
   if (combo == nullptr) return "no month combo";
@@ -86,9 +85,10 @@ std::string Read(const VOKPLMDlgDate& dialog, CalendarReading& reading) {
 }  // namespace
 
 int DaysInMonth(int gregorianYear, int month) {
-  static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  if (month == 2 && gregorianYear % 4 == 0) return 29;
-  return kDays[month - 1];
+  const std::chrono::year_month_day_last last{
+      std::chrono::year{gregorianYear},
+      std::chrono::month_day_last{std::chrono::month{static_cast<unsigned>(month)}}};
+  return static_cast<int>(static_cast<unsigned>(last.day()));
 }
 
 CalendarReading ReadCalendar(const VOKPLMDlgDate& dialog) {

@@ -18,5 +18,5 @@ struct CalendarReading {
 
 CalendarReading ReadCalendar(const VOKPLMDlgDate& dialog);
 
-// Days in a month of a Gregorian year, every fourth year a leap year.
+// Days in a month of a Gregorian year, by <chrono>'s calendar.
 int DaysInMonth(int gregorianYear, int month);

@@ -39,7 +39,7 @@ inline VOKQELNavCalendarUI* CalendarUnder(const VOKDialog& parent) {
 }
 
 // Presses the shown day button titled day (the marked one is not usable).
-inline bool PressDay(VOKQELNavCalendarUI& calendar, int day) {
+inline bool PressDay(const VOKPLMDlgDate& calendar, int day) {
   for (int cell = 1; cell <= 37; ++cell) {
     auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
     if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
@@ -50,17 +50,17 @@ inline bool PressDay(VOKQELNavCalendarUI& calendar, int day) {
   return false;
 }
 
-inline bool ChooseMonth(VOKQELNavCalendarUI& calendar, int month) {
+inline bool ChooseMonth(const VOKPLMDlgDate& calendar, int month) {
   return VOKDlgUser::Choose(Find<VOKDlgCombo>(calendar, "MonthCombo"), month - 1);
 }
 
-inline bool TypeYear(VOKQELNavCalendarUI& calendar, const char* year) {
+inline bool TypeYear(const VOKPLMDlgDate& calendar, const char* year) {
   return VOKDlgUser::Type(Find<VOKDlgSpinner>(calendar, "YearSpinner"), year);
 }
 
 // The date the calendar's widgets show, as year-month-day: the spinner's
 // text, the selected combo line and the title of the marked day button.
-inline std::string Shown(const VOKQELNavCalendarUI& calendar) {
+inline std::string Shown(const VOKPLMDlgDate& calendar) {
   std::string day = "?";
   for (int cell = 1; cell <= 37; ++cell) {
     auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));

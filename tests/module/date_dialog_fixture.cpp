@@ -4,7 +4,6 @@
 
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
-#include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {
 constexpr int kCells = 37;
@@ -51,26 +50,6 @@ VOKDlgCombo* DateDialogTest::Combo(const VOKPLMDlgDate& dialog) {
 
 VOKDlgPushButton* DateDialogTest::Button(const VOKPLMDlgDate& dialog, int number) {
   return dynamic_cast<VOKDlgPushButton*>(dialog.FindDescendant(std::to_string(number).c_str()));
-}
-
-bool DateDialogTest::TypeYear(const VOKPLMDlgDate& dialog, const char* text) {
-  VOKDlgSpinner* spinner = Spinner(dialog);
-  return spinner && VOKDlgUser::Type(spinner, text);
-}
-
-bool DateDialogTest::ChooseMonth(const VOKPLMDlgDate& dialog, int month) {
-  VOKDlgCombo* combo = Combo(dialog);
-  return combo && VOKDlgUser::Choose(combo, month - 1);
-}
-
-bool DateDialogTest::PressDay(const VOKPLMDlgDate& dialog, int day) {
-  for (int number = 1; number <= kCells; ++number) {
-    VOKDlgPushButton* button = Button(dialog, number);
-    if (IsShown(button) && button->GetTitle() == std::to_string(day).c_str()) {
-      return VOKDlgUser::Press(button);
-    }
-  }
-  return false;
 }
 
 std::string DateDialogTest::MonthView(const VOKPLMDlgDate& dialog) {

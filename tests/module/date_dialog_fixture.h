@@ -10,7 +10,13 @@
 
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
+#include "module/calendar_test_support.h"
 #include "support/HostFixture.h"
+
+// The user's actions, as on any calendar.
+using calendar_test::ChooseMonth;
+using calendar_test::PressDay;
+using calendar_test::TypeYear;
 
 class DateDialogTest : public HostFixture {
  protected:
@@ -23,11 +29,6 @@ class DateDialogTest : public HostFixture {
   static VOKDlgSpinner* Spinner(const VOKPLMDlgDate& dialog);
   static VOKDlgCombo* Combo(const VOKPLMDlgDate& dialog);
   static VOKDlgPushButton* Button(const VOKPLMDlgDate& dialog, int number);  // 1 to 37
-
-  // The user's actions; false when they could not be done.
-  static bool TypeYear(const VOKPLMDlgDate& dialog, const char* text);
-  static bool ChooseMonth(const VOKPLMDlgDate& dialog, int month);  // 1 to 12
-  static bool PressDay(const VOKPLMDlgDate& dialog, int day);
 
   // The day grid, one line a week: cells four characters wide, "." for a
   // hidden cell, the marked day in brackets.

@@ -1,0 +1,424 @@
+// Both date frames end to end, as the user drives them: type a date into
+// the field the frame serves (the entry frame's editor, or the combo beside
+// the combo-button frame), press the calendar button, pick in the calendar,
+// answer it, and read the field and the frame's trace records.
+#include <ostream>
+
+#include "calendar_test_support.h"
+#include "date_frames/VOKQELNavDateComboButtonFrame.h"
+#include "date_frames/VOKQELNavDateEntryFrame.h"
+
+using namespace calendar_test;
+using Records = std::vector<std::string>;
+
+namespace {
+
+const std::string kEntry = "VOKQELNavDateEntryFrame";
+const std::string kCombo = "VOKQELNavDateComboButtonFrame";
+
+struct FrameKind {
+  std::string traceClass;
+  VOKDlgGridConstraints buttonCell;
+  Records pressOnImpossibleDate;  // the records of a press on 02/30/2021
+  Records okAfterDay5;            // the records of OK after the 5th was picked
+};
+
+void PrintTo(const FrameKind& kind, std::ostream* out) { *out << kind.traceClass; }
+
+const FrameKind kKinds[] = {
+    {kEntry,
+     {0, 1, 1, 1, 4},
+     {kEntry + "::StartCalendar", "Using Startdate: 02/30/2021",
+      "Adding OpenCalendarMngt action to OK Notification", "RC = Success!",
+      "Adding CloseCalendarMngt action to CANCEL Notification", "RC = Success!",
+      "Adding CloseCalendarMngt action to CLOSE Notification", "RC = Success!",
+      "End of VOKQELNavDateEntryFrame::StartCalendar"},
+     {kEntry + "::OpenCalendarMngt", kEntry + "::CloseCalendarMngt",
+      "Editor text set to: \"07/05/2021\""}},
+    {kCombo,
+     {0, 0, 1, 1, 30},
+     {kCombo + "::StartCalendar", "Using Startdate: 02/30/2021", "Invalid Date!"},
+     {kCombo + "::OpenCalendarMngt", kCombo + "::CloseCalendarMngt"}},
+};
+
+// The frame of the kind under test in a shown host dialog, with its field.
+class DateFramesTest : public FrameFixture, public ::testing::WithParamInterface<FrameKind> {
+ protected:
+  void SetUp() override {
+    FrameFixture::SetUp();
+    CaptureTrace(GetParam().traceClass);
+    if (GetParam().traceClass == kEntry) {
+      auto* entry = new VOKQELNavDateEntryFrame(host, father, "DateEntry");
+      frame = entry;
+      button = entry->getButton();
+      editor = entry->getEditor();
+    } else {
+      combo = new VOKDlgCombo(father, "DateCombo",
+                            VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
+      combo->SetLine("Today", -1, 64);
+      frame = new VOKQELNavDateComboButtonFrame(father, "DateCombo", combo);
+      button = Find<VOKDlgPushButton>(*frame, "DateCombo_Frame");
+    }
+  }
+
+  // Types text into the field, presses the button; the records of the press.
+  Records PressWith(const char* text) {
+    EXPECT_TRUE(editor ? VOKDlgUser::Type(editor, text) : VOKDlgUser::Type(combo, text));
+    TakeTrace(GetParam().traceClass);
+    EXPECT_TRUE(VOKDlgUser::Press(button));
+    return TakeTrace(GetParam().traceClass);
+  }
+  std::string Field() const {
+    if (editor) return editor->GetText().ToUtf8();
+    VOKUnicodeString text;
+    combo->GetField(text);
+    return text.ToUtf8();
+  }
+  VOKCommand* FieldWidget() const { return editor ? static_cast<VOKCommand*>(editor) : combo; }
+  VOKNotification* FieldModified() const {
+    return editor ? editor->GetEditModifyNotification() : combo->GetComboModifyNotification();
+  }
+
+  VOKDlgFrame* frame = nullptr;
+  VOKDlgPushButton* button = nullptr;
+  VOKDlgEditor* editor = nullptr;  // the entry frame's field
+  VOKDlgCombo* combo = nullptr;    // the combo-button frame's field
+};
+
+TEST_P(DateFramesTest, BuildsAShownCalendarButton) {
+  EXPECT_EQ(VOKDlgVisibility::Shown, frame->GetVisibility());
+  ASSERT_NE(nullptr, button);
+  EXPECT_EQ(VOKDlgVisibility::Shown, button->GetVisibility());
+  EXPECT_EQ("I_QELNavCHCalendar", button->GetIconName().str());
+  EXPECT_EQ(GetParam().buttonCell, *button->GetGridConstraints());
+}
+
+TEST_P(DateFramesTest, OpensOnTheFieldsDateAndOkWritesThePickedDate) {
+  EXPECT_EQ("Using Startdate: 07/04/2021", PressWith("07/04/2021").at(1));
+  VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ(VOKDlgVisibility::Shown, calendar->GetVisibility());
+  EXPECT_EQ("2021-07-04", Shown(*calendar));
+  EXPECT_TRUE(ChooseMonth(*calendar, 2));
+  EXPECT_TRUE(TypeYear(*calendar, "2024"));
+  EXPECT_TRUE(PressDay(*calendar, 29));
+  EXPECT_EQ("2024-02-29", Shown(*calendar));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("02/29/2024", Field());
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+}
+
+// A text that is no date is dropped silently and the calendar opens on today.
+TEST_P(DateFramesTest, WithoutADateOpensOnToday) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"", "Date not specified.. using default."},
+      {"1/2/21", "Date not specified.. using default."},
+      {"2021-07-04", "Using Startdate: 2021-07-04"},
+      {"02/30/2021", "Using Startdate: 02/30/2021"}};
+  for (const auto& [text, record] : rows) {
+    const Records records = PressWith(text);
+    EXPECT_EQ(record, records.at(1)) << text;
+    VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+    ASSERT_NE(nullptr, calendar) << text;
+    EXPECT_EQ("2026-12-04", Shown(*calendar)) << text;
+    EXPECT_TRUE(VOKDlgUser::PressCancel(calendar));
+    if (std::string(text) == "02/30/2021") {
+      EXPECT_EQ(GetParam().pressOnImpossibleDate, records);
+    }
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_P(DateFramesTest, EachAnswerSendsOneModifyBeforeTheFieldChanges) {
+  NotificationSpy spy(FieldWidget(), FieldModified());
+  Records fieldsAtNotify;
+  spy.onNotify = [&] { fieldsAtNotify.push_back(Field()); };
+  const Records closeOnly{GetParam().traceClass + "::CloseCalendarMngt"};
+  const struct {
+    bool (*answer)(VOKDlgDialog*);
+    const char* field;
+    const Records& trace;
+  } rows[] = {
+      {&VOKDlgUser::PressOK, "07/05/2021", GetParam().okAfterDay5},
+      {&VOKDlgUser::PressCancel, "07/04/2021", closeOnly},
+      {[](VOKDlgDialog* calendar) { return VOKDlgUser::Close(calendar); }, "07/04/2021", closeOnly},
+  };
+  for (const auto& row : rows) {
+    PressWith("07/04/2021");
+    VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+    ASSERT_NE(nullptr, calendar);
+    EXPECT_TRUE(PressDay(*calendar, 5));
+    spy.count = 0;
+    fieldsAtNotify.clear();
+    EXPECT_TRUE(row.answer(calendar));
+    EXPECT_EQ(1, spy.count);
+    EXPECT_EQ(Records{"07/04/2021"}, fieldsAtNotify);
+    EXPECT_EQ(row.field, Field());
+    EXPECT_EQ(row.trace, TakeTrace(GetParam().traceClass));
+    EXPECT_TRUE(CalendarsUnder(*frame).empty());
+  }
+}
+
+TEST_P(DateFramesTest, ThaiBuddhistEraTextRoundTrips) {
+  VOKHostSettings::SetThai(true, true);
+  EXPECT_EQ("Using Startdate: 07/04/2021", PressWith("07/04/2564").at(1));
+  VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ("2564-07-04", Shown(*calendar));
+  EXPECT_TRUE(PressDay(*calendar, 10));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("07/10/2564", Field());
+}
+
+INSTANTIATE_TEST_SUITE_P(Frames, DateFramesTest, ::testing::ValuesIn(kKinds),
+                         [](const ::testing::TestParamInfo<FrameKind>& kind) {
+                           return kind.param.traceClass == kEntry ? "Entry" : "ComboButton";
+                         });
+
+// What only the entry frame does: its own editor, its names and styles
+// given by the host, calendars of its own, and a derived frame's OK.
+class EntryFrameTest : public FrameFixture {
+ protected:
+  void SetUp() override {
+    FrameFixture::SetUp();
+    CaptureTrace(kEntry);
+    frame = new VOKQELNavDateEntryFrame(host, father, "DateEntry");
+    editor = frame->getEditor();
+  }
+  VOKQELNavCalendarUI* OpenOn(const char* text) {
+    EXPECT_TRUE(VOKDlgUser::Type(editor, text));
+    EXPECT_TRUE(VOKDlgUser::Press(frame->getButton()));
+    return CalendarUnder(*frame);
+  }
+
+  VOKQELNavDateEntryFrame* frame = nullptr;
+  VOKDlgEditor* editor = nullptr;
+};
+
+TEST_F(EntryFrameTest, BuildsAnEmptyEditorBesideTheButtonUnderTheNamesGiven) {
+  ASSERT_NE(nullptr, editor);
+  EXPECT_EQ("_calEditor", editor->GetName().str());
+  EXPECT_EQ("", editor->GetText().ToUtf8());
+  EXPECT_EQ((VOKDlgGridConstraints{0, 0, 1, 1, 30}), *editor->GetGridConstraints());
+  EXPECT_EQ("_calButton", frame->getButton()->GetName().str());
+  EXPECT_EQ(1, frame->GetGridColumnResizable(0));
+  EXPECT_EQ(0, frame->GetGridColumnResizable(1));
+  EXPECT_EQ(0, frame->GetGridRowResizable(1));
+
+  auto* named = new VOKQELNavDateEntryFrame(father, "Named", "MyEditor", "MyButton", -1);
+  EXPECT_EQ("MyEditor", named->getEditor()->GetName().str());
+  EXPECT_EQ("MyButton", named->getButton()->GetName().str());
+  EXPECT_EQ(~std::uint64_t{0}, named->getButton()->GetStyle());  // widened with its sign
+}
+
+TEST_F(EntryFrameTest, OkWritesInTheLocalesConversionFormat) {
+  UseLayout("dd.mm.yyyy");
+  VOKQELNavCalendarUI* calendar = OpenOn("04.07.2021");
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_EQ(editor, calendar->GetEditor());
+  EXPECT_TRUE(VOKDlgUser::Type(editor, "whatever"));
+  EXPECT_TRUE(PressDay(*calendar, 14));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ("14.07.2021", editor->GetText().ToUtf8());
+}
+
+TEST_F(EntryFrameTest, TwoCalendarsEachWriteTheirOwnDateAndReleaseOnlyThemselves) {
+  EXPECT_TRUE(VOKDlgUser::Type(editor, "07/04/2021"));
+  EXPECT_TRUE(VOKDlgUser::Press(frame->getButton()));
+  EXPECT_TRUE(VOKDlgUser::Press(frame->getButton()));
+  const auto calendars = CalendarsUnder(*frame);
+  ASSERT_EQ(2u, calendars.size());
+  EXPECT_TRUE(PressDay(*calendars[0], 10));
+  EXPECT_TRUE(PressDay(*calendars[1], 20));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[1]));
+  EXPECT_EQ("07/20/2021", editor->GetText().ToUtf8());
+  ASSERT_EQ(std::vector<VOKQELNavCalendarUI*>{calendars[0]}, CalendarsUnder(*frame));
+  EXPECT_EQ("2021-07-10", Shown(*calendars[0]));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[0]));
+  EXPECT_EQ("07/10/2021", editor->GetText().ToUtf8());
+}
+
+class OkRecordingFrame : public VOKQELNavDateEntryFrame {
+ public:
+  using VOKQELNavDateEntryFrame::VOKQELNavDateEntryFrame;
+  void OpenCalendarMngt(VOKCommand* sender, VOKNotification*, void* data) override {
+    senders.push_back(sender);
+    calendars.push_back(data);
+  }
+  std::vector<VOKCommand*> senders;
+  std::vector<void*> calendars;
+};
+
+TEST_F(EntryFrameTest, ADerivedFrameReceivesOk) {
+  auto* derived = new OkRecordingFrame(host, father, "Derived");
+  EXPECT_TRUE(VOKDlgUser::Type(derived->getEditor(), "07/04/2021"));
+  EXPECT_TRUE(VOKDlgUser::Press(derived->getButton()));
+  VOKQELNavCalendarUI* calendar = CalendarUnder(*derived);
+  ASSERT_NE(nullptr, calendar);
+  EXPECT_TRUE(PressDay(*calendar, 9));
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ(std::vector<VOKCommand*>{calendar}, derived->senders);
+  EXPECT_EQ(std::vector<void*>{calendar}, derived->calendars);
+  EXPECT_EQ("07/04/2021", derived->getEditor()->GetText().ToUtf8());
+  EXPECT_EQ(calendar, CalendarUnder(*derived));
+}
+
+TEST_F(EntryFrameTest, WithoutAnEditorOrAButtonNothingIsRegistered) {
+  const std::size_t callbacks = VOKCommand::RegisteredCallbacks();
+  VOKAllocationFaults::FailClass("VOKDlgPushButton");
+  auto* noButton = new VOKQELNavDateEntryFrame(host, father, "NoButton");
+  ASSERT_NE(nullptr, noButton->getEditor());
+  EXPECT_EQ(nullptr, noButton->getButton());
+  EXPECT_EQ(VOKDlgVisibility::Shown, noButton->GetVisibility());
+  EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
+
+  VOKAllocationFaults::Clear();
+  VOKAllocationFaults::FailClass("VOKDlgEditor");
+  TakeTrace(kEntry);
+  auto* noEditor = new VOKQELNavDateEntryFrame(host, father, "NoEditor");
+  EXPECT_EQ(nullptr, noEditor->getEditor());
+  EXPECT_EQ(nullptr, noEditor->getButton());
+  EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
+  noEditor->StartCalendar(nullptr, nullptr, nullptr);
+  noEditor->OpenCalendarMngt(nullptr, nullptr, nullptr);
+  EXPECT_EQ((Records{kEntry + "::StartCalendar", "Editor is NULL!", kEntry + "::OpenCalendarMngt"}),
+            TakeTrace(kEntry));
+  EXPECT_TRUE(CalendarsUnder(*noEditor).empty());
+}
+
+TEST_F(EntryFrameTest, ACalendarThatCannotBeCreatedIsRecorded) {
+  const long live = VOKBaseUnknown::LiveObjects();
+  EXPECT_TRUE(VOKDlgUser::Type(editor, "07/04/2021"));
+  TakeTrace(kEntry);
+  VOKAllocationFaults::FailClass("VOKDlgDialog");
+  EXPECT_TRUE(VOKDlgUser::Press(frame->getButton()));
+  EXPECT_EQ((Records{kEntry + "::StartCalendar", "Calendar UI not created!",
+                     "End of VOKQELNavDateEntryFrame::StartCalendar"}),
+            TakeTrace(kEntry));
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+  EXPECT_EQ(live, VOKBaseUnknown::LiveObjects());
+}
+
+TEST_F(EntryFrameTest, RunTimeClassIsAskedOnceAndKnowsItsBases) {
+  EXPECT_STREQ("VOKQELNavDateEntryFrame", frame->IsA());
+  EXPECT_NE(0, frame->IsAKindOf("VOKDlgFrame"));
+  EXPECT_NE(0, frame->IsAKindOf("VOKBaseUnknown"));
+  EXPECT_EQ(0, frame->IsAKindOf("VOKQELNavDateComboButtonFrame"));
+  VOKMetaClass* meta = VOKQELNavDateEntryFrame::MetaObject();
+  EXPECT_EQ(meta, frame->GetMetaObject());
+  EXPECT_EQ(VOKDlgFrame::MetaObject(), meta->GetBase());
+  EXPECT_STREQ("VOKImmQELCommon", meta->GetComponentName());
+  EXPECT_EQ(nullptr, VOKQELNavDateEntryFrame::CreateItself());
+  EXPECT_EQ(1, VOKMetaClassRetrievals("VOKQELNavDateEntryFrame"));
+}
+
+// What only the combo-button frame does: its short help, the hidden editor
+// its calendars are bound to, copies, and the widgets it may lack.
+class ComboFrameTest : public FrameFixture {
+ protected:
+  void SetUp() override {
+    FrameFixture::SetUp();
+    CaptureTrace(kCombo);
+    combo = new VOKDlgCombo(father, "DateCombo",
+                            VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
+    combo->SetLine("Today", -1, 64);
+  }
+  VOKQELNavDateComboButtonFrame* MakeFrame(VOKDlgCombo* served) {
+    auto* frame = new VOKQELNavDateComboButtonFrame(father, "DateCombo", served);
+    button = Find<VOKDlgPushButton>(*frame, "DateCombo_Frame");
+    return frame;
+  }
+  Records PressWith(const char* text) {
+    EXPECT_TRUE(VOKDlgUser::Type(combo, text));
+    TakeTrace(kCombo);
+    EXPECT_TRUE(VOKDlgUser::Press(button));
+    return TakeTrace(kCombo);
+  }
+
+  VOKDlgCombo* combo = nullptr;
+  VOKDlgPushButton* button = nullptr;
+};
+
+TEST_F(ComboFrameTest, ButtonHelpComesFromTheSearchWindowsCatalog) {
+  VOKMsgCatalog::LoadFromMemory(
+      "VOKImmSearchWin",
+      "frame.tabcont.easypage.scrollable.mainFrame.SearchComboCol3_8.VOKImmDate_8.ShortHelp"
+      " = Pick a date\n");
+  MakeFrame(combo);
+  EXPECT_EQ("Pick a date", button->GetShortHelp().ToUtf8());
+  VOKMsgCatalog::LoadFromMemory("VOKImmSearchWin", "");
+  MakeFrame(combo);
+  EXPECT_EQ("Icon", button->GetShortHelp().ToUtf8());
+}
+
+TEST_F(ComboFrameTest, CalendarsAreBoundToAHiddenParentlessEditor) {
+  VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
+  PressWith("07/04/2021");
+  VOKQELNavCalendarUI* calendar = CalendarUnder(*frame);
+  ASSERT_NE(nullptr, calendar);
+  VOKDlgEditor* hidden = calendar->GetEditor();
+  ASSERT_NE(nullptr, hidden);
+  EXPECT_EQ("_CalValue", hidden->GetName().str());
+  EXPECT_EQ(nullptr, hidden->GetParent());
+  EXPECT_EQ(VOKDlgVisibility::Hidden, hidden->GetVisibility());
+  EXPECT_EQ("07/04/2021", hidden->GetText().ToUtf8());
+  EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+  EXPECT_EQ(1, combo->GetLineCount());  // the date goes into the field only
+}
+
+TEST_F(ComboFrameTest, CopiesLeaveNothingBehind) {
+  const long live = VOKBaseUnknown::LiveObjects();
+  const std::size_t callbacks = VOKCommand::RegisteredCallbacks();
+  VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
+  {
+    VOKQELNavDateComboButtonFrame copy(*frame);
+    VOKQELNavDateComboButtonFrame* other = MakeFrame(combo);
+    *other = copy;
+    delete frame;
+    delete other;
+  }
+  EXPECT_EQ(live, VOKBaseUnknown::LiveObjects());
+  EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
+}
+
+TEST_F(ComboFrameTest, MissingWidgetsAreSkippedAndRecorded) {
+  VOKAllocationFaults::FailClass("VOKDlgPushButton");
+  VOKQELNavDateComboButtonFrame* frame = MakeFrame(combo);
+  EXPECT_EQ(nullptr, button);
+  EXPECT_EQ(VOKDlgVisibility::Shown, frame->GetVisibility());
+  EXPECT_EQ(Records{"Button is NULL!"}, TakeTrace(kCombo));
+
+  VOKAllocationFaults::Clear();
+  VOKAllocationFaults::FailClass("VOKDlgEditor");
+  frame = MakeFrame(combo);
+  VOKAllocationFaults::Clear();
+  EXPECT_EQ(Records{"Editor is NULL!"}, TakeTrace(kCombo));
+  EXPECT_EQ((Records{kCombo + "::StartCalendar", "Editor is NULL!"}), PressWith("07/04/2021"));
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+
+  frame = MakeFrame(nullptr);
+  EXPECT_EQ((Records{kCombo + "::StartCalendar", "Combo is NULL!"}), PressWith("07/04/2021"));
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+
+  frame = MakeFrame(combo);
+  VOKAllocationFaults::FailClass("VOKDlgDialog");
+  EXPECT_EQ((Records{kCombo + "::StartCalendar", "PDate is NULL!"}), PressWith("07/04/2021"));
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+  frame->OpenCalendarMngt(nullptr, nullptr, nullptr);
+  EXPECT_EQ((Records{kCombo + "::OpenCalendarMngt", "pDate is NULL!"}), TakeTrace(kCombo));
+}
+
+TEST_F(ComboFrameTest, OkWithoutAComboReleasesTheCalendarOnly) {
+  VOKQELNavDateComboButtonFrame* frame = MakeFrame(nullptr);
+  auto* calendar = new VOKQELNavCalendarUI(static_cast<VOKDialog*>(frame));
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  frame->OpenCalendarMngt(calendar, calendar->GetDiaOKNotification(), calendar);
+  EXPECT_EQ((Records{kCombo + "::OpenCalendarMngt", kCombo + "::CloseCalendarMngt",
+                     "Combo is NULL!", "Combo is NULL!"}),
+            TakeTrace(kCombo));
+  EXPECT_EQ(VOKDlgVisibility::Hidden, calendar->GetVisibility());
+  VOKCommand::FlushDelayedDestructions();
+  EXPECT_TRUE(CalendarsUnder(*frame).empty());
+}
+
+}  // namespace
