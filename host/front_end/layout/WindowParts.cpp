@@ -23,7 +23,11 @@ bool isDialog(const VOKDlgWindow& window) {
 
 // The toolkit's own texts come from its catalog, so that a language can
 // name the buttons; the English words are the fallback.
-std::string face(const char* key, const char* fallback) { return "[" + Text(key, fallback) + "]"; }
+std::string face(const char* key, const char* fallback) {
+  std::string text(1, '[');
+  text.append(Text(key, fallback)).push_back(']');
+  return text;
+}
 
 }  // namespace
 
