@@ -1,7 +1,7 @@
 // File: AllocationCounter.cpp
 // The replaced operator new and delete. The benchmarks run on one thread,
 // so the counts are plain integers.
-#include "AllocationCounter.h"
+#include "bench/AllocationCounter.h"
 
 #include <malloc.h>
 

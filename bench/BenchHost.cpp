@@ -1,5 +1,5 @@
 // File: BenchHost.cpp
-#include "BenchHost.h"
+#include "bench/BenchHost.h"
 
 #include <cstdlib>
 

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "AllocationCounter.h"
-#include "BenchHost.h"
-#include "Spread.h"
+#include "bench/AllocationCounter.h"
+#include "bench/BenchHost.h"
+#include "bench/Spread.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {

@@ -2,9 +2,9 @@
 // The calendar's judgement and conversion of typed date text.
 #include <benchmark/benchmark.h>
 
-#include "AllocationCounter.h"
-#include "BenchHost.h"
-#include "DateTextInputs.h"
+#include "bench/AllocationCounter.h"
+#include "bench/BenchHost.h"
+#include "bench/DateTextInputs.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "Spread.h"
+#include "bench/Spread.h"
 
 namespace vok_bench {
 

@@ -12,8 +12,8 @@
 #include <sstream>
 #include <string>
 
-#include "AllocationCounter.h"
-#include "DateTextInputs.h"
+#include "bench/AllocationCounter.h"
+#include "bench/DateTextInputs.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 // From the second round on the calendar opens on the editor's date.
 #include <benchmark/benchmark.h>
 
-#include "AllocationCounter.h"
-#include "BenchHost.h"
-#include "Spread.h"
+#include "bench/AllocationCounter.h"
+#include "bench/BenchHost.h"
+#include "bench/Spread.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 

@@ -1,5 +1,5 @@
 // File: GoalReporter.cpp
-#include "GoalReporter.h"
+#include "bench/GoalReporter.h"
 
 #include <cstdio>
 #include <initializer_list>

@@ -8,8 +8,8 @@
 
 #include <deque>
 
-#include "BenchHost.h"
-#include "Spread.h"
+#include "bench/BenchHost.h"
+#include "bench/Spread.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 

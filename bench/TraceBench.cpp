@@ -4,9 +4,9 @@
 // nothing.
 #include <benchmark/benchmark.h>
 
-#include "AllocationCounter.h"
-#include "BenchHost.h"
-#include "Spread.h"
+#include "bench/AllocationCounter.h"
+#include "bench/BenchHost.h"
+#include "bench/Spread.h"
 #include "services/VOKTraceRecord.h"
 
 namespace {

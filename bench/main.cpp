@@ -3,9 +3,9 @@
 // message boxes, tracing off), so that every run measures the same work.
 #include <benchmark/benchmark.h>
 
-#include "BenchHost.h"
-#include "DateTextInputs.h"
-#include "GoalReporter.h"
+#include "bench/BenchHost.h"
+#include "bench/DateTextInputs.h"
+#include "bench/GoalReporter.h"
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);

@@ -1,5 +1,5 @@
 // File: FuzzHost.cpp
-#include "FuzzHost.h"
+#include "fuzz/FuzzHost.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzHost.h"
+#include "fuzz/FuzzHost.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
 #include "services/VOKImmDate.h"
 

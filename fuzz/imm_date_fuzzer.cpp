@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzHost.h"
+#include "fuzz/FuzzHost.h"
 #include "services/VOKImmDate.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "FuzzHost.h"
+#include "fuzz/FuzzHost.h"
 #include "date_dialog/VOKPLMDlgDate.h"
 
 namespace {

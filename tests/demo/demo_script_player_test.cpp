@@ -11,7 +11,7 @@
 #include "demo/DemoSearchForm.h"
 #include "demo/ScriptPlayer.h"
 #include "demo/WindowStack.h"
-#include "module/calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "demo/WindowStack.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
-#include "module/calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 

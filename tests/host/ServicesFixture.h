@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "BaseRuntimeFixture.h"
+#include "host/BaseRuntimeFixture.h"
 #include "services/VOKImmDate.h"
 
 // The layout and field orders VOKImmDate::GetLocalDate reports.

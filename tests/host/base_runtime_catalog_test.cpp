@@ -5,7 +5,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "BaseRuntimeFixture.h"
+#include "host/BaseRuntimeFixture.h"
 #include "base_runtime/VOKMsgCatalog.h"
 
 namespace {

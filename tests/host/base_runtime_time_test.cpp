@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "BaseRuntimeFixture.h"
+#include "host/BaseRuntimeFixture.h"
 #include "base_runtime/VOKTime.h"
 
 namespace {

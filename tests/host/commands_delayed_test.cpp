@@ -1,5 +1,5 @@
 // Delayed destruction: objects go when the outermost dispatch returns.
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 

@@ -1,7 +1,7 @@
 // Notification dispatch: order, data, and never a call into a dead object.
 #include <utility>
 
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // whichever end of the registry they sit at, and nobody else's do.
 #include <memory>
 
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

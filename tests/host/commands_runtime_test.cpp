@@ -2,7 +2,7 @@
 #include <cstring>
 #include <string>
 
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "base_runtime/VOKMetaClass.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"

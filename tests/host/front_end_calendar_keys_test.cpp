@@ -4,9 +4,9 @@
 // its first letters.
 #include <gtest/gtest.h>
 
-#include "FrontEndScriptScreen.h"
-#include "FrontEndTestSupport.h"
-#include "ToolkitTestSupport.h"
+#include "host/FrontEndScriptScreen.h"
+#include "host/FrontEndTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 
 using frontend_test::Find;
 

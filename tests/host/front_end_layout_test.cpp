@@ -2,8 +2,8 @@
 // columns, and the tabulation's modes.
 #include <gtest/gtest.h>
 
-#include "FrontEndTestSupport.h"
-#include "ToolkitTestSupport.h"
+#include "host/FrontEndTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "front_end/text/VOKCellText.h"
 #include "front_end/layout/VOKLayout.h"
 #include "dialog_toolkit/VOKDlgWindow.h"

@@ -4,8 +4,8 @@
 // placed next to it, and the focus a window asks for.
 #include <gtest/gtest.h>
 
-#include "FrontEndScriptScreen.h"
-#include "ToolkitTestSupport.h"
+#include "host/FrontEndScriptScreen.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgNotify.h"

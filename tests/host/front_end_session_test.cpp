@@ -3,9 +3,9 @@
 // over once, open combo lists, and message boxes answered in a nested loop.
 #include <gtest/gtest.h>
 
-#include "FrontEndScriptScreen.h"
-#include "FrontEndTestSupport.h"
-#include "ToolkitTestSupport.h"
+#include "host/FrontEndScriptScreen.h"
+#include "host/FrontEndTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 
 using frontend_test::Find;

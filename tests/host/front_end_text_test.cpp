@@ -3,8 +3,8 @@
 // (the real calendar's pictures are in the module tests).
 #include <gtest/gtest.h>
 
-#include "FrontEndTestSupport.h"
-#include "ToolkitTestSupport.h"
+#include "host/FrontEndTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "front_end/paint/VOKTextRenderer.h"
 #include "front_end/layout/VOKWindowStack.h"
 #include "dialog_toolkit/VOKDlgNotify.h"

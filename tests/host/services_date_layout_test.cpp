@@ -1,5 +1,5 @@
 // Tests of the locale's date layout that the date services report.
-#include "ServicesFixture.h"
+#include "host/ServicesFixture.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <string>
 #include <utility>
 
-#include "ServicesFixture.h"
+#include "host/ServicesFixture.h"
 
 namespace {
 

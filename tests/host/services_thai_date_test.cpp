@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "ServicesFixture.h"
+#include "host/ServicesFixture.h"
 
 namespace {
 

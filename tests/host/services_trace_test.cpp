@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "BaseRuntimeFixture.h"
+#include "host/BaseRuntimeFixture.h"
 #include "services/ImmersiveUITrace.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // The widget tree: ownership, lookup, reachability and copies.
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"

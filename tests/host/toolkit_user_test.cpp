@@ -1,5 +1,5 @@
 // User actions and the blocking message box.
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgEditor.h"

@@ -1,5 +1,5 @@
 // Combo lines and selection, spinner formats.
-#include "ToolkitTestSupport.h"
+#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 

@@ -1,4 +1,4 @@
-#include "HostFixture.h"
+#include "support/HostFixture.h"
 
 #include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"

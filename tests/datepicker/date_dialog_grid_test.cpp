@@ -5,7 +5,7 @@
 
 #include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "module/date_dialog_fixture.h"
+#include "datepicker/date_dialog_fixture.h"
 #include "services/ImmersiveUITrace.h"
 
 namespace {

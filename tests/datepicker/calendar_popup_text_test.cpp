@@ -1,6 +1,6 @@
 // The calendar for date text: the formats it reads at construction, the
 // example it gives, and its judgement of text that users type.
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 
 using calendar_test::ScopedEnv;
 

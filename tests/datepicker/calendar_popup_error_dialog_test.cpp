@@ -1,6 +1,6 @@
 // The calendar's error box: texts from catalog "VOKZeltSheetEditor" under
 // the caller's key, defaults for missing keys, and no box without a parent.
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "module/date_dialog_fixture.h"
+#include "datepicker/date_dialog_fixture.h"
 
 #include <stdexcept>
 

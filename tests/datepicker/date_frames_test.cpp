@@ -4,7 +4,7 @@
 // answer it, and read the field and the frame's trace records.
 #include <ostream>
 
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 

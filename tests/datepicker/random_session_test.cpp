@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
-#include "module/calendar_invariants.h"
+#include "datepicker/calendar_invariants.h"
 
 using namespace calendar_test;
 

@@ -10,7 +10,7 @@
 
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
-#include "module/calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 #include "support/HostFixture.h"
 
 // The user's actions, as on any calendar.

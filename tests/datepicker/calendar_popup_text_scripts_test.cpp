@@ -1,7 +1,7 @@
 // Date text beyond ASCII: digits of other scripts pass the calendar's shape
 // test but are no date for the host, and a layout with non-ASCII
 // separators takes ASCII digits between them.
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 

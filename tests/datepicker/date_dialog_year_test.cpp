@@ -9,7 +9,7 @@
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "module/date_dialog_fixture.h"
+#include "datepicker/date_dialog_fixture.h"
 
 using ::testing::Contains;
 using ::testing::Not;

@@ -1,4 +1,4 @@
-#include "module/calendar_invariants.h"
+#include "datepicker/calendar_invariants.h"
 
 #include <chrono>
 #include <string>

@@ -9,7 +9,7 @@
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "module/date_dialog_fixture.h"
+#include "datepicker/date_dialog_fixture.h"
 
 namespace {
 

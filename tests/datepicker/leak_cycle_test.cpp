@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "calendar_test_support.h"
+#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 
