@@ -11,8 +11,8 @@
 namespace {
 
 VOKCommand::SendListener& sendListener() {
-  static auto* listener = new VOKCommand::SendListener;
-  return *listener;
+  static VOKCommand::SendListener listener;
+  return listener;
 }
 
 // The root constructor, which ran just before, claimed this object's block

@@ -12,7 +12,9 @@ namespace {
 int dispatchDepth = 0;
 bool flushing = false;
 
-// Taken from the front, so that a long queue empties in linear time.
+// Taken from the front, so that a long queue empties in linear time. Never
+// destroyed, like the registry: commands with static storage may request
+// their destruction after every static is gone.
 std::deque<VOKCommand*>& queue() {
   static auto* pending = new std::deque<VOKCommand*>;
   return *pending;

@@ -15,8 +15,8 @@ int answerOnStderr(VOKDlgNotify&, const VOKUnicodeString& message, const VOKUnic
 }
 
 VOKDlgNotify::Responder& responder() {
-  static auto* current = new VOKDlgNotify::Responder(answerOnStderr);
-  return *current;
+  static VOKDlgNotify::Responder current(answerOnStderr);
+  return current;
 }
 
 }  // namespace
