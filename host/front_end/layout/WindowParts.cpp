@@ -21,9 +21,6 @@ bool isDialog(const VOKDlgWindow& window) {
   return dynamic_cast<const VOKDlgDialog*>(&window) != nullptr;
 }
 
-// The toolkit's own texts come from its catalog, so that a language can
-// name the buttons; the English words are the fallback.
-std::string face(const char* key, const char* fallback) { return "[" + Text(key, fallback) + "]"; }
 
 }  // namespace
 
@@ -58,8 +55,14 @@ std::string Text(const char* key, const char* fallback, std::initializer_list<st
       .ToUtf8();
 }
 
-std::string OKFace() { return face("OK", "OK"); }
+// The toolkit's own texts come from its catalog, so that a language can
+// name the buttons; the English words are the fallback.
+std::string OKLabel() { return Text("OK", "OK"); }
 
-std::string CancelFace() { return face("Cancel", "Cancel"); }
+std::string CancelLabel() { return Text("Cancel", "Cancel"); }
+
+std::string OKFace() { return "[" + OKLabel() + "]"; }
+
+std::string CancelFace() { return "[" + CancelLabel() + "]"; }
 
 }  // namespace vok::window

@@ -1,0 +1,188 @@
+// The web front end in headless Chromium: vok_demo --web serves the form,
+// the test works it as a person would, with clicks and keys, and checks
+// what the page then shows.
+//   node page_test.js VOK_DEMO [SCREENSHOT.png]
+'use strict';
+
+const { spawn } = require('node:child_process');
+const fs = require('node:fs');
+const http = require('node:http');
+const os = require('node:os');
+const path = require('node:path');
+const puppeteer = require('puppeteer-core');
+
+const [demo, screenshot] = process.argv.slice(2);
+const chromium = process.env.VOK_CHROMIUM || '/usr/bin/chromium';
+const timeout = 10000;
+
+function fail(message) {
+  throw new Error(message);
+}
+
+// Starts the program and waits for the address it prints.
+function startDemo() {
+  const child = spawn(demo, ['--web', '--today', '2025-06-15'], {
+    env: Object.assign({}, process.env, { LANG: 'en_US.UTF-8', LC_ALL: 'en_US.UTF-8' }),
+    stdio: ['ignore', 'pipe', 'inherit'],
+  });
+  const exited = new Promise((resolve) => child.on('exit', (code, signal) => resolve({ code, signal })));
+  const address = new Promise((resolve, reject) => {
+    let output = '';
+    child.stdout.on('data', (chunk) => {
+      output += chunk;
+      const found = output.match(/http:\/\/127\.0\.0\.1:\d+\/\?token=[0-9a-f]+/);
+      if (found) resolve(found[0]);
+    });
+    child.on('exit', () => reject(new Error(`vok_demo ended before serving: ${output}`)));
+  });
+  return { child, exited, address };
+}
+
+function status(url) {
+  return new Promise((resolve, reject) => {
+    http.get(url, (response) => { response.resume(); resolve(response.statusCode); }).on('error', reject);
+  });
+}
+
+async function checkToken(address) {
+  const bare = address.replace(/\?token=.*/, '');
+  const refused = [await status(bare), await status(`${bare}page.js`),
+    await status(`${bare}?token=0000`), await status(`${bare}events`)];
+  if (refused.some((code) => code !== 403)) fail(`requests without the token gave ${refused}`);
+  const token = address.replace(/.*\?token=/, '');
+  if (await status(`${bare}etc/passwd?token=${token}`) !== 404) fail('a file outside the page was served');
+}
+
+const win = (title) => `section[aria-label="${title}"]`;
+
+async function field(page, name) {
+  return page.$eval(`[data-name="${name}"] .text`, (element) => element.textContent);
+}
+
+async function messageBox(page) {
+  await page.waitForSelector('section[role="alertdialog"]', { timeout });
+  return page.$eval('section[role="alertdialog"]', (box) =>
+    ({ title: box.getAttribute('aria-label'), text: Array.from(box.querySelectorAll('.message'), (line) => line.textContent).join(' ') }));
+}
+
+async function answerBox(page) {
+  await clickFound(page, 'section[role="alertdialog"] [data-name="OK"]');
+  await page.waitForSelector('section[role="alertdialog"]', { hidden: true, timeout });
+}
+
+// The page draws every view afresh: what is clicked is looked up in the
+// page and clicked at once, by where it stands.
+async function clickFound(page, selector, text) {
+  const where = await page.evaluate((within, wanted) => {
+    const found = Array.from(document.querySelectorAll(within))
+      .find((element) => wanted === null || element.textContent === wanted);
+    if (!found) return null;
+    const box = found.getBoundingClientRect();
+    return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
+  }, selector, text === undefined ? null : text);
+  if (!where) fail(`nothing to click at ${selector} ${text || ''}`);
+  await page.mouse.click(where.x, where.y);
+}
+
+async function pickInCalendar(page) {
+  await clickFound(page, '[data-name="_calButton"]');
+  await page.waitForSelector(win('Choose a date'), { timeout });
+  // The month from the combo's list: July.
+  await clickFound(page, `${win('Choose a date')} [data-name="MonthCombo"]`);
+  await page.waitForSelector('.droplist', { timeout });
+  await clickFound(page, '.droplist li', 'July');
+  await page.waitForFunction(() => {
+    const combo = document.querySelector('[data-name="MonthCombo"] .text');
+    return combo && combo.textContent.startsWith('July') && !document.querySelector('.droplist');
+  }, { timeout });
+  await clickFound(page, `${win('Choose a date')} button.part`, '4');
+  await page.waitForFunction(() => Array.from(document.querySelectorAll('button.greyed'))
+    .some((button) => button.textContent === '4'), { timeout });
+  if (screenshot) await page.screenshot({ path: screenshot });
+  await clickFound(page, `${win('Choose a date')} [data-name="OK"]`);
+  await page.waitForSelector(win('Choose a date'), { hidden: true, timeout });
+  const text = await field(page, '_calEditor');
+  if (text !== '07/04/2025') fail(`the field holds "${text}", not 07/04/2025`);
+}
+
+async function refuseYear(page) {
+  await clickFound(page, '[data-name="_calButton"]');
+  await page.waitForSelector(win('Choose a date'), { timeout });
+  await clickFound(page, `${win('Choose a date')} [data-name="YearSpinner"]`);
+  await page.keyboard.type('2099');
+  await page.keyboard.press('Tab');
+  const box = await messageBox(page);
+  if (!box.text.includes('"2099" is not a valid year.')) fail(`the year box says "${box.text}"`);
+  await answerBox(page);
+  // The calendar stays open; Esc closes it as Cancel does.
+  await page.waitForSelector(win('Choose a date'), { timeout });
+  await page.keyboard.press('Escape');
+  await page.waitForSelector(win('Choose a date'), { hidden: true, timeout });
+  const text = await field(page, '_calEditor');
+  if (text !== '07/04/2025') fail(`a refused year changed the field to "${text}"`);
+}
+
+async function refuseTypedDate(page, typed) {
+  await clickFound(page, '[data-name="_calEditor"]');
+  await page.keyboard.down('Control');
+  await page.keyboard.press('u');
+  await page.keyboard.up('Control');
+  await page.keyboard.type(typed);
+  await clickFound(page, '[data-name="Search"]');
+  const box = await messageBox(page);
+  if (box.title !== 'Invalid date') fail(`"${typed}" gave the box "${box.title}"`);
+  await answerBox(page);
+  await page.waitForFunction(() => document.querySelector('[data-name="Result"]').textContent
+    .includes('"Created after" is not a date'), { timeout });
+}
+
+async function main() {
+  const demoRun = startDemo();
+  const address = await demoRun.address;
+  await checkToken(address);
+  const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vok-web-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    args: ['--headless', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+      '--disable-background-networking', '--disable-component-update', '--disable-sync',
+      `--user-data-dir=${profile}`],
+  });
+  try {
+    const page = await browser.newPage();
+    await page.setViewport({ width: 960, height: 760 });
+    await page.goto(address);
+    await page.waitForSelector(win('Find documents'), { timeout });
+    await pickInCalendar(page);
+    await refuseYear(page);
+    await refuseTypedDate(page, '13/45/2021');
+    await refuseTypedDate(page, 'hello');
+
+    // A second tab takes the form over; the first one says so.
+    const second = await browser.newPage();
+    await second.goto(address);
+    await second.waitForSelector(win('Find documents'), { timeout });
+    await page.waitForSelector('#banner:not([hidden])', { timeout });
+    const said = await page.$eval('#banner', (banner) => banner.textContent);
+    if (!said.includes('another tab')) fail(`the first tab says "${said}"`);
+    await page.close();
+    await second.close();
+  } finally {
+    await browser.close();
+    fs.rmSync(profile, { recursive: true, force: true });
+  }
+  // Closing the page ends the program by itself.
+  const end = await Promise.race([demoRun.exited,
+    new Promise((resolve) => setTimeout(() => resolve(null), 15000))]);
+  if (end === null) {
+    demoRun.child.kill('SIGKILL');
+    fail('vok_demo did not end after its page was closed');
+  }
+  if (end.code !== 0) fail(`vok_demo ended with ${JSON.stringify(end)}`);
+  console.log('web page test passed');
+}
+
+main().catch((error) => {
+  console.error(`web page test failed: ${error.message}`);
+  process.exit(1);
+});
