@@ -12,4 +12,4 @@ if ! { cmake --preset default && cmake --build --preset default --target vok_dem
   exit 1
 fi
 rm -f "$log"
-VOK_CATALOG_PATH="$PWD/resources/catalogs" exec build/default/apps/vok_demo "$@"
+VOK_CATALOG_PATH="$PWD/resources/catalogs" exec build/default/apps/demo/vok_demo "$@"

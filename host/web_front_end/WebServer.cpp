@@ -35,6 +35,8 @@ struct WebServer::Routes {
       : screen(page), files(std::move(served)), token(std::move(secret)) {
     files["/"].contents = withToken(files["/"].contents, token);
     server.set_payload_max_length(4 * kMaxMessageBytes);
+    // A view is a few small writes; Nagle's algorithm would hold them.
+    server.set_tcp_nodelay(true);
     server.set_keep_alive_timeout(1);
     server.set_read_timeout(5);
     server.set_write_timeout(5);

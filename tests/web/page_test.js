@@ -98,7 +98,7 @@ async function pickInCalendar(page) {
   await clickFound(page, `${win('Choose a date')} button.part`, '4');
   await page.waitForFunction(() => Array.from(document.querySelectorAll('button.greyed'))
     .some((button) => button.textContent === '4'), { timeout });
-  if (screenshot) await page.screenshot({ path: screenshot });
+  if (screenshot) await (await page.$('main')).screenshot({ path: screenshot });
   await clickFound(page, `${win('Choose a date')} [data-name="OK"]`);
   await page.waitForSelector(win('Choose a date'), { hidden: true, timeout });
   const text = await field(page, '_calEditor');
