@@ -37,6 +37,12 @@ struct WebServer::Routes {
     server.set_payload_max_length(4 * kMaxMessageBytes);
     // A view is a few small writes; Nagle's algorithm would hold them.
     server.set_tcp_nodelay(true);
+    // Not the library's SO_REUSEPORT: a port another program listens on
+    // is refused, not shared with it.
+    server.set_socket_options([](int listening) {
+      const int yes = 1;
+      setsockopt(listening, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    });
     server.set_keep_alive_timeout(1);
     server.set_read_timeout(5);
     server.set_write_timeout(5);

@@ -38,16 +38,18 @@ function startDemo() {
   return { child, exited, address };
 }
 
-function status(url) {
+function status(url, method = 'GET') {
   return new Promise((resolve, reject) => {
-    http.get(url, (response) => { response.resume(); resolve(response.statusCode); }).on('error', reject);
+    http.request(url, { method }, (response) => { response.resume(); resolve(response.statusCode); })
+      .on('error', reject).end(method === 'POST' ? '{"stream": 1, "kind": "quit"}' : undefined);
   });
 }
 
 async function checkToken(address) {
   const bare = address.replace(/\?token=.*/, '');
   const refused = [await status(bare), await status(`${bare}page.js`),
-    await status(`${bare}?token=0000`), await status(`${bare}events`)];
+    await status(`${bare}?token=0000`), await status(`${bare}events`),
+    await status(`${bare}event`, 'POST')];
   if (refused.some((code) => code !== 403)) fail(`requests without the token gave ${refused}`);
   const token = address.replace(/.*\?token=/, '');
   if (await status(`${bare}etc/passwd?token=${token}`) !== 404) fail('a file outside the page was served');
@@ -179,6 +181,17 @@ async function main() {
     fail('vok_demo did not end after its page was closed');
   }
   if (end.code !== 0) fail(`vok_demo ended with ${JSON.stringify(end)}`);
+
+  // Ctrl-C ends a run cleanly, with or without a page.
+  const interrupted = startDemo();
+  await interrupted.address;
+  interrupted.child.kill('SIGINT');
+  const stopped = await Promise.race([interrupted.exited,
+    new Promise((resolve) => setTimeout(() => resolve(null), 5000))]);
+  if (stopped === null || stopped.code !== 0) {
+    interrupted.child.kill('SIGKILL');
+    fail(`vok_demo did not end with status 0 on Ctrl-C: ${JSON.stringify(stopped)}`);
+  }
   console.log('web page test passed');
 }
 
