@@ -57,14 +57,15 @@ void WebScreen::CloseStream() {
   _lastClosed = std::chrono::steady_clock::now();
 }
 
-bool WebScreen::Post(long stream, const VOKInputEvent& event) {
+WebScreen::Posted WebScreen::Post(long stream, const VOKInputEvent& event) {
   {
     std::lock_guard lock(_mutex);
-    if (_ended || stream != _current) return false;
+    if (_ended) return Posted::Ended;
+    if (stream != _current) return Posted::TakenOver;
     _events.push_back(event);
   }
   _changed.notify_all();
-  return true;
+  return Posted::Accepted;
 }
 
 WebScreen::Update WebScreen::WaitForUpdate(long stream, long seen,

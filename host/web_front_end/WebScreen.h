@@ -18,6 +18,7 @@
 #include <mutex>
 #include <string>
 
+#include "base_runtime/HostExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::web {
@@ -26,7 +27,7 @@ namespace vok::web {
 // it takes the page as closed.
 inline constexpr std::chrono::milliseconds kPageGone{3000};
 
-class WebScreen final : public VOKFrontEndScreen {
+class VOK_HOST_API WebScreen final : public VOKFrontEndScreen {
  public:
   // interrupted is asked between events, from the toolkit's thread.
   WebScreen(VOKCellSize size, std::function<bool()> interrupted);
@@ -38,8 +39,9 @@ class WebScreen final : public VOKFrontEndScreen {
   // A page opens its event stream: the number it sends its events with.
   long OpenStream();
   void CloseStream();
-  // False when another page took the session over from this stream.
-  bool Post(long stream, const VOKInputEvent& event);
+  enum class Posted { Accepted, TakenOver, Ended };
+  // The event goes to the session only from the stream that has it.
+  Posted Post(long stream, const VOKInputEvent& event);
 
   struct Update {
     enum class Kind { View, Idle, TakenOver, Ended } kind = Kind::Idle;

@@ -79,12 +79,17 @@ struct WebServer::Routes {
       response.status = 400;
       return response.set_content(errorBody(decoded.error), "application/json");
     }
-    if (!screen.Post(decoded.message->stream, decoded.message->event)) {
-      response.status = 409;
-      return response.set_content(errorBody("Another page has taken this session over."),
-                                  "application/json");
+    switch (screen.Post(decoded.message->stream, decoded.message->event)) {
+      case WebScreen::Posted::Accepted:
+        return response.set_content("{}", "application/json");
+      case WebScreen::Posted::TakenOver:
+        response.status = 409;
+        return response.set_content(errorBody("Another page has taken this session over."),
+                                    "application/json");
+      case WebScreen::Posted::Ended:
+        response.status = 410;
+        return response.set_content(errorBody("The session has ended."), "application/json");
     }
-    response.set_content("{}", "application/json");
   }
 
   // The stream's state lives as long as the response's provider.

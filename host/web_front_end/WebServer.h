@@ -7,7 +7,8 @@
 //                   then a "view" for every change, "end" when the
 //                   session is over or another page took it
 //   POST /event     one PageMessage; 400 with {"error"} when it is bad,
-//                   409 when another page took the session
+//                   409 when another page took the session, 410 when
+//                   the session is over
 // Every request carries ?token=...; without it: 403. Nothing else is
 // served; bodies are bounded.
 #pragma once

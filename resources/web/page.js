@@ -27,6 +27,7 @@ function send(message) {
     if (!response.ok) {
       const reply = await response.json().catch(() => ({}));
       if (response.status === 409) end('taken');
+      else if (response.status === 410) end('ended');
       else console.warn('vok_demo refused a message:', reply.error);
     }
   }).catch(() => {});
@@ -35,8 +36,20 @@ function send(message) {
 // A click acts when the button goes down, as in the terminal, so that a
 // view drawn while the button is held does not lose it.
 function clickAt(at, event) {
+  event.vokCell = at;
   if (event.button !== 0 || event.detail > 2) return;
   send({ kind: event.detail === 2 ? 'double' : 'click', x: at.x, y: at.y });
+}
+
+// The cell under the mouse, for clicks beside the widgets (which close an
+// open list, as in the terminal).
+function cellUnder(event) {
+  const style = getComputedStyle(document.documentElement);
+  const box = screen.getBoundingClientRect();
+  return {
+    x: Math.floor((event.clientX - box.left) / parseFloat(style.getPropertyValue('--cw'))),
+    y: Math.floor((event.clientY - box.top) / parseFloat(style.getPropertyValue('--ch'))),
+  };
 }
 
 function end(reason) {
@@ -182,7 +195,9 @@ function draw(view) {
 
 // Buttons never take the browser's focus: the program keeps the focus.
 document.addEventListener('mousedown', (event) => {
-  if (event.target.closest('#screen')) event.preventDefault();
+  if (!event.target.closest('#screen')) return;
+  event.preventDefault();
+  if (!event.vokCell) clickAt(cellUnder(event), event);
 });
 
 document.addEventListener('keydown', (event) => {
