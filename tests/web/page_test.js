@@ -74,7 +74,7 @@ async function answerBox(page) {
 
 // The page draws every view afresh: what is clicked is looked up in the
 // page and clicked at once, by where it stands.
-async function clickFound(page, selector, text) {
+async function clickFound(page, selector, text, count = 1) {
   const where = await page.evaluate((within, wanted) => {
     const found = Array.from(document.querySelectorAll(within))
       .find((element) => wanted === null || element.textContent === wanted);
@@ -83,7 +83,38 @@ async function clickFound(page, selector, text) {
     return { x: box.x + box.width / 2, y: box.y + box.height / 2 };
   }, selector, text === undefined ? null : text);
   if (!where) fail(`nothing to click at ${selector} ${text || ''}`);
-  await page.mouse.click(where.x, where.y);
+  await page.mouse.click(where.x, where.y, { count });
+}
+
+async function fieldBecomes(page, expected) {
+  await page.waitForSelector(win('Choose a date'), { hidden: true, timeout });
+  await page.waitForFunction((wanted) =>
+    document.querySelector('[data-name="_calEditor"] .text').textContent === wanted, { timeout }, expected);
+}
+
+// The terminal's keys: Tab to the calendar button, Enter opens the
+// calendar on the field's day, Right and PageDown move the cursor, Enter
+// picks and accepts. Then a double click on a day does the same.
+async function keysAndDoubleClick(page) {
+  await clickFound(page, '[data-name="_calEditor"]');
+  await page.keyboard.press('Tab');
+  await page.waitForSelector('[data-name="_calButton"].focus', { timeout });
+  await page.keyboard.press('Enter');
+  await page.waitForSelector(`${win('Choose a date')} button.focus`, { timeout });
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('PageDown');
+  await page.waitForFunction(() => {
+    const focused = document.querySelector('section[aria-label="Choose a date"] button.focus');
+    return focused && focused.textContent === '5' &&
+      document.querySelector('[data-name="MonthCombo"] .text').textContent.startsWith('August');
+  }, { timeout });
+  await page.keyboard.press('Enter');
+  await fieldBecomes(page, '08/05/2025');
+
+  await clickFound(page, '[data-name="_calButton"]');
+  await page.waitForSelector(win('Choose a date'), { timeout });
+  await clickFound(page, `${win('Choose a date')} button.part`, '12', 2);
+  await fieldBecomes(page, '08/12/2025');
 }
 
 async function pickInCalendar(page) {
@@ -121,7 +152,7 @@ async function refuseYear(page) {
   await page.keyboard.press('Escape');
   await page.waitForSelector(win('Choose a date'), { hidden: true, timeout });
   const text = await field(page, '_calEditor');
-  if (text !== '07/04/2025') fail(`a refused year changed the field to "${text}"`);
+  if (text !== '08/12/2025') fail(`a refused year changed the field to "${text}"`);
 }
 
 async function refuseTypedDate(page, typed) {
@@ -156,6 +187,7 @@ async function main() {
     await page.goto(address);
     await page.waitForSelector(win('Find documents'), { timeout });
     await pickInCalendar(page);
+    await keysAndDoubleClick(page);
     await refuseYear(page);
     await refuseTypedDate(page, '13/45/2021');
     await refuseTypedDate(page, 'hello');
