@@ -7,7 +7,8 @@
 //       "close": cell or null, "ok"/"cancel": {"label", "rect"} or null,
 //       "message": [lines], "widgets": [...]}],
 //    "list": null or {"box": rect, "highlighted", "lines": [{"text", "at"}]}}
-// A widget: {"kind", "name", "rect", "text", "greyed", "focus", "at"}
+// A widget: {"kind", "name", "rect", "text", "greyed", "editable" (a
+// person types into it), "focus", "at"}
 // where kind is button (with "icon"), label, editor, combo, spinner (with
 // "up" and "down"), separator or frame; fields have "area", the rect of
 // their text, and the one being typed into has "cursor" and "selected". "at" is the cell a click on it goes to; rects
