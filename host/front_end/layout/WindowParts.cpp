@@ -21,6 +21,13 @@ bool isDialog(const VOKDlgWindow& window) {
   return dynamic_cast<const VOKDlgDialog*>(&window) != nullptr;
 }
 
+// Built by appending: g++ 12 warns falsely about "[" + text at -O3.
+std::string face(const std::string& label) {
+  std::string bracketed(1, '[');
+  bracketed.append(label).push_back(']');
+  return bracketed;
+}
+
 
 }  // namespace
 
@@ -61,8 +68,8 @@ std::string OKLabel() { return Text("OK", "OK"); }
 
 std::string CancelLabel() { return Text("Cancel", "Cancel"); }
 
-std::string OKFace() { return "[" + OKLabel() + "]"; }
+std::string OKFace() { return face(OKLabel()); }
 
-std::string CancelFace() { return "[" + CancelLabel() + "]"; }
+std::string CancelFace() { return face(CancelLabel()); }
 
 }  // namespace vok::window
