@@ -14,9 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (decoded.message.has_value() == !decoded.error.empty()) __builtin_trap();
   if (!decoded.message) return 0;
   const VOKInputEvent& event = decoded.message->event;
-  const bool onScreen = event.x >= 0 && event.x < vok::web::kMaxCell && event.y >= 0 &&
-                        event.y < vok::web::kMaxCell;
-  if (!onScreen || decoded.message->stream < 0 || size > vok::web::kMaxMessageBytes) __builtin_trap();
+  const bool onScreen =
+      event.x >= 0 && event.x < vok::web::kMaxCell && event.y >= 0 && event.y < vok::web::kMaxCell;
+  if (!onScreen || decoded.message->stream < 0 || size > vok::web::kMaxMessageBytes)
+    __builtin_trap();
   if (event.kind == VOKInputEvent::Kind::Character && event.character < U' ') __builtin_trap();
   return 0;
 }

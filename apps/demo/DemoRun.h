@@ -1,8 +1,8 @@
 // File: DemoRun.h
 // Chooses how the example host meets its user: a script file; a web
-// browser (--web); the terminal front end; a script piped to standard input; or, with none of these, a
-// built-in script that opens the calendar from the first field and
-// answers OK, printing a picture after each step.
+// browser (--web); the terminal front end; a script piped to standard
+// input; or, with none of these, a built-in script that opens the calendar
+// from the first field and answers OK, printing a picture after each step.
 #pragma once
 
 #include <iosfwd>

@@ -12,10 +12,9 @@
 #include <condition_variable>
 #include <future>
 #include <mutex>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <thread>
-
-#include <nlohmann/json.hpp>
 
 #include "demo/DemoSearchForm.h"
 #include "web_front_end/VOKWebFrontEnd.h"
@@ -86,8 +85,8 @@ void BM_WebClickToUpdate(benchmark::State& state) {
     vok_demo::DemoSearchForm form;
     form.SetVisibility(VOKDlgVisibility::Shown);
     std::string problem;
-    if (VOKWebFrontEnd::Run(form, 0, [&](const std::string& at) { address.set_value(at); },
-                            problem) != 0) {
+    if (VOKWebFrontEnd::Run(
+            form, 0, [&](const std::string& at) { address.set_value(at); }, problem) != 0) {
       address.set_value("");
     }
   });

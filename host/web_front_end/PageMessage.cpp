@@ -2,9 +2,8 @@
 #include "web_front_end/PageMessage.h"
 
 #include <array>
-#include <utility>
-
 #include <nlohmann/json.hpp>
+#include <utility>
 
 #include "front_end/text/VOKCellText.h"
 
@@ -82,7 +81,8 @@ std::optional<VOKInputEvent> event(const std::string& kind, const Json& object) 
 DecodedMessage DecodeMessage(std::string_view body) {
   if (body.size() > kMaxMessageBytes) return refused("The message is too long.");
   const Json object = Json::parse(body, nullptr, false);
-  if (object.is_discarded() || !object.is_object()) return refused("The message is not a JSON object.");
+  if (object.is_discarded() || !object.is_object())
+    return refused("The message is not a JSON object.");
   const auto stream = object.find("stream");
   if (stream == object.end() || !stream->is_number_integer() || stream->get<long long>() < 0) {
     return refused("The message names no event stream.");

@@ -3,21 +3,23 @@
 
 #include <nlohmann/json.hpp>
 
-#include "front_end/layout/WindowParts.h"
-#include "front_end/paint/PaintWidgets.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "front_end/layout/WindowParts.h"
+#include "front_end/paint/PaintWidgets.h"
 
 namespace vok::web {
 namespace {
 
 using Json = nlohmann::json;
 
-Json rect(const VOKCellRect& r) { return {{"x", r.x}, {"y", r.y}, {"w", r.width}, {"h", r.height}}; }
+Json rect(const VOKCellRect& r) {
+  return {{"x", r.x}, {"y", r.y}, {"w", r.width}, {"h", r.height}};
+}
 
 Json point(int x, int y) { return {{"x", x}, {"y", y}}; }
 
@@ -109,7 +111,8 @@ Json describeList(const VOKOpenListView& list) {
 
 std::string DescribeView(const VOKScreenView& view, VOKCellSize screen) {
   Json windows = Json::array();
-  for (const VOKWindowLayout& window : view.windows) windows.push_back(describeWindow(window, view));
+  for (const VOKWindowLayout& window : view.windows)
+    windows.push_back(describeWindow(window, view));
   const Json out = {{"size", {{"w", screen.width}, {"h", screen.height}}},
                     {"status", view.status},
                     {"notice", view.notice},

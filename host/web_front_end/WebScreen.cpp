@@ -36,8 +36,7 @@ VOKInputEvent WebScreen::Next() {
 }
 
 bool WebScreen::pageGone() const {
-  return _current != 0 && _open == 0 &&
-         std::chrono::steady_clock::now() - _lastClosed > kPageGone;
+  return _current != 0 && _open == 0 && std::chrono::steady_clock::now() - _lastClosed > kPageGone;
 }
 
 long WebScreen::OpenStream() {
@@ -68,8 +67,7 @@ WebScreen::Posted WebScreen::Post(long stream, const VOKInputEvent& event) {
   return Posted::Accepted;
 }
 
-WebScreen::Update WebScreen::WaitForUpdate(long stream, long seen,
-                                           std::chrono::milliseconds wait) {
+WebScreen::Update WebScreen::WaitForUpdate(long stream, long seen, std::chrono::milliseconds wait) {
   std::unique_lock lock(_mutex);
   const auto ready = [&] { return _ended || stream != _current || _version > seen; };
   if (!_changed.wait_for(lock, wait, ready)) return {};

@@ -24,7 +24,8 @@ std::string event(const char* name, const std::string& data) {
 
 std::string withToken(std::string html, const std::string& token) {
   const std::string mark = kTokenMark;
-  for (std::size_t at; (at = html.find(mark)) != std::string::npos;) html.replace(at, mark.size(), token);
+  for (std::size_t at; (at = html.find(mark)) != std::string::npos;)
+    html.replace(at, mark.size(), token);
   return html;
 }
 
@@ -46,12 +47,12 @@ struct WebServer::Routes {
     server.set_keep_alive_timeout(1);
     server.set_read_timeout(5);
     server.set_write_timeout(5);
-    server.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
-      return admit(request, response);
-    });
-    server.Get("/events", [this](const httplib::Request&, httplib::Response& response) {
-      stream(response);
-    });
+    server.set_pre_routing_handler(
+        [this](const httplib::Request& request, httplib::Response& response) {
+          return admit(request, response);
+        });
+    server.Get("/events",
+               [this](const httplib::Request&, httplib::Response& response) { stream(response); });
     server.Post("/event", [this](const httplib::Request& request, httplib::Response& response) {
       receive(request, response);
     });
@@ -67,7 +68,8 @@ struct WebServer::Routes {
     response.set_header("Cache-Control", "no-store");
     response.set_header("X-Content-Type-Options", "nosniff");
     response.set_header("Content-Security-Policy", "default-src 'self'");
-    if (request.get_param_value("token") == token) return httplib::Server::HandlerResponse::Unhandled;
+    if (request.get_param_value("token") == token)
+      return httplib::Server::HandlerResponse::Unhandled;
     response.status = 403;
     response.set_content("This address needs the token that vok_demo printed.\n", "text/plain");
     return httplib::Server::HandlerResponse::Handled;

@@ -27,18 +27,23 @@ std::string Refusal(const std::string& body) {
 }
 
 TEST(WebMessage, EveryKeyOfTheTerminalByName) {
-  const std::vector<std::pair<std::string, VOKKey>> keys = {
-      {"Tab", VOKKey::Tab},         {"BackTab", VOKKey::BackTab},
-      {"Enter", VOKKey::Enter},     {"Escape", VOKKey::Escape},
-      {"Up", VOKKey::Up},           {"Down", VOKKey::Down},
-      {"Left", VOKKey::Left},       {"Right", VOKKey::Right},
-      {"Home", VOKKey::Home},       {"End", VOKKey::End},
-      {"PageUp", VOKKey::PageUp},   {"PageDown", VOKKey::PageDown},
-      {"Backspace", VOKKey::Backspace}, {"Delete", VOKKey::Delete},
-      {"EraseToStart", VOKKey::EraseToStart}};
+  const std::vector<std::pair<std::string, VOKKey>> keys = {{"Tab", VOKKey::Tab},
+                                                            {"BackTab", VOKKey::BackTab},
+                                                            {"Enter", VOKKey::Enter},
+                                                            {"Escape", VOKKey::Escape},
+                                                            {"Up", VOKKey::Up},
+                                                            {"Down", VOKKey::Down},
+                                                            {"Left", VOKKey::Left},
+                                                            {"Right", VOKKey::Right},
+                                                            {"Home", VOKKey::Home},
+                                                            {"End", VOKKey::End},
+                                                            {"PageUp", VOKKey::PageUp},
+                                                            {"PageDown", VOKKey::PageDown},
+                                                            {"Backspace", VOKKey::Backspace},
+                                                            {"Delete", VOKKey::Delete},
+                                                            {"EraseToStart", VOKKey::EraseToStart}};
   for (const auto& [name, key] : keys) {
-    const VOKInputEvent event =
-        Decoded(R"({"stream": 1, "kind": "key", "key": ")" + name + "\"}");
+    const VOKInputEvent event = Decoded(R"({"stream": 1, "kind": "key", "key": ")" + name + "\"}");
     EXPECT_EQ(Kind::Key, event.kind) << name;
     EXPECT_EQ(key, event.key) << name;
   }
@@ -53,8 +58,8 @@ TEST(WebMessage, OneTypedCharacterAnyScriptNoControls) {
   EXPECT_EQ(U' ', Decoded(R"({"stream": 2, "kind": "char", "text": " "})").character);
   EXPECT_EQ(U'ü', Decoded(R"({"stream": 2, "kind": "char", "text": "ü"})").character);
   EXPECT_EQ(U'๙', Decoded(R"({"stream": 2, "kind": "char", "text": "\u0e59"})").character);
-  for (const char* text : {R"("")", R"("12")", R"("\n")", R"("\u001b")", R"("\u007f")",
-                           R"("\u0085")", "7"}) {
+  for (const char* text :
+       {R"("")", R"("12")", R"("\n")", R"("\u001b")", R"("\u007f")", R"("\u0085")", "7"}) {
     EXPECT_EQ("The message's kind or values are not known.",
               Refusal(std::string(R"({"stream": 2, "kind": "char", "text": )") + text + "}"))
         << text;
@@ -66,7 +71,8 @@ TEST(WebMessage, ClicksOnCellsOfTheScreen) {
   EXPECT_EQ(Kind::Click, click.kind);
   EXPECT_EQ(4, click.x);
   EXPECT_EQ(23, click.y);
-  EXPECT_EQ(Kind::DoubleClick, Decoded(R"({"stream": 0, "kind": "double", "x": 0, "y": 999})").kind);
+  EXPECT_EQ(Kind::DoubleClick,
+            Decoded(R"({"stream": 0, "kind": "double", "x": 0, "y": 999})").kind);
   for (const char* cell : {R"("x": -1, "y": 0)", R"("x": 1000, "y": 0)", R"("x": 1.5, "y": 0)",
                            R"("x": "4", "y": 0)", R"("x": 4)", R"("x": 4, "y": 1e3)"}) {
     EXPECT_EQ("The message's kind or values are not known.",
@@ -80,17 +86,24 @@ TEST(WebMessage, QuitAndTheStreamNumber) {
   ASSERT_TRUE(decoded.message.has_value());
   EXPECT_EQ(41, decoded.message->stream);
   EXPECT_EQ(Kind::Quit, decoded.message->event.kind);
-  for (const char* body : {R"({"kind": "quit"})", R"({"kind": "quit", "stream": -1})",
-                           R"({"kind": "quit", "stream": "41"})", R"({"kind": "quit", "stream": 4.1})"}) {
+  for (const char* body :
+       {R"({"kind": "quit"})", R"({"kind": "quit", "stream": -1})",
+        R"({"kind": "quit", "stream": "41"})", R"({"kind": "quit", "stream": 4.1})"}) {
     EXPECT_EQ("The message names no event stream.", Refusal(body)) << body;
   }
   EXPECT_EQ("The message has no kind.", Refusal(R"({"stream": 1})"));
-  EXPECT_EQ("The message's kind or values are not known.", Refusal(R"({"stream": 1, "kind": "x"})"));
+  EXPECT_EQ("The message's kind or values are not known.",
+            Refusal(R"({"stream": 1, "kind": "x"})"));
 }
 
 TEST(WebMessage, WhatIsNotAnObjectOrTooLong) {
-  const std::vector<std::string> bodies = {"",         "null", "[1]", "\"key\"", R"({"stream": 1,)",
-                                           "{\"kind\": \"\xff\"}", std::string("{\0}", 3)};
+  const std::vector<std::string> bodies = {"",
+                                           "null",
+                                           "[1]",
+                                           "\"key\"",
+                                           R"({"stream": 1,)",
+                                           "{\"kind\": \"\xff\"}",
+                                           std::string("{\0}", 3)};
   for (const std::string& body : bodies) {
     EXPECT_EQ("The message is not a JSON object.", Refusal(body));
   }

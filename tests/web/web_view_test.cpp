@@ -5,10 +5,9 @@
 
 #include <functional>
 #include <memory>
+#include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
-
-#include <nlohmann/json.hpp>
 
 #include "demo/DemoSearchForm.h"
 #include "front_end/session/VOKFrontEndSession.h"
@@ -154,7 +153,9 @@ TEST_F(WebViewTest, TheCalendarFromItsButtonOnTheChosenDay) {
 
 TEST_F(WebViewTest, TheSpinnersArrowsAndTheMonthList) {
   Run({Click("Find documents", "_calButton"),
-       [](const Json& view) { return ClickAt(Widget(Window(view, "Choose a date"), "YearSpinner")["up"]); },
+       [](const Json& view) {
+         return ClickAt(Widget(Window(view, "Choose a date"), "YearSpinner")["up"]);
+       },
        Click("Choose a date", "MonthCombo")});
   const Json& view = Last();
   EXPECT_EQ("2027", Widget(Window(view, "Choose a date"), "YearSpinner")["text"]);

@@ -28,7 +28,6 @@ std::string face(const std::string& label) {
   return bracketed;
 }
 
-
 }  // namespace
 
 bool HasClose(const VOKDlgWindow& window) { return hasStyle(window, VOKDlgStyle::CloseControl); }
