@@ -11,8 +11,8 @@
 // person types into it), "focus", "at"}
 // where kind is button (with "icon"), label, editor, combo, spinner (with
 // "up" and "down"), separator or frame; fields have "area", the rect of
-// their text, and the one being typed into has "cursor" and "selected". "at" is the cell a click on
-// it goes to; rects are {"x", "y", "w", "h"}.
+// their text, and the one being typed into has "cursor" and "selected".
+// "at" is the cell a click on it goes to; rects are {"x", "y", "w", "h"}.
 #pragma once
 
 #include <string>
