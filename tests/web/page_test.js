@@ -38,14 +38,14 @@ function startDemo() {
   return { child, exited, address };
 }
 
-function status(url, method = 'GET') {
+function status(url, method = 'GET', body = '{"stream": 1, "kind": "quit"}') {
   return new Promise((resolve, reject) => {
     http.request(url, { method }, (response) => { response.resume(); resolve(response.statusCode); })
-      .on('error', reject).end(method === 'POST' ? '{"stream": 1, "kind": "quit"}' : undefined);
+      .on('error', reject).end(method === 'POST' ? body : undefined);
   });
 }
 
-async function checkToken(address) {
+async function checkRefusals(address) {
   const bare = address.replace(/\?token=.*/, '');
   const refused = [await status(bare), await status(`${bare}page.js`),
     await status(`${bare}?token=0000`), await status(`${bare}events`),
@@ -53,6 +53,10 @@ async function checkToken(address) {
   if (refused.some((code) => code !== 403)) fail(`requests without the token gave ${refused}`);
   const token = address.replace(/.*\?token=/, '');
   if (await status(`${bare}etc/passwd?token=${token}`) !== 404) fail('a file outside the page was served');
+  // Bad messages get an error reply; the session goes on (the page works next).
+  const bad = [await status(`${bare}event?token=${token}`, 'POST', '{"stream": 1, "kind": "click", "x": -4'),
+    await status(`${bare}event?token=${token}`, 'POST', 'x'.repeat(5000))];
+  if (bad[0] !== 400 || bad[1] !== 413) fail(`bad messages gave ${bad}`);
 }
 
 const win = (title) => `section[aria-label="${title}"]`;
@@ -172,7 +176,7 @@ async function refuseTypedDate(page, typed) {
 async function main() {
   const demoRun = startDemo();
   const address = await demoRun.address;
-  await checkToken(address);
+  await checkRefusals(address);
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'vok-web-'));
   const browser = await puppeteer.launch({
     executablePath: chromium,
