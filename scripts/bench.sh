@@ -11,7 +11,7 @@
 # Arguments go to vok_bench, e.g. --benchmark_filter=Calendar.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh build
 cmake --preset release >/dev/null
 cmake --build --preset release --target vok_bench -j2
 exec env -u VOK_DATE_LAYOUT -u VOKNlsTest -u VOK_TRACE build/release/bench/vok_bench --benchmark_repetitions=5 \

@@ -3,7 +3,7 @@
 # build's output is shown only when the build fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh build
 log=$(mktemp)
 if ! { cmake --preset default && cmake --build --preset default --target vok_demo; } >"$log" 2>&1; then
   cat "$log" >&2
@@ -12,4 +12,4 @@ if ! { cmake --preset default && cmake --build --preset default --target vok_dem
   exit 1
 fi
 rm -f "$log"
-VOK_CATALOG_PATH="$PWD/resources/catalogs" exec build/default/apps/vok_demo "$@"
+exec build/default/apps/demo/vok_demo "$@"

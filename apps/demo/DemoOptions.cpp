@@ -23,6 +23,16 @@ std::optional<CivilDay> ReadDay(const std::string& text) {
   return day;
 }
 
+// A port number written in plain digits.
+std::optional<int> ReadPort(const std::string& text) {
+  if (text.empty() || text.size() > 5 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return std::nullopt;
+  }
+  const int port = std::stoi(text);
+  return port <= 65535 ? std::optional<int>(port) : std::nullopt;
+}
+
 // Splits "--name=value" into name and value; other arguments have no value.
 struct Argument {
   std::string name;
@@ -45,6 +55,10 @@ class Parser {
     for (_next = 1; _next < _argc && _parsed.error.empty();) {
       ParseOne(Split(_argv[_next++]));
     }
+    if (_parsed.error.empty() && _portGiven && !_parsed.options.web) Fail("--port needs --web");
+    if (_parsed.error.empty() && _parsed.options.web && !_parsed.options.scriptFile.empty()) {
+      Fail("--web and --script cannot be used together");
+    }
     return _parsed;
   }
 
@@ -64,6 +78,18 @@ class Parser {
       const auto file = Value(argument);
       if (file && file->empty()) return Fail("--script needs a file name");
       if (file) _parsed.options.scriptFile = *file;
+    } else if (argument.name == "--web") {
+      if (argument.value) return Fail(argument.name + " takes no value");
+      _parsed.options.web = true;
+    } else if (argument.name == "--port") {
+      const auto text = Value(argument);
+      if (!text) return;
+      _portGiven = true;
+      if (const auto port = ReadPort(*text)) {
+        _parsed.options.port = *port;
+      } else {
+        Fail("--port needs a number from 0 to 65535, not \"" + *text + "\"");
+      }
     } else if (argument.name.starts_with("-")) {
       Fail("unknown option \"" + argument.name + "\"");
     } else {
@@ -84,6 +110,7 @@ class Parser {
   int _argc;
   const char* const* _argv;
   int _next = 1;
+  bool _portGiven = false;
   ParsedOptions _parsed;
 };
 
@@ -92,7 +119,7 @@ class Parser {
 ParsedOptions ParseOptions(int argc, const char* const* argv) { return Parser(argc, argv).Parse(); }
 
 std::string Usage() {
-  return R"(Usage: vok_demo [--today YYYY-MM-DD] [--script FILE] [--help]
+  return R"(Usage: vok_demo [--today YYYY-MM-DD] [--script FILE] [--web [--port N]] [--help]
 
 A host application that uses the date-picker module: a "Find documents"
 form with a date entry field ("Created after") and a combo of recent dates
@@ -109,6 +136,12 @@ Options:
                       or VOK_TODAY)
   --script FILE       replay the user actions in FILE and print a picture
                       of the windows after each
+  --web               serve the form to a web browser on this computer
+                      (127.0.0.1 only) and print the address to open; it
+                      carries a token made for this run. A second tab
+                      opened at the address takes the form over. Ctrl-C,
+                      closing the page or closing the form ends the run
+  --port N            the port for --web (default 0: a free one)
   --help              show this text
 
 Script lines act on the window on top (blank lines and lines starting
@@ -127,9 +160,9 @@ with # are skipped):
 A line that cannot be carried out stops the run with its line number and
 exit status 1.
 
-Exit status: 0 done, 1 a script line failed or the terminal cannot be
-used (a TERM that ncurses does not know), 2 bad options or a script file
-that cannot be read.
+Exit status: 0 done, 1 a script line failed, the terminal cannot be
+used (a TERM that ncurses does not know) or the web server cannot start,
+2 bad options or a script file that cannot be read.
 )";
 }
 

@@ -13,6 +13,7 @@
 #include "demo/PrintableText.h"
 #include "demo/ScriptPlayer.h"
 #include "front_end/terminal/VOKTerminalFrontEnd.h"
+#include "web_front_end/VOKWebFrontEnd.h"
 
 namespace vok_demo {
 namespace {
@@ -59,11 +60,25 @@ int RunTerminal(VOKDlgWindow& form, std::ostream& errors) {
   return status;
 }
 
+int RunWeb(VOKDlgWindow& form, int port, std::ostream& out, std::ostream& errors) {
+  std::string problem;
+  const int status = VOKWebFrontEnd::Run(
+      form, port,
+      [&out](const std::string& address) {
+        out << "Open " << address << " in a web browser on this computer. Ctrl-C ends.\n"
+            << std::flush;
+      },
+      problem);
+  if (status != 0) errors << "vok_demo: " << problem << "\n";
+  return status;
+}
+
 }  // namespace
 
 int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
             std::ostream& errors) {
   if (!options.scriptFile.empty()) return PlayFile(form, options.scriptFile, out, errors);
+  if (options.web) return RunWeb(form, options.port, out, errors);
   if (VOKTerminalFrontEnd::Available()) return RunTerminal(form, errors);
   if (isatty(STDIN_FILENO) == 0) {
     std::vector<std::string> piped = ReadLines(std::cin);

@@ -1,8 +1,8 @@
 // File: DemoRun.h
-// Chooses how the example host meets its user: a script file; the terminal
-// front end; a script piped to standard input; or, with none of these, a
-// built-in script that opens the calendar from the first field and
-// answers OK, printing a picture after each step.
+// Chooses how the example host meets its user: a script file; a web
+// browser (--web); the terminal front end; a script piped to standard
+// input; or, with none of these, a built-in script that opens the calendar
+// from the first field and answers OK, printing a picture after each step.
 #pragma once
 
 #include <iosfwd>
@@ -12,8 +12,8 @@
 
 namespace vok_demo {
 
-// The program's exit status: 0 done, 1 a script line or the terminal
-// failed, 2 the script file cannot be read.
+// The program's exit status: 0 done, 1 a script line, the terminal or
+// the web server failed, 2 the script file cannot be read.
 int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
             std::ostream& errors);
 

@@ -37,6 +37,19 @@ TEST(DemoOptionsTest, AcceptsEachOptionInBothSpellings) {
   EXPECT_EQ("", none.options.scriptFile);
 }
 
+TEST(DemoOptionsTest, WebWithAFreePortUnlessOneIsNamed) {
+  const auto free = Parse({"--web"});
+  ASSERT_EQ("", free.error);
+  EXPECT_TRUE(free.options.web);
+  EXPECT_EQ(0, free.options.port);
+  EXPECT_FALSE(Parse({}).options.web);
+
+  const auto named = Parse({"--port", "65535", "--web"});
+  ASSERT_EQ("", named.error);
+  EXPECT_EQ(65535, named.options.port);
+  EXPECT_EQ(0, Parse({"--web", "--port=0"}).options.port);
+}
+
 TEST(DemoOptionsTest, NamesTheFirstProblem) {
   const std::string badDate = "--today needs a real date written as YYYY-MM-DD, not ";
   const struct {
@@ -54,6 +67,14 @@ TEST(DemoOptionsTest, NamesTheFirstProblem) {
       {{"-x"}, "unknown option \"-x\""},
       {{"extra"}, "unexpected argument \"extra\""},
       {{"--bad", "--worse"}, "unknown option \"--bad\""},
+      {{"--web", "--port", "65536"}, "--port needs a number from 0 to 65535, not \"65536\""},
+      {{"--web", "--port", "-1"}, "--port needs a number from 0 to 65535, not \"-1\""},
+      {{"--web", "--port=8o"}, "--port needs a number from 0 to 65535, not \"8o\""},
+      {{"--web", "--port="}, "--port needs a number from 0 to 65535, not \"\""},
+      {{"--web", "--port"}, "--port needs a value"},
+      {{"--port", "8080"}, "--port needs --web"},
+      {{"--web=yes"}, "--web takes no value"},
+      {{"--web", "--script", "a.script"}, "--web and --script cannot be used together"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.error, Parse(row.arguments).error) << row.arguments.front();

@@ -21,12 +21,11 @@ bool isDialog(const VOKDlgWindow& window) {
   return dynamic_cast<const VOKDlgDialog*>(&window) != nullptr;
 }
 
-// The toolkit's own texts come from its catalog, so that a language can
-// name the buttons; the English words are the fallback.
-std::string face(const char* key, const char* fallback) {
-  std::string text(1, '[');
-  text.append(Text(key, fallback)).push_back(']');
-  return text;
+// Built by appending: g++ 12 warns falsely about "[" + text at -O3.
+std::string face(const std::string& label) {
+  std::string bracketed(1, '[');
+  bracketed.append(label).push_back(']');
+  return bracketed;
 }
 
 }  // namespace
@@ -62,8 +61,14 @@ std::string Text(const char* key, const char* fallback, std::initializer_list<st
       .ToUtf8();
 }
 
-std::string OKFace() { return face("OK", "OK"); }
+// The toolkit's own texts come from its catalog, so that a language can
+// name the buttons; the English words are the fallback.
+std::string OKLabel() { return Text("OK", "OK"); }
 
-std::string CancelFace() { return face("Cancel", "Cancel"); }
+std::string CancelLabel() { return Text("Cancel", "Cancel"); }
+
+std::string OKFace() { return face(OKLabel()); }
+
+std::string CancelFace() { return face(CancelLabel()); }
 
 }  // namespace vok::window

@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 namespace vok::window {
@@ -37,7 +38,10 @@ int TitleBarColumns(const VOKDlgWindow& window);
 std::string Text(const char* key, const char* fallback,
                  std::initializer_list<std::string> params = {});
 
-// "[OK]" and "[Cancel]", their texts from the toolkit's catalog.
+// The words of a window's own buttons, from the toolkit's catalog.
+VOK_HOST_API std::string OKLabel();
+VOK_HOST_API std::string CancelLabel();
+// "[OK]" and "[Cancel]".
 std::string OKFace();
 std::string CancelFace();
 

@@ -149,26 +149,30 @@ void Session::show() {
   VOKScreenView view;
   view.canvas = VOKCanvas(size.width, size.height);
   if (!_tooSmall.empty()) {
+    view.notice = _tooSmall;
     int y = 0;
     for (const std::string& line : text::Wrap(_tooSmall, size.width))
       view.canvas.Text(0, y++, line, size.width, VOKCellRole::Label);
     return _screen.Show(view);
   }
   for (const VOKWindowLayout& window : _windows) VOKPaintWindow(view.canvas, window);
+  view.windows = _windows;
   if (const Target* target = focus()) view.focus = target->rect;
   paintDraft(view.canvas, view);
-  paintList(view.canvas);
-  view.canvas.Text(0, size.height - 1, statusLine(), size.width, VOKCellRole::Label);
+  paintList(view.canvas, view);
+  view.status = statusLine();
+  view.canvas.Text(0, size.height - 1, view.status, size.width, VOKCellRole::Label);
   _screen.Show(view);
 }
 
-void Session::paintList(VOKCanvas& canvas) {
+void Session::paintList(VOKCanvas& canvas, VOKScreenView& view) {
   if (!_list) return;
   const VOKCellRect* combo = top().Find(_list->combo);
   if (combo == nullptr) return _list.reset();
   const VOKDropList list = VOKPlaceDropList(*combo, _list->combo->GetLineCount(),
                                             _list->highlighted, _screen.Size().height);
   VOKPaintDropList(canvas, *_list->combo, list, _list->highlighted);
+  view.list = VOKOpenListView{_list->combo, list, _list->highlighted};
 }
 
 // The keys, or the question Esc asks before the last window closes.
@@ -192,6 +196,7 @@ void Session::paintDraft(VOKCanvas& canvas, VOKScreenView& view) const {
   const int first = draft.FirstShown(area.width);
   const std::u32string text = VOKDecodeUtf8(draft.Text());
   VOKPaintFieldText(canvas, *target->widget, target->rect, draft.Text(), first, draft.Selected());
+  view.draft = VOKFieldDraftView{target->widget, draft.Text(), draft.Cursor(), draft.Selected()};
   const auto shown = text.substr(static_cast<std::size_t>(first),
                                  static_cast<std::size_t>(draft.Cursor() - first));
   view.cursor = VOKCellPoint{area.x + VOKTextColumns(VOKEncodeUtf8(shown)), area.y};

@@ -56,7 +56,7 @@ class Session {
   int firstFocus() const;
   void show();
   void paintDraft(VOKCanvas& canvas, VOKScreenView& view) const;
-  void paintList(VOKCanvas& canvas);
+  void paintList(VOKCanvas& canvas, VOKScreenView& view);
   std::string statusLine() const;
   const VOKWindowLayout& top() const { return _windows.back(); }
   const Target* focus() const;

@@ -6,9 +6,14 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "base_runtime/HostExport.h"
+#include "front_end/layout/VOKDropList.h"
+#include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
 
 enum class VOKKey {
   Tab,
@@ -53,12 +58,37 @@ struct VOKInputEvent {
   }
 };
 
+// The text being typed into the focused field.
+struct VOKFieldDraftView {
+  const VOKDialog* field = nullptr;
+  std::string text;
+  int cursor = 0;  // characters before the text cursor
+  bool selected = false;
+};
+
+// The open list of a combo.
+struct VOKOpenListView {
+  const VOKDlgCombo* combo = nullptr;
+  VOKDropList place;
+  int highlighted = 0;
+};
+
+// What the session shows: the picture in cells, and the same content as
+// laid-out widgets for a screen that draws the widgets by itself.
 struct VOKScreenView {
   VOKCanvas canvas{0, 0};
   // The widget with the keyboard focus (shown in reverse video).
   std::optional<VOKCellRect> focus;
   // Where the text cursor stands while a field has the focus.
   std::optional<VOKCellPoint> cursor;
+  // The windows, bottom to top, placed on the screen.
+  std::vector<VOKWindowLayout> windows;
+  std::optional<VOKFieldDraftView> draft;
+  std::optional<VOKOpenListView> list;
+  // The keys line, or Esc's question.
+  std::string status;
+  // The notice shown instead of windows too large for the screen.
+  std::string notice;
 };
 
 class VOK_HOST_API VOKFrontEndScreen {

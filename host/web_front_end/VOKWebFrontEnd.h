@@ -1,0 +1,34 @@
+// File: VOKWebFrontEnd.h
+// The web front end: a VOKFrontEndSession (see there for the keys and
+// clicks) whose screen is a page in a browser. The page draws the windows
+// as HTML from a JSON description of the widget tree (PageView.h) and
+// sends the person's keys and clicks back (PageMessage.h).
+//
+// It serves on 127.0.0.1 only. Every address carries a token made at
+// random for the run; a request without it is refused (403). One person
+// at a time: a second page opened at the address takes the session over,
+// and the first page says so and stops. The run ends when the root window
+// is closed, on Ctrl-C (SIGINT) or SIGTERM, or a few seconds after the
+// page was closed.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "base_runtime/HostExport.h"
+#include "dialog_toolkit/VOKDlgWindow.h"
+
+class VOK_HOST_API VOKWebFrontEnd {
+ public:
+  // The screen the windows are laid out on, in cells.
+  static constexpr int kColumns = 80;
+  static constexpr int kLines = 24;
+
+  // Serves root at port (0: a free one) and runs the session on the
+  // calling thread; ready gets the address to open once the server
+  // listens. Returns 0, or 1 with the reason in problem when it cannot
+  // serve (the port is taken, the page's files are missing).
+  static int Run(VOKDlgWindow& root, int port,
+                 const std::function<void(const std::string& address)>& ready,
+                 std::string& problem);
+};

@@ -1,0 +1,44 @@
+// File: WebServer.h
+// Internal to the web front end. The HTTP server on the loopback
+// interface, on threads of its own:
+//   GET  /          the page (the token written into its links)
+//   GET  /page.js, /page.css
+//   GET  /events    the event stream: "hello" with the stream's number,
+//                   then a "view" for every change, "end" when the
+//                   session is over or another page took it
+//   POST /event     one PageMessage; 400 with {"error"} when it is bad,
+//                   409 when another page took the session, 410 when
+//                   the session is over
+// Every request carries ?token=...; without it: 403. Nothing else is
+// served; bodies are bounded.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <thread>
+
+#include "web_front_end/PageFiles.h"
+#include "web_front_end/WebScreen.h"
+
+namespace vok::web {
+
+class WebServer {
+ public:
+  WebServer(WebScreen& screen, PageFiles files, std::string token);
+  ~WebServer();
+  WebServer(const WebServer&) = delete;
+  WebServer& operator=(const WebServer&) = delete;
+
+  // Binds 127.0.0.1 at the port (0: a free one); the port, or -1.
+  int Bind(int port);
+  // Serves on a thread of its own until Stop.
+  void Start();
+  void Stop();
+
+ private:
+  struct Routes;
+  std::unique_ptr<Routes> _routes;
+  std::thread _thread;
+};
+
+}  // namespace vok::web
