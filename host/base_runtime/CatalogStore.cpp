@@ -1,14 +1,11 @@
 // File: CatalogStore.cpp
 #include "base_runtime/CatalogStore.h"
 
-#include <dlfcn.h>
-
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "base_runtime/VOKEnvironment.h"
+#include "base_runtime/VOKInstalledData.h"
 
 namespace vok {
 namespace {
@@ -19,22 +16,6 @@ constexpr const char* kFallbackLanguage = "en";
 // catalog directories.
 bool IsPlainName(const std::string& name) {
   return !name.empty() && name.front() != '.' && name.find('/') == std::string::npos;
-}
-
-std::optional<std::string> ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The folder of the catalogs installed beside this library, found from
-// where the library itself was loaded.
-std::optional<std::string> CatalogsBesideLibrary() {
-  static const char anchor = 0;
-  Dl_info info{};
-  if (dladdr(&anchor, &info) == 0 || info.dli_fname == nullptr) return std::nullopt;
-  const std::filesystem::path library(info.dli_fname);
-  return (library.parent_path() / VOK_CATALOGS_FROM_LIBRARY).lexically_normal().string();
 }
 
 }  // namespace
@@ -48,7 +29,7 @@ std::vector<std::string> CatalogDirectories() {
     if (colon != 0) dirs.emplace_back(path.substr(0, colon));
     path = colon == std::string_view::npos ? std::string_view() : path.substr(colon + 1);
   }
-  if (std::optional<std::string> beside = CatalogsBesideLibrary()) dirs.push_back(std::move(*beside));
+  if (const auto installed = VOKInstalledDataFolder("catalogs")) dirs.push_back(installed->string());
   return dirs;
 }
 
@@ -97,7 +78,7 @@ std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog,
     const std::filesystem::path file = std::filesystem::path(dir) / language / (catalog + ".catalog");
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) continue;
-    if (std::optional<std::string> contents = ReadFile(file)) return Parse(*contents, file.string());
+    if (std::optional<std::string> contents = VOKReadWholeFile(file)) return Parse(*contents, file.string());
   }
   return std::nullopt;
 }

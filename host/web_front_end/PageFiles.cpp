@@ -1,12 +1,10 @@
 // File: PageFiles.cpp
 #include "web_front_end/PageFiles.h"
 
-#include <dlfcn.h>
-
 #include <array>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "base_runtime/VOKInstalledData.h"
 
 namespace vok::web {
 namespace {
@@ -23,29 +21,14 @@ constexpr std::array<Known, 3> kFiles{{
     {"/page.css", "page.css", "text/css; charset=utf-8"},
 }};
 
-std::filesystem::path besideLibrary() {
-  static const char anchor = 0;
-  Dl_info info{};
-  if (dladdr(&anchor, &info) == 0 || info.dli_fname == nullptr) return {};
-  return (std::filesystem::path(info.dli_fname).parent_path() / VOK_WEB_FROM_LIBRARY)
-      .lexically_normal();
-}
-
-std::optional<std::string> read(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream contents;
-  if (!(in && contents << in.rdbuf())) return std::nullopt;
-  return contents.str();
-}
-
 }  // namespace
 
 std::optional<PageFiles> LoadPageFiles(std::string& folder) {
-  const std::filesystem::path from = besideLibrary();
+  const std::filesystem::path from = VOKInstalledDataFolder("web").value_or("");
   folder = from.string();
   PageFiles files;
   for (const Known& known : kFiles) {
-    std::optional<std::string> contents = read(from / known.file);
+    std::optional<std::string> contents = VOKReadWholeFile(from / known.file);
     if (!contents) return std::nullopt;
     files[known.path] = {known.contentType, std::move(*contents)};
   }
