@@ -30,10 +30,11 @@ done
 
 expected=$'Created after: 02/14/2021\nModified before: 01/15/2023'
 run_example() {
-  local output
-  output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$1")"
-  if [[ "$output" != "$expected" ]]; then
-    printf 'the example printed:\n%s\nexpected:\n%s\n' "$output" "$expected" >&2
+  local output status=0
+  output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$1")" || status=$?
+  if ((status)) || [[ "$output" != "$expected" ]]; then
+    printf 'the example ended with status %d and printed:\n%s\nexpected:\n%s\n' \
+      "$status" "$output" "$expected" >&2
     exit 1
   fi
 }

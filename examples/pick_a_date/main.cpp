@@ -62,7 +62,8 @@ int main() {
   auto* grid = new VOKDlgFrame(form, "Grid", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
 
   auto* entry = new VOKQELNavDateEntryFrame(form, grid, "CreatedAfter");
-  auto* combo = new VOKDlgCombo(grid, "RecentDates", VOKDlgStyle::Placed | VOKDlgStyle::Editable);
+  auto* combo = new VOKDlgCombo(grid, "RecentDates",
+                               VOKDlgStyle::Placed | VOKDlgStyle::Editable | VOKDlgStyle::FreeText);
   auto* comboFrame = new VOKQELNavDateComboButtonFrame(grid, "ModifiedBefore", combo);
 
   bool picked = VOKDlgUser::Type(entry->getEditor(), "07/04/2021") &&
