@@ -7,9 +7,9 @@
 #include <functional>
 #include <string>
 
-#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
+#include "datepicker/calendar_test_support.h"
 
 using namespace calendar_test;
 

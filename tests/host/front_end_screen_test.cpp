@@ -4,12 +4,12 @@
 // placed next to it, and the focus a window asks for.
 #include <gtest/gtest.h>
 
-#include "host/FrontEndScriptScreen.h"
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
+#include "host/FrontEndScriptScreen.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 // (the real calendar's pictures are in the module tests).
 #include <gtest/gtest.h>
 
+#include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/layout/VOKWindowStack.h"
+#include "front_end/paint/VOKTextRenderer.h"
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
-#include "front_end/paint/VOKTextRenderer.h"
-#include "front_end/layout/VOKWindowStack.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
 
 using frontend_test::BuildCalendar;
 using frontend_test::BuildEntryFrame;

@@ -1,9 +1,9 @@
 // The widget tree: ownership, lookup, reachability and copies.
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

@@ -1,5 +1,4 @@
 // User actions and the blocking message box.
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
@@ -7,6 +6,7 @@
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

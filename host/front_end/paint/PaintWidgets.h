@@ -3,8 +3,8 @@
 #pragma once
 
 #include "base_runtime/HostExport.h"
-#include "front_end/paint/VOKCanvas.h"
 #include "dialog_toolkit/VOKDialog.h"
+#include "front_end/paint/VOKCanvas.h"
 
 namespace vok::paint {
 

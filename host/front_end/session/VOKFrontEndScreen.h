@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "base_runtime/HostExport.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"
-#include "dialog_toolkit/VOKDlgCombo.h"
 
 enum class VOKKey {
   Tab,
