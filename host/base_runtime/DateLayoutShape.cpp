@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "base_runtime/Utf8Text.h"
+
 namespace vok {
 namespace {
 
@@ -43,14 +45,10 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
 
 void AddLiteral(DateLayoutShape& shape, char32_t c) {
   if (shape.pieces.empty() || shape.pieces.back().isField) shape.pieces.push_back({});
-  shape.pieces.back().literal.push_back(c);
+  vok::utf8::Append(c, shape.pieces.back().literal);
 }
 
 }  // namespace
-
-bool DateLayoutShape::IsReadable() const {
-  return std::all_of(occurrences.begin(), occurrences.end(), [](int n) { return n == 1; });
-}
 
 int DateLayoutShape::OrderOf(DateField field) const {
   const int at = position[Index(field)];

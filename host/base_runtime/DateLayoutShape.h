@@ -18,7 +18,7 @@ struct LayoutPiece {
   bool isField = false;
   DateField field = DateField::Day;  // for a placeholder
   int width = 0;                     // placeholder length in characters
-  std::u32string literal;            // for literal text, never empty
+  std::string literal;               // for literal text, never empty; UTF-8
 };
 
 struct DateLayoutShape {
@@ -29,7 +29,8 @@ struct DateLayoutShape {
   std::array<int, 3> width{0, 0, 0};
 
   // A layout a date can be read with: day, month and year exactly once.
-  bool IsReadable() const;
+  // Inline: asked at every date read.
+  bool IsReadable() const { return occurrences[0] == 1 && occurrences[1] == 1 && occurrences[2] == 1; }
   // 1-based rank of the field among the fields present, 0 when absent.
   int OrderOf(DateField field) const;
 

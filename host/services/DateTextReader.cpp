@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 
-#include "base_runtime/Utf8Text.h"
 #include "services/DateDigits.h"
 
 namespace vok::services {
@@ -27,16 +26,9 @@ DigitCount DigitsFor(const LayoutPiece& field) {
   return {exact, exact};
 }
 
-// Digits read at the start of a field: how many, the value they make and
-// where the text goes on after them.
-struct DigitRun {
-  std::size_t count = 0;
-  int value = 0;
-  std::size_t end = 0;
-};
-
-// The text is read character by character straight from its UTF-8 bytes,
-// so that reading needs no copy. A field of a few digits may end at
+// The text is read straight from its UTF-8 bytes, so that reading needs no
+// copy; literals are UTF-8 too and match byte for byte, as well-formed
+// texts of the same characters do. A field of a few digits may end at
 // different places ("1/12" against "dd/mm" or "112" against "ddmm"): the
 // reader tries the longest first and backs up when the rest of the text
 // then fails. Backing up can only help where what follows the field may
@@ -49,31 +41,25 @@ class Reader {
       : _text(text), _pieces(layout.pieces.data()), _pieceCount(layout.pieces.size()), _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
-    for (; piece < _pieceCount; ++piece) {
-      const LayoutPiece& current = _pieces[piece];
+    // Locals, not members, in the loop: a store of a field's place could
+    // otherwise be taken for a change of them, and each loaded again.
+    const std::string_view text = _text;
+    const LayoutPiece* const pieces = _pieces;
+    const std::size_t pieceCount = _pieceCount;
+    for (; piece < pieceCount; ++piece) {
+      const LayoutPiece& current = pieces[piece];
       if (!current.isField) {
-        if (!MatchLiteral(current.literal, at)) return false;
+        if (!MatchLiteral(text, current.literal, at)) return false;
         continue;
       }
       const DigitCount digits = DigitsFor(current);
-      const DigitRun run = ReadDigits(at, digits.most);
+      const DigitRun run = ReadDigitRun(text, at, digits.most, _thaiDigits);
       if (run.count < digits.least) return false;
-      const std::size_t index = DateLayoutShape::Index(current.field);
-      starts[index] = at;
-      if (!NextMayStartWithDigit(piece)) {
-        values[index] = run.value;
-        at = ends[index] = run.end;
-        continue;
-      }
-      for (std::size_t n = run.count; n >= digits.least; --n) {
-        const DigitRun shorter = ReadDigits(at, n);
-        values[index] = shorter.value;
-        ends[index] = shorter.end;
-        if (Match(piece + 1, shorter.end)) return true;
-      }
-      return false;
+      if (piece + 1 < pieceCount && MayStartWithDigit(pieces[piece + 1])) return BackUp(piece, at, run.count);
+      Record(current.field, at, run);
+      at = run.end;
     }
-    return at == _text.size();
+    return at == text.size();
   }
 
   // Of each field: its value and where its digits stand.
@@ -82,30 +68,40 @@ class Reader {
   std::array<std::size_t, 3> ends{};
 
  private:
-  bool MatchLiteral(std::u32string_view literal, std::size_t& at) const {
-    for (const char32_t c : literal) {
-      if (at == _text.size() || vok::utf8::DecodeNext(_text, at) != c) return false;
+  // The field of piece starts at at and takes up to most digits: the rest
+  // is matched after the longest run of them that lets it.
+  bool BackUp(std::size_t piece, std::size_t at, std::size_t most) {
+    const LayoutPiece& field = _pieces[piece];
+    for (std::size_t n = most; n >= DigitsFor(field).least; --n) {
+      const DigitRun shorter = ReadDigitRun(_text, at, n, _thaiDigits);
+      Record(field.field, at, shorter);
+      if (Match(piece + 1, shorter.end)) return true;
+    }
+    return false;
+  }
+
+  void Record(DateField field, std::size_t at, const DigitRun& run) {
+    const std::size_t index = DateLayoutShape::Index(field);
+    values[index] = run.value;
+    starts[index] = at;
+    ends[index] = run.end;
+  }
+
+  static bool MatchLiteral(std::string_view text, std::string_view literal, std::size_t& at) {
+    if (text.size() - at < literal.size()) return false;
+    for (const char byte : literal) {
+      if (text[at++] != byte) return false;
     }
     return true;
   }
 
-  DigitRun ReadDigits(std::size_t at, std::size_t most) const {
-    DigitRun run{0, 0, at};
-    while (run.count < most && run.end < _text.size()) {
-      std::size_t next = run.end;
-      const int digit = DateDigitValue(vok::utf8::DecodeNext(_text, next), _thaiDigits);
-      if (digit < 0) break;
-      run.value = run.value * 10 + digit;
-      run.end = next;
-      ++run.count;
-    }
-    return run;
-  }
-
-  bool NextMayStartWithDigit(std::size_t piece) const {
-    if (piece + 1 == _pieceCount) return false;
-    const LayoutPiece& next = _pieces[piece + 1];
-    return next.isField || DateDigitValue(next.literal.front(), _thaiDigits) >= 0;
+  // A literal that begins with any character beyond ASCII is taken to
+  // begin with a digit: backing up where it cannot help costs time, never
+  // the answer.
+  static bool MayStartWithDigit(const LayoutPiece& piece) {
+    if (piece.isField) return true;
+    const auto first = static_cast<unsigned char>(piece.literal.front());
+    return first >= 0x80 || (first >= '0' && first <= '9');
   }
 
   std::string_view _text;
