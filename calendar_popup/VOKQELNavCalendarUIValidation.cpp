@@ -1,6 +1,7 @@
 // File: VOKQELNavCalendarUIValidation.cpp
 // Judging date text typed by a user: the shape test is the calendar's own,
 // whether the digits make a real date is the host's VOKImmDate's decision.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <string_view>
@@ -36,29 +37,40 @@ std::uint64_t EightBytesAt(std::string_view bytes, std::size_t at) {
   return word;
 }
 
+// The characters at t and f, each position moving past its character:
+// whether the text's is the format's or a digit. Cold: texts beyond ASCII
+// are rare, and keeping this apart keeps the ASCII steps small.
+[[gnu::cold]] bool NextCharacterFits(const VOKUnicodeString& text, const VOKUnicodeString& format, std::size_t& t,
+                                     std::size_t& f) {
+  const VOKUnicodeChar c = text.NextChar(t);
+  return c == format.NextChar(f) || c.IsDigit();
+}
+
 // Each position holds the very character of the format or a digit: so
 // separators are typed as they stand, placeholders take digits, and a digit
 // in place of a separator is left for the host to refuse. Both texts are
-// walked in their UTF-8 bytes, eight at a time while those are ASCII (a
+// walked in their UTF-8 bytes, eight at a time where those are ASCII (a
 // byte is then a character), else a character at a time.
 bool HasShapeOf(const VOKUnicodeString& text, const VOKUnicodeString& format) {
   const std::string_view textBytes = text.ToUtf8();
   const std::string_view formatBytes = format.ToUtf8();
   std::size_t t = 0;
   std::size_t f = 0;
+  // Texts of one byte length at one place go eight bytes at a time; the
+  // last step ends at their end and may judge again bytes judged already.
+  const bool inStepLength = textBytes.size() == formatBytes.size() && textBytes.size() >= 8;
   while (t < textBytes.size() && f < formatBytes.size()) {
-    if (textBytes.size() - t >= 8 && formatBytes.size() - f >= 8) {
-      const std::uint64_t textWord = EightBytesAt(textBytes, t);
-      const std::uint64_t formatWord = EightBytesAt(formatBytes, f);
+    if (inStepLength && t == f) {
+      const std::size_t at = std::min(t, textBytes.size() - 8);
+      const std::uint64_t textWord = EightBytesAt(textBytes, at);
+      const std::uint64_t formatWord = EightBytesAt(formatBytes, at);
       if (((textWord | formatWord) & kHighBits) == 0) {
         if (!AsciiBytesFit(textWord, formatWord)) return false;
-        t += 8;
-        f += 8;
+        t = f = at + 8;
         continue;
       }
     }
-    const VOKUnicodeChar c = text.NextChar(t);
-    if (c != format.NextChar(f) && !c.IsDigit()) return false;
+    if (!NextCharacterFits(text, format, t, f)) return false;
   }
   return t == textBytes.size() && f == formatBytes.size();
 }

@@ -8,6 +8,10 @@
 namespace vok {
 namespace {
 
+// More digits than this cannot make a day, month or year, and would
+// overflow the value.
+constexpr std::size_t kMaxFieldDigits = 9;
+
 struct Candidate {
   DateField field;
   const std::u32string* text;
@@ -40,7 +44,9 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
     shape.position[index] = static_cast<int>(at);
     shape.width[index] = width;
   }
-  shape.pieces.push_back({true, c.field, width, {}});
+  LayoutPiece field{true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), {}};
+  if (c.field == DateField::Year) field.leastDigits = field.mostDigits = width >= 3 ? 4 : 2;
+  shape.pieces.push_back(std::move(field));
 }
 
 void AddLiteral(DateLayoutShape& shape, char32_t c) {

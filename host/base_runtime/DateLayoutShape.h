@@ -18,7 +18,12 @@ struct LayoutPiece {
   bool isField = false;
   DateField field = DateField::Day;  // for a placeholder
   int width = 0;                     // placeholder length in characters
-  std::string literal;               // for literal text, never empty; UTF-8
+  // For a placeholder, the digits a date text writes it with: 1 up to its
+  // width (at most 9, which no day, month or year needs more of); a year
+  // placeholder of 3 or more characters exactly 4, of 1 or 2 exactly 2.
+  std::size_t leastDigits = 0;
+  std::size_t mostDigits = 0;
+  std::string literal;  // for literal text, never empty; UTF-8
 };
 
 struct DateLayoutShape {

@@ -4,26 +4,50 @@
 #include <algorithm>
 #include <array>
 
+#include "base_runtime/Utf8Text.h"
 #include "services/DateDigits.h"
 
 namespace vok::services {
 namespace {
 
-// More digits than this cannot make a day, month or year, and would
-// overflow the value.
-constexpr std::size_t kMaxFieldDigits = 9;
-
-struct DigitCount {
-  std::size_t least;
-  std::size_t most;
+// Digits read from a byte position on: the byte where the text goes on
+// after them, the value they make and how many they are. Sixteen bytes, so
+// that it is returned in registers.
+struct DigitRun {
+  std::size_t end = 0;
+  int value = 0;
+  unsigned count = 0;
 };
 
-DigitCount DigitsFor(const LayoutPiece& field) {
-  if (field.field != DateField::Year) {
-    return {1, std::min<std::size_t>(static_cast<std::size_t>(field.width), kMaxFieldDigits)};
+// run, which stopped before a character beyond ASCII, goes on with any
+// digits from there. Cold: kept out of the reading of ASCII digits, which
+// it would otherwise slow down.
+[[gnu::cold]] DigitRun ReadOtherDigits(std::string_view text, DigitRun run, std::size_t most, bool thaiDigits) {
+  while (run.count < most && run.end < text.size()) {
+    std::size_t next = run.end;
+    const int digit = DateDigitValue(vok::utf8::DecodeNext(text, next), thaiDigits);
+    if (digit < 0) break;
+    run.value = run.value * 10 + digit;
+    run.end = next;
+    ++run.count;
   }
-  const std::size_t exact = field.width >= 3 ? 4 : 2;
-  return {exact, exact};
+  return run;
+}
+
+// Up to most digits of text from byte at on: ASCII ones, the common case,
+// a byte at a time under one bound, then any others decoded.
+DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, bool thaiDigits) {
+  DigitRun run{at, 0, 0};
+  const std::size_t asciiStop = at + std::min(most, text.size() - at);
+  for (unsigned digit = 0; run.end < asciiStop && (digit = static_cast<unsigned char>(text[run.end]) - '0') <= 9;
+       ++run.end) {
+    run.value = run.value * 10 + static_cast<int>(digit);
+  }
+  run.count = static_cast<unsigned>(run.end - at);
+  if (run.end < asciiStop && static_cast<unsigned char>(text[run.end]) >= 0x80) {
+    return ReadOtherDigits(text, run, most, thaiDigits);
+  }
+  return run;
 }
 
 // The text is read straight from its UTF-8 bytes, so that reading needs no
@@ -44,19 +68,18 @@ class Reader {
     // Locals, not members, in the loop: a store of a field's place could
     // otherwise be taken for a change of them, and each loaded again.
     const std::string_view text = _text;
-    const LayoutPiece* const pieces = _pieces;
-    const std::size_t pieceCount = _pieceCount;
-    for (; piece < pieceCount; ++piece) {
-      const LayoutPiece& current = pieces[piece];
-      if (!current.isField) {
-        if (!MatchLiteral(text, current.literal, at)) return false;
+    const LayoutPiece* const end = _pieces + _pieceCount;
+    for (const LayoutPiece* current = _pieces + piece; current != end; ++current) {
+      if (!current->isField) {
+        if (!MatchLiteral(text, current->literal, at)) return false;
         continue;
       }
-      const DigitCount digits = DigitsFor(current);
-      const DigitRun run = ReadDigitRun(text, at, digits.most, _thaiDigits);
-      if (run.count < digits.least) return false;
-      if (piece + 1 < pieceCount && MayStartWithDigit(pieces[piece + 1])) return BackUp(piece, at, run.count);
-      Record(current.field, at, run);
+      const DigitRun run = ReadDigitRun(text, at, current->mostDigits, _thaiDigits);
+      if (run.count < current->leastDigits) return false;
+      if (current + 1 != end && MayStartWithDigit(current[1])) {
+        return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
+      }
+      Record(current->field, at, run);
       at = run.end;
     }
     return at == text.size();
@@ -72,7 +95,7 @@ class Reader {
   // is matched after the longest run of them that lets it.
   bool BackUp(std::size_t piece, std::size_t at, std::size_t most) {
     const LayoutPiece& field = _pieces[piece];
-    for (std::size_t n = most; n >= DigitsFor(field).least; --n) {
+    for (std::size_t n = most; n >= field.leastDigits; --n) {
       const DigitRun shorter = ReadDigitRun(_text, at, n, _thaiDigits);
       Record(field.field, at, shorter);
       if (Match(piece + 1, shorter.end)) return true;
@@ -80,7 +103,7 @@ class Reader {
     return false;
   }
 
-  void Record(DateField field, std::size_t at, const DigitRun& run) {
+  void Record(DateField field, std::size_t at, DigitRun run) {
     const std::size_t index = DateLayoutShape::Index(field);
     values[index] = run.value;
     starts[index] = at;
