@@ -44,7 +44,7 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
     shape.position[index] = static_cast<int>(at);
     shape.width[index] = width;
   }
-  LayoutPiece field{true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), {}};
+  LayoutPiece field{true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), false, {}};
   if (c.field == DateField::Year) field.leastDigits = field.mostDigits = width >= 3 ? 4 : 2;
   shape.pieces.push_back(std::move(field));
 }
@@ -52,6 +52,12 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
 void AddLiteral(DateLayoutShape& shape, char32_t c) {
   if (shape.pieces.empty() || shape.pieces.back().isField) shape.pieces.push_back({});
   vok::utf8::Append(c, shape.pieces.back().literal);
+}
+
+bool MayStartWithDigit(const LayoutPiece& piece) {
+  if (piece.isField) return true;
+  const auto first = static_cast<unsigned char>(piece.literal.front());
+  return first >= 0x80 || (first >= '0' && first <= '9');
 }
 
 }  // namespace
@@ -74,6 +80,9 @@ DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& 
     } else {
       AddLiteral(shape, layout[at++]);
     }
+  }
+  for (std::size_t piece = 0; piece + 1 < shape.pieces.size(); ++piece) {
+    shape.pieces[piece].digitMayFollow = shape.pieces[piece].isField && MayStartWithDigit(shape.pieces[piece + 1]);
   }
   return shape;
 }

@@ -23,6 +23,11 @@ struct LayoutPiece {
   // placeholder of 3 or more characters exactly 4, of 1 or 2 exactly 2.
   std::size_t leastDigits = 0;
   std::size_t mostDigits = 0;
+  // For a placeholder: whether what follows it may begin with a digit (a
+  // placeholder, or a literal that begins with an ASCII digit or any
+  // character beyond ASCII), so that where its digits end is not settled
+  // by the first character that is none.
+  bool digitMayFollow = false;
   std::string literal;  // for literal text, never empty; UTF-8
 };
 

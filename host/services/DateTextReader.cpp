@@ -56,8 +56,8 @@ DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, b
 // different places ("1/12" against "dd/mm" or "112" against "ddmm"): the
 // reader tries the longest first and backs up when the rest of the text
 // then fails. Backing up can only help where what follows the field may
-// begin with a digit; elsewhere a shorter field would leave a digit where
-// the layout goes on with another character, or ends. Only fields recurse,
+// begin with a digit (digitMayFollow); elsewhere a shorter field would
+// leave a digit where the layout goes on with another character, or ends. Only fields recurse,
 // so the depth stays at three whatever the length of text or layout.
 class Reader {
  public:
@@ -76,9 +76,7 @@ class Reader {
       }
       const DigitRun run = ReadDigitRun(text, at, current->mostDigits, _thaiDigits);
       if (run.count < current->leastDigits) return false;
-      if (current + 1 != end && MayStartWithDigit(current[1])) {
-        return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
-      }
+      if (current->digitMayFollow) return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
       Record(current->field, at, run);
       at = run.end;
     }
@@ -116,15 +114,6 @@ class Reader {
       if (text[at++] != byte) return false;
     }
     return true;
-  }
-
-  // A literal that begins with any character beyond ASCII is taken to
-  // begin with a digit: backing up where it cannot help costs time, never
-  // the answer.
-  static bool MayStartWithDigit(const LayoutPiece& piece) {
-    if (piece.isField) return true;
-    const auto first = static_cast<unsigned char>(piece.literal.front());
-    return first >= 0x80 || (first >= '0' && first <= '9');
   }
 
   std::string_view _text;
