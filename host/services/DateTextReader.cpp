@@ -57,8 +57,9 @@ DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, b
 // reader tries the longest first and backs up when the rest of the text
 // then fails. Backing up can only help where what follows the field may
 // begin with a digit (digitMayFollow); elsewhere a shorter field would
-// leave a digit where the layout goes on with another character, or ends. Only fields recurse,
-// so the depth stays at three whatever the length of text or layout.
+// leave a digit where the layout goes on with another character, or ends.
+// Only fields recurse, so the depth stays at three whatever the length of
+// text or layout.
 class Reader {
  public:
   Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
