@@ -65,15 +65,22 @@ CivilFields ToCivil(std::int64_t seconds) {
   return fields;
 }
 
-bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds) {
+bool MidnightOf(int year, int month, int day, std::int64_t& seconds) {
   if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) ||
-      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) || !InRange(minute, 0, 59) ||
-      !InRange(second, 0, 59)) {
+      !InRange(day, 1, DaysInMonth(year, month))) {
     return false;
   }
   seconds = DayNumber(static_cast<unsigned>(year), static_cast<unsigned>(month), static_cast<unsigned>(day)) *
-                kSecondsPerDay +
-            std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+            kSecondsPerDay;
+  return true;
+}
+
+bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds) {
+  if (!InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59) ||
+      !MidnightOf(year, month, day, seconds)) {
+    return false;
+  }
+  seconds += std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
   return true;
 }
 

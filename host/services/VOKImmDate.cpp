@@ -15,9 +15,9 @@ VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
   const vok::HostLocale& locale = vok::CurrentLocale();
   vok::services::DateFields fields;
   std::int64_t midnight = 0;
-  // FromCivil refuses what is no calendar date (30 February, month 13, year 0).
+  // MidnightOf refuses what is no calendar date (30 February, month 13, year 0).
   if (vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai, fields) &&
-      vok::FromCivil(fields.year, fields.month, fields.day, 0, 0, 0, midnight)) {
+      vok::MidnightOf(fields.year, fields.month, fields.day, midnight)) {
     _time = VOKTime(midnight);
   }
 }
