@@ -23,9 +23,9 @@ void PrintRolloverNote();
 }  // namespace vok_bench
 
 // Registers a benchmark taking (state, text) once for each input.
-#define VOK_BENCH_DATE_TEXTS(function)                                                         \
-  BENCHMARK_CAPTURE(function, valid, vok_bench::kValidDate)->Apply(vok_bench::AddMinimum);     \
-  BENCHMARK_CAPTURE(function, invalid_value, vok_bench::kInvalidValue)                         \
-      ->Apply(vok_bench::AddMinimum);                                                          \
-  BENCHMARK_CAPTURE(function, invalid_format, vok_bench::kInvalidFormat)                       \
+#define VOK_BENCH_DATE_TEXTS(function)                                                     \
+  BENCHMARK_CAPTURE(function, valid, vok_bench::kValidDate)->Apply(vok_bench::AddMinimum); \
+  BENCHMARK_CAPTURE(function, invalid_value, vok_bench::kInvalidValue)                     \
+      ->Apply(vok_bench::AddMinimum);                                                      \
+  BENCHMARK_CAPTURE(function, invalid_format, vok_bench::kInvalidFormat)                   \
       ->Apply(vok_bench::AddMinimum)

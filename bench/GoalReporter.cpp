@@ -52,7 +52,8 @@ void GoalReporter::ReportRuns(const std::vector<Run>& runs) {
     if (run.run_type == Run::RT_Aggregate && !minimum) continue;
     if (run.run_type == Run::RT_Iteration && run.repetitions > 1) continue;
     Figures& figures = _figures[run.run_name.str()];
-    figures.nanoseconds = run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
+    figures.nanoseconds =
+        run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e9;
     figures.counters.clear();
     for (const auto& [name, counter] : run.counters) figures.counters[name] = counter.value;
   }
@@ -120,7 +121,8 @@ void GoalReporter::PrintGoals(std::ostream& out) const {
               convert->nanoseconds <= strptime->nanoseconds);
   }
   if (const Figures* both = Find("BM_ValidateThenConvert/valid")) {
-    out << "  (a caller's validateDate, then ConvertToVOKTime: " << Time(both->nanoseconds) << ")\n";
+    out << "  (a caller's validateDate, then ConvertToVOKTime: " << Time(both->nanoseconds)
+        << ")\n";
   }
   for (const char* name : {"BM_TraceOffRecord", "BM_TraceOffCalendarCall"}) {
     if (const Figures* trace = Find(name)) {

@@ -40,8 +40,8 @@ std::uint64_t EightBytesAt(std::string_view bytes, std::size_t at) {
 // The characters at t and f, each position moving past its character:
 // whether the text's is the format's or a digit. Cold: texts beyond ASCII
 // are rare, and keeping this apart keeps the ASCII steps small.
-[[gnu::cold]] bool NextCharacterFits(const VOKUnicodeString& text, const VOKUnicodeString& format, std::size_t& t,
-                                     std::size_t& f) {
+[[gnu::cold]] bool NextCharacterFits(const VOKUnicodeString& text, const VOKUnicodeString& format,
+                                     std::size_t& t, std::size_t& f) {
   const VOKUnicodeChar c = text.NextChar(t);
   return c == format.NextChar(f) || c.IsDigit();
 }

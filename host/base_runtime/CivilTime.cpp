@@ -21,10 +21,12 @@ constexpr std::int64_t DayNumber(unsigned y, unsigned m, unsigned d) {
   const unsigned era = y / 400;
   const unsigned yearOfEra = y - era * 400;                                    // [0, 399]
   const unsigned dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
-  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
+  const unsigned dayOfEra =
+      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
   return static_cast<std::int64_t>(era) * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
-static_assert(DayNumber(1970, 1, 1) == 0 && DayNumber(2000, 3, 1) == 11017 && DayNumber(1969, 12, 31) == -1);
+static_assert(DayNumber(1970, 1, 1) == 0 && DayNumber(2000, 3, 1) == 11017 &&
+              DayNumber(1969, 12, 31) == -1);
 
 constexpr std::int64_t kFirstDay = DayNumber(kMinCivilYear, 1, 1);
 constexpr std::int64_t kLastDay = DayNumber(kMaxCivilYear, 12, 31);
@@ -52,7 +54,8 @@ CivilFields ToCivil(std::int64_t seconds) {
   dayNumber = std::clamp(dayNumber, kFirstDay, kLastDay);
   const sys_days date{days(dayNumber)};
   const year_month_day ymd(date);
-  const sys_days newYear{std::chrono::year_month_day(ymd.year(), std::chrono::January, std::chrono::day(1))};
+  const sys_days newYear{
+      std::chrono::year_month_day(ymd.year(), std::chrono::January, std::chrono::day(1))};
   CivilFields fields;
   fields.year = static_cast<int>(ymd.year());
   fields.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
@@ -70,12 +73,14 @@ bool MidnightOf(int year, int month, int day, std::int64_t& seconds) {
       !InRange(day, 1, DaysInMonth(year, month))) {
     return false;
   }
-  seconds = DayNumber(static_cast<unsigned>(year), static_cast<unsigned>(month), static_cast<unsigned>(day)) *
+  seconds = DayNumber(static_cast<unsigned>(year), static_cast<unsigned>(month),
+                      static_cast<unsigned>(day)) *
             kSecondsPerDay;
   return true;
 }
 
-bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds) {
+bool FromCivil(int year, int month, int day, int hour, int minute, int second,
+               std::int64_t& seconds) {
   if (!InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59) ||
       !MidnightOf(year, month, day, seconds)) {
     return false;

@@ -26,7 +26,8 @@ CivilFields ToCivil(std::int64_t seconds);
 
 // Writes the seconds of the given fields; false, seconds unwritten, when a
 // field is out of range.
-bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds);
+bool FromCivil(int year, int month, int day, int hour, int minute, int second,
+               std::int64_t& seconds);
 
 // FromCivil at 00:00:00, the time of every date read from a text. A flag
 // and an out-parameter rather than an optional: every date check comes

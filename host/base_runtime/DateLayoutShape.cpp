@@ -25,12 +25,14 @@ std::vector<Candidate> CandidatesOf(const DatePlaceholders& placeholders) {
                              Candidate{DateField::Year, &placeholders.year}}) {
     if (!c.text->empty()) candidates.push_back(c);
   }
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.text->size() > b.text->size(); });
+  std::stable_sort(
+      candidates.begin(), candidates.end(),
+      [](const Candidate& a, const Candidate& b) { return a.text->size() > b.text->size(); });
   return candidates;
 }
 
-const Candidate* MatchAt(std::u32string_view layout, std::size_t at, const std::vector<Candidate>& candidates) {
+const Candidate* MatchAt(std::u32string_view layout, std::size_t at,
+                         const std::vector<Candidate>& candidates) {
   for (const Candidate& c : candidates) {
     if (layout.substr(at, c.text->size()) == *c.text) return &c;
   }
@@ -44,7 +46,8 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
     shape.position[index] = static_cast<int>(at);
     shape.width[index] = width;
   }
-  LayoutPiece field{true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), false, {}};
+  LayoutPiece field{
+      true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), false, {}};
   if (c.field == DateField::Year) field.leastDigits = field.mostDigits = width >= 3 ? 4 : 2;
   shape.pieces.push_back(std::move(field));
 }
@@ -82,7 +85,8 @@ DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& 
     }
   }
   for (std::size_t piece = 0; piece + 1 < shape.pieces.size(); ++piece) {
-    shape.pieces[piece].digitMayFollow = shape.pieces[piece].isField && MayStartWithDigit(shape.pieces[piece + 1]);
+    shape.pieces[piece].digitMayFollow =
+        shape.pieces[piece].isField && MayStartWithDigit(shape.pieces[piece + 1]);
   }
   return shape;
 }

@@ -40,7 +40,9 @@ struct DateLayoutShape {
 
   // A layout a date can be read with: day, month and year exactly once.
   // Inline: asked at every date read.
-  bool IsReadable() const { return occurrences[0] == 1 && occurrences[1] == 1 && occurrences[2] == 1; }
+  bool IsReadable() const {
+    return occurrences[0] == 1 && occurrences[1] == 1 && occurrences[2] == 1;
+  }
   // 1-based rank of the field among the fields present, 0 when absent.
   int OrderOf(DateField field) const;
 

@@ -22,7 +22,8 @@ struct DigitRun {
 // run, which stopped before a character beyond ASCII, goes on with any
 // digits from there. Cold: kept out of the reading of ASCII digits, which
 // it would otherwise slow down.
-[[gnu::cold]] DigitRun ReadOtherDigits(std::string_view text, DigitRun run, std::size_t most, bool thaiDigits) {
+[[gnu::cold]] DigitRun ReadOtherDigits(std::string_view text, DigitRun run, std::size_t most,
+                                       bool thaiDigits) {
   while (run.count < most && run.end < text.size()) {
     std::size_t next = run.end;
     const int digit = DateDigitValue(vok::utf8::DecodeNext(text, next), thaiDigits);
@@ -39,7 +40,8 @@ struct DigitRun {
 DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, bool thaiDigits) {
   DigitRun run{at, 0, 0};
   const std::size_t asciiStop = at + std::min(most, text.size() - at);
-  for (unsigned digit = 0; run.end < asciiStop && (digit = static_cast<unsigned char>(text[run.end]) - '0') <= 9;
+  for (unsigned digit = 0;
+       run.end < asciiStop && (digit = static_cast<unsigned char>(text[run.end]) - '0') <= 9;
        ++run.end) {
     run.value = run.value * 10 + static_cast<int>(digit);
   }
@@ -63,7 +65,10 @@ DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, b
 class Reader {
  public:
   Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
-      : _text(text), _pieces(layout.pieces.data()), _pieceCount(layout.pieces.size()), _thaiDigits(thaiDigits) {}
+      : _text(text),
+        _pieces(layout.pieces.data()),
+        _pieceCount(layout.pieces.size()),
+        _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
     // Locals, not members, in the loop: a store of a field's place could
@@ -77,7 +82,8 @@ class Reader {
       }
       const DigitRun run = ReadDigitRun(text, at, current->mostDigits, _thaiDigits);
       if (run.count < current->leastDigits) return false;
-      if (current->digitMayFollow) return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
+      if (current->digitMayFollow)
+        return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
       Record(current->field, at, run);
       at = run.end;
     }
@@ -130,8 +136,8 @@ int FullYear(int year, int width) {
 
 }  // namespace
 
-bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
-                    TextSpan* yearDigits) {
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
+                    DateFields& fields, TextSpan* yearDigits) {
   if (!layout.IsReadable()) return false;
   Reader reader(text, layout, thaiDigits);
   if (!reader.Match(0, 0)) return false;

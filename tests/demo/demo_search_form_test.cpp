@@ -6,9 +6,9 @@
 #include <memory>
 #include <string>
 
+#include "base_runtime/VOKHostSettings.h"
 #include "demo/DemoSearchForm.h"
 #include "demo/WindowStack.h"
-#include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "module/calendar_test_support.h"
 

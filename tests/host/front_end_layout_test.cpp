@@ -4,9 +4,9 @@
 
 #include "FrontEndTestSupport.h"
 #include "ToolkitTestSupport.h"
-#include "front_end/text/VOKCellText.h"
-#include "front_end/layout/VOKLayout.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/VOKLayout.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace {
 

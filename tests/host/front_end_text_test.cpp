@@ -5,9 +5,9 @@
 
 #include "FrontEndTestSupport.h"
 #include "ToolkitTestSupport.h"
-#include "front_end/paint/VOKTextRenderer.h"
-#include "front_end/layout/VOKWindowStack.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/layout/VOKWindowStack.h"
+#include "front_end/paint/VOKTextRenderer.h"
 
 using frontend_test::BuildCalendar;
 using frontend_test::BuildEntryFrame;

@@ -43,8 +43,7 @@ std::string Read(const VOKPLMDlgDate& dialog, CalendarReading& reading) {
   if (reading.year < lowest || reading.year > highest) {
     return "year " + text + " outside " + std::to_string(lowest) + "-" + std::to_string(highest);
   }
-  const int gregorianYear =
-      reading.year - (thai && VOKHostSettings::ShowsBuddhistEra() ? 543 : 0);
+  const int gregorianYear = reading.year - (thai && VOKHostSettings::ShowsBuddhistEra() ? 543 : 0);
 
   const auto* combo = dynamic_cast<const VOKDlgCombo*>(dialog.FindDescendant("MonthCombo"));
   if (combo == nullptr) return "no month combo";

@@ -10,7 +10,10 @@ constexpr int kFormat = 0;  // VOKQELNavCalendarUI::INVALID_FORMAT
 constexpr int kValue = 1;   // INVALID_VALUE
 constexpr int kValid = 2;   // VALID_DATE
 
-struct TextRow { const char* text; int expected; };
+struct TextRow {
+  const char* text;
+  int expected;
+};
 
 class CalendarTextTest : public CalendarFixture {
  protected:
@@ -33,9 +36,9 @@ TEST_F(CalendarTextTest, JudgesTypedTextAgainstMonthDayYear) {
       {"12/25/20x4", kFormat},   // a letter among the digits
       {"1:/25/2024", kFormat},   // the characters either side of the digits
       {"12//5/2024", kFormat},
-      {"MM/DD/YYYY", kFormat},   // placeholders in the wrong case
-      {"mm/dd/yyyy", kValue},    // the right shape, no date
-      {"12125/2024", kValue},    // a digit in place of a separator
+      {"MM/DD/YYYY", kFormat},  // placeholders in the wrong case
+      {"mm/dd/yyyy", kValue},   // the right shape, no date
+      {"12125/2024", kValue},   // a digit in place of a separator
       {"13/01/2024", kValue},
       {"02/29/2023", kValue},
       {"02/29/2024", kValid},  // leap day
@@ -82,7 +85,12 @@ TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
 }
 
 TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
-  struct Row { const char* layout; const char* year; const char* format; const char* example; };
+  struct Row {
+    const char* layout;
+    const char* year;
+    const char* format;
+    const char* example;
+  };
   const Row rows[] = {
       {"dd.mm.yyyy", "yyyy", "%d.%m.%Y", "04.12.2026"},
       {"~ dd ~-mm-yyy", "yyy", "%d-%m-%Y", "04-12-2026"},
@@ -123,7 +131,8 @@ TEST_F(CalendarTextTest, ThaiDigitsGiveTheDateOfAsciiOnesInTheThaiSetting) {
   VOKTime ascii(12345);
   VOKTime thai(12345);
   EXPECT_EQ(kValid, calendar.ConvertToVOKTime("12/25/2024", ascii));
-  EXPECT_EQ(kValid, calendar.ConvertToVOKTime("\u0E51\u0E52/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54", thai));
+  EXPECT_EQ(kValid,
+            calendar.ConvertToVOKTime("\u0E51\u0E52/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54", thai));
   EXPECT_EQ(ascii, thai);
   EXPECT_EQ(kValue, calendar.validateDate("\u0E51\u0E53/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54"));
 }

@@ -99,7 +99,8 @@ std::vector<int> DateDialogTest::MarkedButtons(const VOKPLMDlgDate& dialog) {
 std::vector<std::string> DateDialogTest::ShownDays(const VOKPLMDlgDate& dialog) {
   std::vector<std::string> days;
   for (int number = 1; number <= kCells; ++number) {
-    if (IsShown(Button(dialog, number))) days.push_back(Button(dialog, number)->GetTitle().ToUtf8());
+    if (IsShown(Button(dialog, number)))
+      days.push_back(Button(dialog, number)->GetTitle().ToUtf8());
   }
   return days;
 }

@@ -21,11 +21,16 @@ VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0,
 }  // namespace
 
 TEST_F(DateDialogTest, MonthsStartingOnEachWeekdayFillTheirCells) {
-  struct Row { const char* year; int month; int firstCell; int days; };
+  struct Row {
+    const char* year;
+    int month;
+    int firstCell;
+    int days;
+  };
   // Each weekday once, and February in a plain and a leap year.
-  const Row rows[] = {{"2025", 6, 0, 30}, {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
+  const Row rows[] = {{"2025", 6, 0, 30},  {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
                       {"2025", 10, 3, 31}, {"2025", 5, 4, 31}, {"2025", 8, 5, 31},
-                      {"2025", 3, 6, 31}, {"2015", 2, 0, 28}, {"2024", 2, 4, 29}};
+                      {"2025", 3, 6, 31},  {"2015", 2, 0, 28}, {"2024", 2, 4, 29}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {
     SCOPED_TRACE(std::string(row.year) + "-" + std::to_string(row.month));
@@ -50,7 +55,13 @@ TEST_F(DateDialogTest, ClickingADayMovesTheMark) {
 }
 
 TEST_F(DateDialogTest, ChangingMonthOrYearCutsTheDayToTheMonthsEnd) {
-  struct Row { int year; int fromMonth; int day; int toMonth; int keptDay; };
+  struct Row {
+    int year;
+    int fromMonth;
+    int day;
+    int toMonth;
+    int keptDay;
+  };
   const Row rows[] = {{2025, 3, 31, 2, 28}, {2024, 3, 31, 2, 29}, {2025, 1, 31, 4, 30}};
   VOKPLMDlgDate& dialog = Open();
   for (const Row& row : rows) {

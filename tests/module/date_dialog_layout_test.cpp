@@ -64,7 +64,12 @@ TEST_F(DateDialogTest, WidgetTreeHasItsNamesClassesStylesAndAttachments) {
   EXPECT_EQ("Choose a date", dialog.GetTitle().ToUtf8());
   EXPECT_EQ((std::vector<std::string>{"YearMonthFrame", "DaySepartor", "DayFrame"}),
             ChildNames(&dialog));
-  struct Widget { const char* name; const char* cls; const char* parent; std::uint64_t style; };
+  struct Widget {
+    const char* name;
+    const char* cls;
+    const char* parent;
+    std::uint64_t style;
+  };
   for (const Widget& w : {Widget{"YearMonthFrame", "VOKDlgFrame", nullptr, 0x80000},
                           Widget{"DayFrame", "VOKDlgFrame", nullptr, 0x80001},
                           Widget{"YearSpinner", "VOKDlgSpinner", "YearMonthFrame", 0xc0000},

@@ -45,7 +45,11 @@ class YearEntryTest : public DateDialogTest {
 }  // namespace
 
 TEST_F(YearEntryTest, BoundsAndOnePastEachInBothSettings) {
-  struct Row { bool thai; const char* typed; const char* shown; };
+  struct Row {
+    bool thai;
+    const char* typed;
+    const char* shown;
+  };
   const Row rows[] = {{false, "1969", "!2026"}, {false, "1970", "1970"}, {false, "2038", "2038"},
                       {false, "2039", "!2026"}, {true, "2512", "!2513"}, {true, "2513", "2513"},
                       {true, "2581", "2581"},   {true, "2582", "!2513"}};
@@ -85,8 +89,11 @@ TEST_F(YearEntryTest, ThaiHostShowingGregorianYearsKeepsTheThaiBounds) {
 }
 
 TEST_F(YearEntryTest, TextAroundTheDigits) {
-  const std::pair<const char*, const char*> rows[] = {
-      {" 2030 ", "2030"}, {"2030 ]", "2030"}, {"[2030]", "!2026"}, {"", "!2026"}, {"2030x", "!2026"}};
+  const std::pair<const char*, const char*> rows[] = {{" 2030 ", "2030"},
+                                                      {"2030 ]", "2030"},
+                                                      {"[2030]", "!2026"},
+                                                      {"", "!2026"},
+                                                      {"2030x", "!2026"}};
   for (const auto& [typed, shown] : rows) {
     EXPECT_EQ(shown, Typed(typed)) << typed;
     if (shown[0] == '!') {
@@ -112,21 +119,36 @@ TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
 }
 
 TEST_F(YearEntryTest, RefusedYearShowsTheMessageAndFallsBackOnTheExample) {
-  EXPECT_EQ((std::vector<std::string>{
-                "VOKPLMDlgDate::ChangeYear", "VOKPLMDlgDate::GetDay", "className: VOKDlgSpinner",
-                "evtName:   VOKDlgSpinnerModifyNotification", "VOKPLMDlgDate::isYearValid(1969)",
-                "VOKPLMDlgDate::StripNLS", "Year \"1969\" falls outside of thresholds (1970-2038).",
-                "VOKPLMDlgDate::yearErrorDialog", "errMsg:   The year 1969 is not valid.",
-                "errTitle: Invalid year 1969", "VOKPLMDlgDate::getExampleYear",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "VOKPLMDlgDate::getShortDateFormat",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "shortDateFormat: %m/%d/%Y",
-                "VOKPLMDlgDate::isYearValid(2026)", "VOKPLMDlgDate::StripNLS",
-                "VOKPLMDlgDate::getLongDateFormat", "VOKPLMDlgDate::StripNLS",
-                "longDateFormat: mm/dd/yyyy", "Checking with date: 12/01/2026",
-                "Year \"2026\" is valid.", "example year: 2026", "VOKPLMDlgDate::SetYear",
-                "VOKPLMDlgDate::RefreshCalendar", "VOKPLMDlgDate::SetDay"}),
+  EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::ChangeYear",
+                                      "VOKPLMDlgDate::GetDay",
+                                      "className: VOKDlgSpinner",
+                                      "evtName:   VOKDlgSpinnerModifyNotification",
+                                      "VOKPLMDlgDate::isYearValid(1969)",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "Year \"1969\" falls outside of thresholds (1970-2038).",
+                                      "VOKPLMDlgDate::yearErrorDialog",
+                                      "errMsg:   The year 1969 is not valid.",
+                                      "errTitle: Invalid year 1969",
+                                      "VOKPLMDlgDate::getExampleYear",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "VOKPLMDlgDate::getShortDateFormat",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "shortDateFormat: %m/%d/%Y",
+                                      "VOKPLMDlgDate::isYearValid(2026)",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "VOKPLMDlgDate::getLongDateFormat",
+                                      "VOKPLMDlgDate::StripNLS",
+                                      "longDateFormat: mm/dd/yyyy",
+                                      "Checking with date: 12/01/2026",
+                                      "Year \"2026\" is valid.",
+                                      "example year: 2026",
+                                      "VOKPLMDlgDate::SetYear",
+                                      "VOKPLMDlgDate::RefreshCalendar",
+                                      "VOKPLMDlgDate::SetDay"}),
             TracedTyping("1969"));
   ASSERT_EQ(1u, boxes.size());
   EXPECT_EQ("Error", boxes[0].name);
@@ -168,10 +190,14 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
 }
 
 TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
-  struct Row { const char* start; bool up; const char* refused; };
-  for (const Row& row : {Row{"2038", true, "2039"}, Row{"1970", false, "1969"}, Row{"abc", true, "1"},
-                         Row{"2147483647", true, "2147483647"},
-                         Row{"-2147483648", false, "-2147483648"}}) {
+  struct Row {
+    const char* start;
+    bool up;
+    const char* refused;
+  };
+  for (const Row& row :
+       {Row{"2038", true, "2039"}, Row{"1970", false, "1969"}, Row{"abc", true, "1"},
+        Row{"2147483647", true, "2147483647"}, Row{"-2147483648", false, "-2147483648"}}) {
     VOKPLMDlgDate& dialog = Open();
     VOKDlgSpinner* spinner = Spinner(dialog);
     spinner->SetCurrentText(row.start, 0);
@@ -216,15 +242,14 @@ TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
     const char* expected;
     bool noExample;
   };
-  const Row rows[] = {
-      {"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030", false},
-      {"[ ]/[ ]/[ ]", "yyyy", "2030", "longDateFormat: //", false},
-      {"[dd].[mm].[yy]", "yy", "2030", "longDateFormat: dd.mm.yy", false},
-      {"dd.mm.yy", "yy", "2030", "Checking with date: 01.12.30", false},
-      {"dd.mm.y", "y", "2039", "shortDateFormat: %d.%m.%y", false},
-      {"mm/dd/yyyy (yyyy)", "yyyy", "2039", "shortDateFormat: %m/%d/%Y(%Y)", false},
-      {"//", "yyyy", "2030", "Year \"2030\" is invalid.", true},
-      {"mm/dd", "yyyy", "1900", "shortDateFormat: %m/%d", true}};
+  const Row rows[] = {{"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030", false},
+                      {"[ ]/[ ]/[ ]", "yyyy", "2030", "longDateFormat: //", false},
+                      {"[dd].[mm].[yy]", "yy", "2030", "longDateFormat: dd.mm.yy", false},
+                      {"dd.mm.yy", "yy", "2030", "Checking with date: 01.12.30", false},
+                      {"dd.mm.y", "y", "2039", "shortDateFormat: %d.%m.%y", false},
+                      {"mm/dd/yyyy (yyyy)", "yyyy", "2039", "shortDateFormat: %m/%d/%Y(%Y)", false},
+                      {"//", "yyyy", "2030", "Year \"2030\" is invalid.", true},
+                      {"mm/dd", "yyyy", "1900", "shortDateFormat: %m/%d", true}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.layout);
     UseLayout(row.layout, row.yearTitle);

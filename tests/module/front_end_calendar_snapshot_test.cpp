@@ -6,10 +6,10 @@
 
 #include <memory>
 
-#include "front_end/paint/VOKTextRenderer.h"
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/paint/VOKTextRenderer.h"
 #include "host/FrontEndScriptScreen.h"
 #include "support/HostFixture.h"
 
