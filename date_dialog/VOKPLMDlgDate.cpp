@@ -3,6 +3,7 @@
 #include "date_dialog/VOKPLMDlgDate.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -43,7 +44,15 @@ const char* const kHeadingNames[kWeekDays] = {"day1", "day2", "day3", "day4",
 // "[", "~", "]" and the blank, removed in this order.
 constexpr const char* kDecorations[] = {"[", "~", "]", " "};
 
-bool IsDecoration(char c) { return c == '[' || c == '~' || c == ']' || c == ' '; }
+// A table rather than four comparisons: every date text about to be
+// converted is looked through byte by byte.
+constexpr std::array<bool, 256> kDecorationBytes = [] {
+  std::array<bool, 256> table{};
+  for (const char* decoration : kDecorations) table[static_cast<unsigned char>(*decoration)] = true;
+  return table;
+}();
+
+bool IsDecoration(char c) { return kDecorationBytes[static_cast<unsigned char>(c)]; }
 
 VOKUnicodeString CatalogText(const char* catalog, const char* key) {
   return VOKMsgCatalog::BuildMessage(catalog, key, nullptr, 0, "");
@@ -123,7 +132,7 @@ void VOKPLMDlgDate::StripNLS(VOKUnicodeString& text) {
   VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::StripNLS");
   // Most texts carry no decoration: each replacement would leave them as
   // they are.
-  const std::string& bytes = text.ToUtf8();
+  const std::string_view bytes = text.ToUtf8();
   if (std::none_of(bytes.begin(), bytes.end(), IsDecoration)) return;
   for (const char* decoration : kDecorations)
     text.ReplaceAll(VOKUnicodeString(decoration), VOKUnicodeString());

@@ -13,12 +13,13 @@ using std::chrono::year_month_day;
 
 constexpr std::int64_t kSecondsPerDay = 86400;
 
-// Days since 1970-01-01 of a valid date: the year is counted from March,
-// so that the leap day comes last, in eras of 400 years (146097 days).
-constexpr std::int64_t DayNumber(int y, unsigned m, unsigned d) {
+// Days since 1970-01-01 of a valid date, year 1 on: the year is counted
+// from March, so that the leap day comes last, in eras of 400 years
+// (146097 days); unsigned, as no year counted so is below 0.
+constexpr std::int64_t DayNumber(unsigned y, unsigned m, unsigned d) {
   y -= m <= 2 ? 1 : 0;
-  const int era = (y >= 0 ? y : y - 399) / 400;
-  const auto yearOfEra = static_cast<unsigned>(y - era * 400);                 // [0, 399]
+  const unsigned era = y / 400;
+  const unsigned yearOfEra = y - era * 400;                                    // [0, 399]
   const unsigned dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
   const unsigned dayOfEra =
       yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
@@ -67,16 +68,24 @@ CivilFields ToCivil(std::int64_t seconds) {
   return fields;
 }
 
-bool FromCivil(int year, int month, int day, int hour, int minute, int second,
-               std::int64_t& seconds) {
+bool MidnightOf(int year, int month, int day, std::int64_t& seconds) {
   if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) ||
-      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) ||
-      !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
+      !InRange(day, 1, DaysInMonth(year, month))) {
     return false;
   }
-  seconds =
-      DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
-      std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+  seconds = DayNumber(static_cast<unsigned>(year), static_cast<unsigned>(month),
+                      static_cast<unsigned>(day)) *
+            kSecondsPerDay;
+  return true;
+}
+
+bool FromCivil(int year, int month, int day, int hour, int minute, int second,
+               std::int64_t& seconds) {
+  if (!InRange(hour, 0, 23) || !InRange(minute, 0, 59) || !InRange(second, 0, 59) ||
+      !MidnightOf(year, month, day, seconds)) {
+    return false;
+  }
+  seconds += std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
   return true;
 }
 

@@ -24,11 +24,15 @@ inline constexpr int kMaxCivilYear = 9999;
 // Times before 0001-01-01 or after 9999-12-31 are read as those days.
 CivilFields ToCivil(std::int64_t seconds);
 
-// Writes the seconds of the given fields; false when a field is out of
-// range. A flag and an out-parameter rather than an optional: every date
-// read comes here, and a small optional returned in registers costs more
-// than the arithmetic.
+// Writes the seconds of the given fields; false, seconds unwritten, when a
+// field is out of range.
 bool FromCivil(int year, int month, int day, int hour, int minute, int second,
                std::int64_t& seconds);
+
+// FromCivil at 00:00:00, the time of every date read from a text. A flag
+// and an out-parameter rather than an optional: every date check comes
+// here, and a small optional returned in registers costs more than the
+// arithmetic.
+bool MidnightOf(int year, int month, int day, std::int64_t& seconds);
 
 }  // namespace vok

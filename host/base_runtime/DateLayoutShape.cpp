@@ -3,8 +3,14 @@
 
 #include <algorithm>
 
+#include "base_runtime/Utf8Text.h"
+
 namespace vok {
 namespace {
+
+// More digits than this cannot make a day, month or year, and would
+// overflow the value.
+constexpr std::size_t kMaxFieldDigits = 9;
 
 struct Candidate {
   DateField field;
@@ -40,19 +46,24 @@ void AddField(DateLayoutShape& shape, const Candidate& c, std::size_t at) {
     shape.position[index] = static_cast<int>(at);
     shape.width[index] = width;
   }
-  shape.pieces.push_back({true, c.field, width, {}});
+  LayoutPiece field{
+      true, c.field, width, 1, std::min<std::size_t>(c.text->size(), kMaxFieldDigits), false, {}};
+  if (c.field == DateField::Year) field.leastDigits = field.mostDigits = width >= 3 ? 4 : 2;
+  shape.pieces.push_back(std::move(field));
 }
 
 void AddLiteral(DateLayoutShape& shape, char32_t c) {
   if (shape.pieces.empty() || shape.pieces.back().isField) shape.pieces.push_back({});
-  shape.pieces.back().literal.push_back(c);
+  vok::utf8::Append(c, shape.pieces.back().literal);
+}
+
+bool MayStartWithDigit(const LayoutPiece& piece) {
+  if (piece.isField) return true;
+  const auto first = static_cast<unsigned char>(piece.literal.front());
+  return first >= 0x80 || (first >= '0' && first <= '9');
 }
 
 }  // namespace
-
-bool DateLayoutShape::IsReadable() const {
-  return std::all_of(occurrences.begin(), occurrences.end(), [](int n) { return n == 1; });
-}
 
 int DateLayoutShape::OrderOf(DateField field) const {
   const int at = position[Index(field)];
@@ -72,6 +83,10 @@ DateLayoutShape SplitLayout(std::u32string_view layout, const DatePlaceholders& 
     } else {
       AddLiteral(shape, layout[at++]);
     }
+  }
+  for (std::size_t piece = 0; piece + 1 < shape.pieces.size(); ++piece) {
+    shape.pieces[piece].digitMayFollow =
+        shape.pieces[piece].isField && MayStartWithDigit(shape.pieces[piece + 1]);
   }
   return shape;
 }

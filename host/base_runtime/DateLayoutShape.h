@@ -18,7 +18,17 @@ struct LayoutPiece {
   bool isField = false;
   DateField field = DateField::Day;  // for a placeholder
   int width = 0;                     // placeholder length in characters
-  std::u32string literal;            // for literal text, never empty
+  // For a placeholder, the digits a date text writes it with: 1 up to its
+  // width (at most 9, which no day, month or year needs more of); a year
+  // placeholder of 3 or more characters exactly 4, of 1 or 2 exactly 2.
+  std::size_t leastDigits = 0;
+  std::size_t mostDigits = 0;
+  // For a placeholder: whether what follows it may begin with a digit (a
+  // placeholder, or a literal that begins with an ASCII digit or any
+  // character beyond ASCII), so that where its digits end is not settled
+  // by the first character that is none.
+  bool digitMayFollow = false;
+  std::string literal;  // for literal text, never empty; UTF-8
 };
 
 struct DateLayoutShape {
@@ -29,7 +39,10 @@ struct DateLayoutShape {
   std::array<int, 3> width{0, 0, 0};
 
   // A layout a date can be read with: day, month and year exactly once.
-  bool IsReadable() const;
+  // Inline: asked at every date read.
+  bool IsReadable() const {
+    return occurrences[0] == 1 && occurrences[1] == 1 && occurrences[2] == 1;
+  }
   // 1-based rank of the field among the fields present, 0 when absent.
   int OrderOf(DateField field) const;
 

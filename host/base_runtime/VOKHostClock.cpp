@@ -40,7 +40,7 @@ std::optional<std::int64_t> ParseDay(std::string_view text) {
   const auto day = ReadDigits(text, 8, 2);
   if (!year || !month || !day) return std::nullopt;
   std::int64_t midnight = 0;
-  if (!vok::FromCivil(*year, *month, *day, 0, 0, 0, midnight)) return std::nullopt;
+  if (!vok::MidnightOf(*year, *month, *day, midnight)) return std::nullopt;
   return midnight;
 }
 

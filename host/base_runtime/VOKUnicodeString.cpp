@@ -51,6 +51,11 @@ VOKUnicodeChar VOKUnicodeString::CharAt(int index) const {
   return VOKUnicodeChar(vok::utf8::DecodeNext(_utf8, pos));
 }
 
+VOKUnicodeString::DecodedChar VOKUnicodeString::DecodeAt(std::size_t pos) const {
+  const VOKUnicodeChar character(vok::utf8::DecodeNext(_utf8, pos));
+  return {character, pos};
+}
+
 VOKString VOKUnicodeString::ConvertToChar() const { return VOKString(_utf8); }
 
 VOKString VOKUnicodeString::CastToCharPtr() const { return VOKString(_utf8); }

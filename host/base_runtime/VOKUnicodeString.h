@@ -66,6 +66,20 @@ class VOK_HOST_API VOKUnicodeString {
     return CharAt(index);
   }
 
+  // The character that starts at byte pos of ToUtf8(), pos moving past it;
+  // pos must be before the end. For walking a text from its start: inline
+  // where the character is one byte.
+  VOKUnicodeChar NextChar(std::size_t& pos) const {
+    const auto byte = static_cast<unsigned char>(_utf8[pos]);
+    if (byte < 0x80) {
+      ++pos;
+      return VOKUnicodeChar(byte);
+    }
+    const DecodedChar decoded = DecodeAt(pos);
+    pos = decoded.end;
+    return decoded.character;
+  }
+
   // Characters [start, start + length), clipped to the text.
   VOKUnicodeString SubString(int start, int length) const;
 
@@ -105,6 +119,13 @@ class VOK_HOST_API VOKUnicodeString {
   void Assign(std::string utf8);
   int CountChars() const;
   VOKUnicodeChar CharAt(int index) const;
+  // A character and the byte after it; returned whole, so that a caller's
+  // position stays in a register.
+  struct DecodedChar {
+    VOKUnicodeChar character;
+    std::size_t end;
+  };
+  DecodedChar DecodeAt(std::size_t pos) const;
   void Reclassify();
   std::size_t ByteOffset(int charIndex) const;
 

@@ -10,39 +10,58 @@
 namespace vok::services {
 namespace {
 
-// More digits than this cannot make a day, month or year, and would
-// overflow the value.
-constexpr std::size_t kMaxFieldDigits = 9;
-
-struct DigitCount {
-  std::size_t least;
-  std::size_t most;
+// Digits read from a byte position on: the byte where the text goes on
+// after them, the value they make and how many they are. Sixteen bytes, so
+// that it is returned in registers.
+struct DigitRun {
+  std::size_t end = 0;
+  int value = 0;
+  unsigned count = 0;
 };
 
-DigitCount DigitsFor(const LayoutPiece& field) {
-  if (field.field != DateField::Year) {
-    return {1, std::min<std::size_t>(static_cast<std::size_t>(field.width), kMaxFieldDigits)};
+// run, which stopped before a character beyond ASCII, goes on with any
+// digits from there. Cold: kept out of the reading of ASCII digits, which
+// it would otherwise slow down.
+[[gnu::cold]] DigitRun ReadOtherDigits(std::string_view text, DigitRun run, std::size_t most,
+                                       bool thaiDigits) {
+  while (run.count < most && run.end < text.size()) {
+    std::size_t next = run.end;
+    const int digit = DateDigitValue(vok::utf8::DecodeNext(text, next), thaiDigits);
+    if (digit < 0) break;
+    run.value = run.value * 10 + digit;
+    run.end = next;
+    ++run.count;
   }
-  const std::size_t exact = field.width >= 3 ? 4 : 2;
-  return {exact, exact};
+  return run;
 }
 
-// Digits read at the start of a field: how many, the value they make and
-// where the text goes on after them.
-struct DigitRun {
-  std::size_t count = 0;
-  int value = 0;
-  std::size_t end = 0;
-};
+// Up to most digits of text from byte at on: ASCII ones, the common case,
+// a byte at a time under one bound, then any others decoded.
+DigitRun ReadDigitRun(std::string_view text, std::size_t at, std::size_t most, bool thaiDigits) {
+  DigitRun run{at, 0, 0};
+  const std::size_t asciiStop = at + std::min(most, text.size() - at);
+  for (unsigned digit = 0;
+       run.end < asciiStop && (digit = static_cast<unsigned char>(text[run.end]) - '0') <= 9;
+       ++run.end) {
+    run.value = run.value * 10 + static_cast<int>(digit);
+  }
+  run.count = static_cast<unsigned>(run.end - at);
+  if (run.end < asciiStop && static_cast<unsigned char>(text[run.end]) >= 0x80) {
+    return ReadOtherDigits(text, run, most, thaiDigits);
+  }
+  return run;
+}
 
-// The text is read character by character straight from its UTF-8 bytes,
-// so that reading needs no copy. A field of a few digits may end at
+// The text is read straight from its UTF-8 bytes, so that reading needs no
+// copy; literals are UTF-8 too and match byte for byte, as well-formed
+// texts of the same characters do. A field of a few digits may end at
 // different places ("1/12" against "dd/mm" or "112" against "ddmm"): the
 // reader tries the longest first and backs up when the rest of the text
 // then fails. Backing up can only help where what follows the field may
-// begin with a digit; elsewhere a shorter field would leave a digit where
-// the layout goes on with another character, or ends. Only fields recurse,
-// so the depth stays at three whatever the length of text or layout.
+// begin with a digit (digitMayFollow); elsewhere a shorter field would
+// leave a digit where the layout goes on with another character, or ends.
+// Only fields recurse, so the depth stays at three whatever the length of
+// text or layout.
 class Reader {
  public:
   Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
@@ -52,31 +71,23 @@ class Reader {
         _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
-    for (; piece < _pieceCount; ++piece) {
-      const LayoutPiece& current = _pieces[piece];
-      if (!current.isField) {
-        if (!MatchLiteral(current.literal, at)) return false;
+    // Locals, not members, in the loop: a store of a field's place could
+    // otherwise be taken for a change of them, and each loaded again.
+    const std::string_view text = _text;
+    const LayoutPiece* const end = _pieces + _pieceCount;
+    for (const LayoutPiece* current = _pieces + piece; current != end; ++current) {
+      if (!current->isField) {
+        if (!MatchLiteral(text, current->literal, at)) return false;
         continue;
       }
-      const DigitCount digits = DigitsFor(current);
-      const DigitRun run = ReadDigits(at, digits.most);
-      if (run.count < digits.least) return false;
-      const std::size_t index = DateLayoutShape::Index(current.field);
-      starts[index] = at;
-      if (!NextMayStartWithDigit(piece)) {
-        values[index] = run.value;
-        at = ends[index] = run.end;
-        continue;
-      }
-      for (std::size_t n = run.count; n >= digits.least; --n) {
-        const DigitRun shorter = ReadDigits(at, n);
-        values[index] = shorter.value;
-        ends[index] = shorter.end;
-        if (Match(piece + 1, shorter.end)) return true;
-      }
-      return false;
+      const DigitRun run = ReadDigitRun(text, at, current->mostDigits, _thaiDigits);
+      if (run.count < current->leastDigits) return false;
+      if (current->digitMayFollow)
+        return BackUp(static_cast<std::size_t>(current - _pieces), at, run.count);
+      Record(current->field, at, run);
+      at = run.end;
     }
-    return at == _text.size();
+    return at == text.size();
   }
 
   // Of each field: its value and where its digits stand.
@@ -85,30 +96,31 @@ class Reader {
   std::array<std::size_t, 3> ends{};
 
  private:
-  bool MatchLiteral(std::u32string_view literal, std::size_t& at) const {
-    for (const char32_t c : literal) {
-      if (at == _text.size() || vok::utf8::DecodeNext(_text, at) != c) return false;
+  // The field of piece starts at at and takes up to most digits: the rest
+  // is matched after the longest run of them that lets it.
+  bool BackUp(std::size_t piece, std::size_t at, std::size_t most) {
+    const LayoutPiece& field = _pieces[piece];
+    for (std::size_t n = most; n >= field.leastDigits; --n) {
+      const DigitRun shorter = ReadDigitRun(_text, at, n, _thaiDigits);
+      Record(field.field, at, shorter);
+      if (Match(piece + 1, shorter.end)) return true;
+    }
+    return false;
+  }
+
+  void Record(DateField field, std::size_t at, DigitRun run) {
+    const std::size_t index = DateLayoutShape::Index(field);
+    values[index] = run.value;
+    starts[index] = at;
+    ends[index] = run.end;
+  }
+
+  static bool MatchLiteral(std::string_view text, std::string_view literal, std::size_t& at) {
+    if (text.size() - at < literal.size()) return false;
+    for (const char byte : literal) {
+      if (text[at++] != byte) return false;
     }
     return true;
-  }
-
-  DigitRun ReadDigits(std::size_t at, std::size_t most) const {
-    DigitRun run{0, 0, at};
-    while (run.count < most && run.end < _text.size()) {
-      std::size_t next = run.end;
-      const int digit = DateDigitValue(vok::utf8::DecodeNext(_text, next), _thaiDigits);
-      if (digit < 0) break;
-      run.value = run.value * 10 + digit;
-      run.end = next;
-      ++run.count;
-    }
-    return run;
-  }
-
-  bool NextMayStartWithDigit(std::size_t piece) const {
-    if (piece + 1 == _pieceCount) return false;
-    const LayoutPiece& next = _pieces[piece + 1];
-    return next.isField || DateDigitValue(next.literal.front(), _thaiDigits) >= 0;
   }
 
   std::string_view _text;

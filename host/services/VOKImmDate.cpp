@@ -3,6 +3,9 @@
 // from the host's current locale.
 #include "services/VOKImmDate.h"
 
+#include <cstdint>
+
+#include "base_runtime/CivilTime.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateTextReader.h"
 
@@ -11,9 +14,11 @@ using vok::DateField;
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
   const vok::HostLocale& locale = vok::CurrentLocale();
   vok::services::DateFields fields;
-  // VOKTime refuses what is no calendar date (30 February, month 13, year 0).
-  if (vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai, fields)) {
-    _time = VOKTime(fields.year, fields.month, fields.day, 0, 0, 0, 0);
+  std::int64_t midnight = 0;
+  // MidnightOf refuses what is no calendar date (30 February, month 13, year 0).
+  if (vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai, fields) &&
+      vok::MidnightOf(fields.year, fields.month, fields.day, midnight)) {
+    _time = VOKTime(midnight);
   }
 }
 

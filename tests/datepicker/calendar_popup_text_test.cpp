@@ -34,9 +34,11 @@ TEST_F(CalendarTextTest, JudgesTypedTextAgainstMonthDayYear) {
       {" 12/25/2024", kFormat},  // nothing is trimmed
       {"12-25-2024", kFormat},   // wrong separators
       {"12/25/20x4", kFormat},   // a letter among the digits
-      {"MM/DD/YYYY", kFormat},   // placeholders in the wrong case
-      {"mm/dd/yyyy", kValue},    // the right shape, no date
-      {"12125/2024", kValue},    // a digit in place of a separator
+      {"1:/25/2024", kFormat},   // the characters either side of the digits
+      {"12//5/2024", kFormat},
+      {"MM/DD/YYYY", kFormat},  // placeholders in the wrong case
+      {"mm/dd/yyyy", kValue},   // the right shape, no date
+      {"12125/2024", kValue},   // a digit in place of a separator
       {"13/01/2024", kValue},
       {"02/29/2023", kValue},
       {"02/29/2024", kValid},  // leap day
