@@ -3,8 +3,9 @@
 // choosing months, typing and stepping years (out of range and junk
 // included), answering with OK, Cancel or the close control. After every
 // step each open calendar obeys the calendar rules and shows the model's
-// date, the fields hold the model's texts, and at the end no object or
-// callback is left behind.
+// date, the fields hold the model's texts, whenever no calendar is open
+// the toolkit holds the objects and callbacks it held before the first one,
+// and at the end nothing is left behind.
 #include <algorithm>
 #include <cstdio>
 #include <random>
@@ -75,6 +76,7 @@ class Session {
     _combo = new VOKDlgCombo(father, "DateCombo",
                              VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
     _comboFrame = new VOKQELNavDateComboButtonFrame(father, "DateComboButton", _combo);
+    _closedCounts = Counts();
   }
   ~Session() {
     VOKCommand::FlushDelayedDestructions();
@@ -287,8 +289,17 @@ class Session {
            " frame's calendar";
   }
 
+  static std::string Counts() {
+    return std::to_string(VOKBaseUnknown::LiveObjects()) + " objects, " +
+           std::to_string(VOKCommand::RegisteredCallbacks()) + " callbacks";
+  }
+
   bool Check() {
     if (!_problem.empty()) return false;
+    if (_open.empty() && Counts() != _closedCounts) {
+      _problem = "with no calendar open: " + Counts() + ", at the start " + _closedCounts;
+      return false;
+    }
     VOKUnicodeString comboText;
     _combo->GetField(comboText);
     if (_boxes.size() != _expectedBoxes) {
@@ -337,6 +348,7 @@ class Session {
   FieldText _entryText, _comboText;
   std::vector<OpenCalendar> _open;
   std::string _problem;
+  std::string _closedCounts;
 };
 
 class RandomSessionTest : public CalendarFixture, public ::testing::WithParamInterface<Setting> {
