@@ -1,6 +1,6 @@
-// The text renderer: golden pictures of small windows, the stacking of
-// windows opened on top, and the marks that tell widgets' states apart
-// (the real calendar's pictures are in the module tests).
+// The text renderer: the marks that tell widgets' states apart and the
+// stacking of windows opened on top (whole pictures of the real calendar
+// and form are the demo's golden files).
 #include <gtest/gtest.h>
 
 #include "host/FrontEndTestSupport.h"
@@ -39,18 +39,6 @@ class FrontEndTextTest : public ToolkitTest {
     return names;
   }
 };
-
-TEST_F(FrontEndTextTest, FormWithAnEntryFrame) {
-  std::unique_ptr<VOKDlgDialog> form(BuildForm());
-  frontend_test::Find<VOKDlgEditor>(*form, "_calEditor")->SetText("06/18/2025", 0);
-  EXPECT_EQ(
-      "┌─ Find documents ───────── x ─┐\n"
-      "│ Created after 06/18/2025__ ▦ │\n"
-      "│                     [Search] │\n"
-      "│                [OK] [Cancel] │\n"
-      "└──────────────────────────────┘\n",
-      VOKTextRenderer::Render(*form));
-}
 
 TEST_F(FrontEndTextTest, WidgetsShowTheirTextsAndStates) {
   VOKDlgWindow window(nullptr, "W", 0);
@@ -107,20 +95,11 @@ TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents)
 
   EXPECT_EQ((std::vector<std::string>{"Form", "Calendar0"}), Names(VOKWindowStack(*form)));
   EXPECT_NE(nullptr, closedOne);
+  // The box stands over the calendar, which covers the form.
   ASSERT_EQ(1u, shownOnBox.size());
-  EXPECT_EQ(
-      "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ June       ▾ 2025 ▴▾               │\n"
-      "│ ────────────────────────────────── │\n"
-      "│  ┌─ Invalid year ──────────────┐at │\n"
-      "│ [│ \"1900\" is not a valid year. │7] │\n"
-      "│ [│                        [OK] │4] │\n"
-      "│ [└─────────────────────────────┘1] │\n"
-      "│ [22] [23] [24] [25] [26] [27] [28] │\n"
-      "│ [29] [30]                          │\n"
-      "│                      [OK] [Cancel] │\n"
-      "└────────────────────────────────────┘\n",
-      shownOnBox.front());
+  EXPECT_NE(std::string::npos, shownOnBox[0].find("│ [│ \"1900\" is not a valid year. │7] │"))
+      << shownOnBox[0];
+  EXPECT_EQ(std::string::npos, shownOnBox[0].find("Find documents")) << shownOnBox[0];
 }
 
 }  // namespace
