@@ -44,17 +44,6 @@ class YearEntryTest : public DateDialogTest {
 
 }  // namespace
 
-TEST_F(YearEntryTest, BoundsAndOnePastEachInBothSettings) {
-  struct Row { bool thai; const char* typed; const char* shown; };
-  const Row rows[] = {{false, "1969", "!2026"}, {false, "1970", "1970"}, {false, "2038", "2038"},
-                      {false, "2039", "!2026"}, {true, "2512", "!2513"}, {true, "2513", "2513"},
-                      {true, "2581", "2581"},   {true, "2582", "!2513"}};
-  for (const Row& row : rows) {
-    VOKHostSettings::SetThai(row.thai, true);
-    EXPECT_EQ(row.shown, Typed(row.typed)) << row.typed;
-  }
-}
-
 TEST_F(YearEntryTest, RangeAndDateTestsAreTraced) {
   VOKPLMDlgDate& dialog = Open();
   ASSERT_TRUE(ChooseMonth(dialog, 3));
