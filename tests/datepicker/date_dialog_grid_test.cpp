@@ -14,19 +14,6 @@ VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0,
 
 }  // namespace
 
-TEST_F(DateDialogTest, ClickingADayMovesTheMark) {
-  VOKPLMDlgDate& dialog = Open();
-  VOKTime june = Date(2025, 6, 1);
-  dialog.SetDate(june);
-  EXPECT_FALSE(PressDay(dialog, 1));  // the marked day is greyed out
-  ASSERT_TRUE(PressDay(dialog, 10));
-  EXPECT_EQ(std::vector<int>{10}, MarkedButtons(dialog));
-  EXPECT_EQ(10, dialog.GetDay());
-  ASSERT_TRUE(PressDay(dialog, 1));
-  EXPECT_EQ(std::vector<int>{1}, MarkedButtons(dialog));
-  EXPECT_EQ(Date(2025, 6, 1), dialog.GetDate());
-}
-
 TEST_F(DateDialogTest, OutOfRangeDatePartsAreIgnored) {
   VOKPLMDlgDate& dialog = Open();
   const std::string today = MonthView(dialog);
