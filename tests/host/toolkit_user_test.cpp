@@ -3,7 +3,6 @@
 #include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
-#include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
