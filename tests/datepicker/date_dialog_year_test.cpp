@@ -34,12 +34,6 @@ class YearEntryTest : public DateDialogTest {
     EXPECT_TRUE(TypeYear(dialog, text));
     return TakeTrace("VOKPLMDlgDate");
   }
-
-  void UseLayout(const char* layout, const char* yearTitle, const char* monthTitle = "mm") {
-    VOKHostSettings::SetDateLayout(layout);
-    VOKMsgCatalog::LoadFromMemory("VOKImmDate", std::string("Day.Title = dd\nMonth.Title = ") +
-                                                    monthTitle + "\nYear.Title = " + yearTitle);
-  }
 };
 
 }  // namespace
@@ -181,7 +175,7 @@ TEST_F(YearEntryTest, ExampleYearComesFromTodayInTheLocalesLayout) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.layout);
     VOKHostSettings::SetThai(row.thai, true);
-    UseLayout(row.layout, row.yearTitle, row.monthTitle);
+    UseLayout(row.layout, "dd", row.monthTitle, row.yearTitle);
     const std::vector<std::string> records = TracedTyping("1900");
     EXPECT_THAT(records, Contains(std::string("example year: ") + row.example));
     EXPECT_EQ(std::string("!") + row.example, Typed("1900"));
@@ -212,7 +206,7 @@ TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
       {"mm/dd", "yyyy", "1900", "shortDateFormat: %m/%d", true}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.layout);
-    UseLayout(row.layout, row.yearTitle);
+    UseLayout(row.layout, "dd", "mm", row.yearTitle);
     const std::vector<std::string> records = TracedTyping(row.typed);
     EXPECT_THAT(records, Contains(row.expected));
     if (!row.noExample) continue;
