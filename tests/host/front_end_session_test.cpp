@@ -118,12 +118,6 @@ TEST_F(FrontEndSessionTest, RunEndsWhenTheRootIsHidden) {
   EXPECT_EQ(1u, screen.pictures.size());  // nothing is drawn after it, the Tab is never read
 }
 
-TEST_F(FrontEndSessionTest, TabVisitsShownUsableWidgetsInReadingOrderThenOKAndCancel) {
-  Run(Join({Tabs(7), {Key(VOKKey::BackTab), Key(VOKKey::BackTab)}}));
-  EXPECT_EQ((Log{"Name", "Month", "Year", "Go", "Open", "OK", "Cancel", "Name", "Cancel", "OK"}),
-            screen.focusNames);
-}
-
 TEST_F(FrontEndSessionTest, EnterAndBlankPressTheFocusedButtonAndTheWindowsOwnButtons) {
   Run(Join({Tabs(3), {Key(VOKKey::Enter), VOKInputEvent::Typed(U' ')}, Tabs(2),
             {Key(VOKKey::Enter), Key(VOKKey::Tab), VOKInputEvent::Typed(U' ')}}));
@@ -290,12 +284,6 @@ TEST_F(FrontEndSessionTest, ClicksReachTheWindowBelowThroughAModelessWindow) {
   Run({ClickOn("[Open]"), ClickOn("[Go]"), Key(VOKKey::Escape), Key(VOKKey::Tab)});
   EXPECT_EQ((Log{kOpen, kGo, "user VOKDlgWindCloseNotification Popup"}), log);
   EXPECT_EQ("OK", screen.focusNames.back());  // the form kept its focus on Open
-}
-
-TEST_F(FrontEndSessionTest, ClicksBesideAWindowThatIsNotModelessAreIgnored) {
-  OpensPopup(0);
-  Run({ClickOn("[Open]"), ClickOn("[Go]"), ClickOn(" x ─┐", 1)});
-  EXPECT_EQ(Log{kOpen}, log);
 }
 
 }  // namespace
