@@ -22,11 +22,10 @@ void PrepareHost() {
   VOKHostSettings::SetLocale("en_US");
   VOKHostSettings::SetThai(false, false);
   VOKHostClock::FixToday(2025, 6, 15);
-  VOKDlgNotify::SetResponder(
-      [](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) {
-        ++boxesShown;
-        return 0;
-      });
+  VOKDlgNotify::SetResponder([](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) {
+    ++boxesShown;
+    return 0;
+  });
   for (const char* className : kTracedClasses) ImmersiveUITrace::SetSwitch(className, false);
 }
 

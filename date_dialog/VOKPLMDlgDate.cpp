@@ -125,7 +125,8 @@ void VOKPLMDlgDate::StripNLS(VOKUnicodeString& text) {
   // they are.
   const std::string& bytes = text.ToUtf8();
   if (std::none_of(bytes.begin(), bytes.end(), IsDecoration)) return;
-  for (const char* decoration : kDecorations) text.ReplaceAll(VOKUnicodeString(decoration), VOKUnicodeString());
+  for (const char* decoration : kDecorations)
+    text.ReplaceAll(VOKUnicodeString(decoration), VOKUnicodeString());
 }
 
 // Each dialog owns its arrays: a copy allocates its own, holding the same

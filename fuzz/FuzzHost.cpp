@@ -33,7 +33,9 @@ const Setting kSettings[kSettingCount] = {
     {"", "dd", "mm", "yyyy", Thai::Off, false},
     {"//", "dd", "mm", "yyyy", Thai::Off, false},
     {"mm/dd/yyyy", "", "", "", Thai::Off, false},
-    {"yyyy\xe5\xb9\xb4mm\xe6\x9c\x88" "dd\xe6\x97\xa5", "dd", "mm", "yyyy", Thai::Off, false},
+    {"yyyy\xe5\xb9\xb4mm\xe6\x9c\x88"
+     "dd\xe6\x97\xa5",
+     "dd", "mm", "yyyy", Thai::Off, false},
     {"dd.mm.yyyy", "dd", "mm", "yyyy", Thai::Off, true},
     {"d/m/yy", "d", "m", "yy", Thai::BuddhistEra, false},
 };

@@ -22,7 +22,7 @@ struct Setting {
   const char* month;
   const char* year;
   Thai thai;
-  bool nlsTest;        // VOKNlsTest set
+  bool nlsTest;  // VOKNlsTest set
 };
 
 inline constexpr std::size_t kSettingCount = 16;

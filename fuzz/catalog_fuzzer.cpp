@@ -14,12 +14,12 @@
 #include <string_view>
 #include <vector>
 
-#include "fuzz/FuzzHost.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
-#include "dialog_toolkit/VOKDlgUser.h"
 #include "datepicker/calendar_invariants.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+#include "fuzz/FuzzHost.h"
 
 namespace {
 

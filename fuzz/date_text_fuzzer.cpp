@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/FuzzHost.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "fuzz/FuzzHost.h"
 #include "services/VOKImmDate.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/FuzzHost.h"
 #include "date_dialog/VOKPLMDlgDate.h"
+#include "fuzz/FuzzHost.h"
 
 namespace {
 

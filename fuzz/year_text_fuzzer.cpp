@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "fuzz/FuzzHost.h"
 #include "date_dialog/VOKPLMDlgDate.h"
-#include "dialog_toolkit/VOKDlgUser.h"
 #include "datepicker/calendar_invariants.h"
+#include "dialog_toolkit/VOKDlgUser.h"
+#include "fuzz/FuzzHost.h"
 
 namespace {
 

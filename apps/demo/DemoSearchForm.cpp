@@ -2,9 +2,9 @@
 // Building the form.
 #include "demo/DemoSearchForm.h"
 
-#include "demo/DemoText.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
+#include "demo/DemoText.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 
 namespace vok_demo {

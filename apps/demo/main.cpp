@@ -4,10 +4,10 @@
 // running.
 #include <iostream>
 
+#include "base_runtime/VOKTime.h"
 #include "demo/DemoOptions.h"
 #include "demo/DemoRun.h"
 #include "demo/DemoSearchForm.h"
-#include "base_runtime/VOKTime.h"
 
 int main(int argc, char** argv) {
   const vok_demo::ParsedOptions parsed = vok_demo::ParseOptions(argc, argv);

@@ -22,7 +22,8 @@ namespace {
 VOKQELNavCalendarUI* OpenedCalendar(const VOKDialog& root) {
   for (VOKDialog* child : root.GetChildren()) {
     auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(child);
-    if (calendar != nullptr && calendar->GetVisibility() == VOKDlgVisibility::Shown) return calendar;
+    if (calendar != nullptr && calendar->GetVisibility() == VOKDlgVisibility::Shown)
+      return calendar;
     if (VOKQELNavCalendarUI* below = OpenedCalendar(*child)) return below;
   }
   return nullptr;
@@ -33,7 +34,8 @@ bool Pick(VOKQELNavCalendarUI& calendar, int month, int day) {
   auto* months = dynamic_cast<VOKDlgCombo*>(calendar.FindDescendant("MonthCombo"));
   if (!VOKDlgUser::Choose(months, month - 1)) return false;
   for (int cell = 1; cell <= 37; ++cell) {
-    auto* button = dynamic_cast<VOKDlgPushButton*>(calendar.FindDescendant(std::to_string(cell).c_str()));
+    auto* button =
+        dynamic_cast<VOKDlgPushButton*>(calendar.FindDescendant(std::to_string(cell).c_str()));
     if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
         button->GetTitle().ToUtf8() == std::to_string(day)) {
       return VOKDlgUser::Press(button);
@@ -72,8 +74,8 @@ int main() {
 
   VOKUnicodeString comboText;
   combo->GetField(comboText);
-  std::printf("Created after: %s\nModified before: %s\n", entry->getEditor()->GetText().ToUtf8().c_str(),
-              comboText.ToUtf8().c_str());
+  std::printf("Created after: %s\nModified before: %s\n",
+              entry->getEditor()->GetText().ToUtf8().c_str(), comboText.ToUtf8().c_str());
   delete form;
   return picked ? 0 : 1;
 }

@@ -10,7 +10,8 @@ namespace {
 using Width = icu::DateFormatSymbols::DtWidthType;
 
 template <std::size_t N>
-bool CopyNames(const icu::UnicodeString* names, int32_t count, int32_t first, std::array<std::string, N>& out) {
+bool CopyNames(const icu::UnicodeString* names, int32_t count, int32_t first,
+               std::array<std::string, N>& out) {
   if (!names || count < first + static_cast<int32_t>(N)) return false;
   for (std::size_t i = 0; i < N; ++i) {
     out[i].clear();

@@ -9,9 +9,9 @@
 namespace vok {
 
 struct CalendarNames {
-  std::array<std::string, 12> months;             // January first
+  std::array<std::string, 12> months;  // January first
   std::array<std::string, 12> abbreviatedMonths;
-  std::array<std::string, 7> weekdays;            // Sunday first
+  std::array<std::string, 7> weekdays;  // Sunday first
   std::array<std::string, 7> abbreviatedWeekdays;
 };
 

@@ -10,7 +10,8 @@
 
 namespace vok {
 
-VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& key, const std::string& language,
-                                const VOKUnicodeString* params, int nParams, const VOKUnicodeString& defaultText);
+VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& key,
+                                const std::string& language, const VOKUnicodeString* params,
+                                int nParams, const VOKUnicodeString& defaultText);
 
 }  // namespace vok

@@ -48,7 +48,8 @@ std::vector<std::string> CatalogDirectories() {
     if (colon != 0) dirs.emplace_back(path.substr(0, colon));
     path = colon == std::string_view::npos ? std::string_view() : path.substr(colon + 1);
   }
-  if (std::optional<std::string> beside = CatalogsBesideLibrary()) dirs.push_back(std::move(*beside));
+  if (std::optional<std::string> beside = CatalogsBesideLibrary())
+    dirs.push_back(std::move(*beside));
   return dirs;
 }
 
@@ -71,33 +72,36 @@ void CatalogStore::SetMemory(const std::string& catalog, std::string_view conten
   _memory.insert_or_assign(catalog, Parse(contents, "<memory:" + catalog + ">"));
 }
 
-void CatalogStore::ClearMemory() {
-  _memory.clear();
-}
+void CatalogStore::ClearMemory() { _memory.clear(); }
 
 void CatalogStore::ForgetFiles() {
   _files.clear();
   _recentFile = _files.end();
 }
 
-const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog, const std::string& language) {
+const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog,
+                                                const std::string& language) {
   const bool recent = _recentFile != _files.end() && _recentFile->first.first == catalog &&
                       _recentFile->first.second == language;
   if (!recent) {
     auto cached = _files.find(FileKeyView(catalog, language));
-    if (cached == _files.end()) cached = _files.emplace(FileKey(catalog, language), LoadFile(catalog, language)).first;
+    if (cached == _files.end())
+      cached = _files.emplace(FileKey(catalog, language), LoadFile(catalog, language)).first;
     _recentFile = cached;
   }
   return _recentFile->second ? &*_recentFile->second : nullptr;
 }
 
-std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog, const std::string& language) {
+std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog,
+                                                     const std::string& language) {
   if (!IsPlainName(language)) return std::nullopt;
   for (const std::string& dir : CatalogDirectories()) {
-    const std::filesystem::path file = std::filesystem::path(dir) / language / (catalog + ".catalog");
+    const std::filesystem::path file =
+        std::filesystem::path(dir) / language / (catalog + ".catalog");
     std::error_code error;
     if (!std::filesystem::is_regular_file(file, error)) continue;
-    if (std::optional<std::string> contents = ReadFile(file)) return Parse(*contents, file.string());
+    if (std::optional<std::string> contents = ReadFile(file))
+      return Parse(*contents, file.string());
   }
   return std::nullopt;
 }

@@ -18,12 +18,14 @@ constexpr std::int64_t kSecondsPerDay = 86400;
 constexpr std::int64_t DayNumber(int y, unsigned m, unsigned d) {
   y -= m <= 2 ? 1 : 0;
   const int era = (y >= 0 ? y : y - 399) / 400;
-  const auto yearOfEra = static_cast<unsigned>(y - era * 400);                // [0, 399]
+  const auto yearOfEra = static_cast<unsigned>(y - era * 400);                 // [0, 399]
   const unsigned dayOfYear = (153 * (m > 2 ? m - 3 : m + 9) + 2) / 5 + d - 1;  // [0, 365]
-  const unsigned dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
+  const unsigned dayOfEra =
+      yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;  // [0, 146096]
   return static_cast<std::int64_t>(era) * 146097 + static_cast<std::int64_t>(dayOfEra) - 719468;
 }
-static_assert(DayNumber(1970, 1, 1) == 0 && DayNumber(2000, 3, 1) == 11017 && DayNumber(1969, 12, 31) == -1);
+static_assert(DayNumber(1970, 1, 1) == 0 && DayNumber(2000, 3, 1) == 11017 &&
+              DayNumber(1969, 12, 31) == -1);
 
 constexpr std::int64_t kFirstDay = DayNumber(kMinCivilYear, 1, 1);
 constexpr std::int64_t kLastDay = DayNumber(kMaxCivilYear, 12, 31);
@@ -51,7 +53,8 @@ CivilFields ToCivil(std::int64_t seconds) {
   dayNumber = std::clamp(dayNumber, kFirstDay, kLastDay);
   const sys_days date{days(dayNumber)};
   const year_month_day ymd(date);
-  const sys_days newYear{std::chrono::year_month_day(ymd.year(), std::chrono::January, std::chrono::day(1))};
+  const sys_days newYear{
+      std::chrono::year_month_day(ymd.year(), std::chrono::January, std::chrono::day(1))};
   CivilFields fields;
   fields.year = static_cast<int>(ymd.year());
   fields.month = static_cast<int>(static_cast<unsigned>(ymd.month()));
@@ -64,14 +67,16 @@ CivilFields ToCivil(std::int64_t seconds) {
   return fields;
 }
 
-bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds) {
+bool FromCivil(int year, int month, int day, int hour, int minute, int second,
+               std::int64_t& seconds) {
   if (!InRange(year, kMinCivilYear, kMaxCivilYear) || !InRange(month, 1, 12) ||
-      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) || !InRange(minute, 0, 59) ||
-      !InRange(second, 0, 59)) {
+      !InRange(day, 1, DaysInMonth(year, month)) || !InRange(hour, 0, 23) ||
+      !InRange(minute, 0, 59) || !InRange(second, 0, 59)) {
     return false;
   }
-  seconds = DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
-            std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
+  seconds =
+      DayNumber(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) * kSecondsPerDay +
+      std::int64_t{hour} * 3600 + std::int64_t{minute} * 60 + second;
   return true;
 }
 

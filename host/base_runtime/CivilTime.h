@@ -28,6 +28,7 @@ CivilFields ToCivil(std::int64_t seconds);
 // range. A flag and an out-parameter rather than an optional: every date
 // read comes here, and a small optional returned in registers costs more
 // than the arithmetic.
-bool FromCivil(int year, int month, int day, int hour, int minute, int second, std::int64_t& seconds);
+bool FromCivil(int year, int month, int day, int hour, int minute, int second,
+               std::int64_t& seconds);
 
 }  // namespace vok

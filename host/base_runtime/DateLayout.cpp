@@ -11,7 +11,8 @@ DateLayout MakeDateLayout(const std::optional<std::string>& given, const std::st
                           const std::string& language) {
   const DatePlaceholders placeholders = ReadDatePlaceholders(language);
   DateLayout layout;
-  layout.text = given ? *given : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), placeholders));
+  layout.text =
+      given ? *given : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), placeholders));
   layout.shape = SplitLayout(StripDecoration(VOKDecodeUtf8(layout.text)), placeholders);
   return layout;
 }

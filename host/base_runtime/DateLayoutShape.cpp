@@ -19,12 +19,14 @@ std::vector<Candidate> CandidatesOf(const DatePlaceholders& placeholders) {
                              Candidate{DateField::Year, &placeholders.year}}) {
     if (!c.text->empty()) candidates.push_back(c);
   }
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const Candidate& a, const Candidate& b) { return a.text->size() > b.text->size(); });
+  std::stable_sort(
+      candidates.begin(), candidates.end(),
+      [](const Candidate& a, const Candidate& b) { return a.text->size() > b.text->size(); });
   return candidates;
 }
 
-const Candidate* MatchAt(std::u32string_view layout, std::size_t at, const std::vector<Candidate>& candidates) {
+const Candidate* MatchAt(std::u32string_view layout, std::size_t at,
+                         const std::vector<Candidate>& candidates) {
   for (const Candidate& c : candidates) {
     if (layout.substr(at, c.text->size()) == *c.text) return &c;
   }

@@ -24,9 +24,8 @@ DatePlaceholders ReadDatePlaceholders(const std::string& language) {
 
 std::u32string StripDecoration(std::u32string_view text) {
   std::u32string result;
-  std::copy_if(text.begin(), text.end(), std::back_inserter(result), [](char32_t c) {
-    return c != U'[' && c != U'~' && c != U']' && c != U' ';
-  });
+  std::copy_if(text.begin(), text.end(), std::back_inserter(result),
+               [](char32_t c) { return c != U'[' && c != U'~' && c != U']' && c != U' '; });
   return result;
 }
 

@@ -19,7 +19,8 @@ void NoteUnsupportedOnce(std::string_view value) {
   static bool noted = false;
   if (noted) return;
   noted = true;
-  std::cerr << "host settings: locale \"" << value << "\" is not supported (en, de, fr, th); using English\n";
+  std::cerr << "host settings: locale \"" << value
+            << "\" is not supported (en, de, fr, th); using English\n";
 }
 
 }  // namespace

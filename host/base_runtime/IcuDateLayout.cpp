@@ -12,7 +12,9 @@
 namespace vok {
 namespace {
 
-constexpr bool IsPatternLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
+constexpr bool IsPatternLetter(char32_t c) {
+  return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z');
+}
 
 // Counts how often each field was written, to refuse patterns that repeat
 // or lack one.
@@ -25,8 +27,8 @@ struct FieldCounts {
 
 // The placeholder for a run of one pattern letter, or null for a field the
 // layout cannot express.
-const std::u32string* PlaceholderFor(char32_t letter, std::size_t runLength, const DatePlaceholders& placeholders,
-                                     FieldCounts& counts) {
+const std::u32string* PlaceholderFor(char32_t letter, std::size_t runLength,
+                                     const DatePlaceholders& placeholders, FieldCounts& counts) {
   switch (letter) {
     case U'd':
       ++counts.day;
@@ -48,7 +50,8 @@ bool IsSeparator(char32_t c) { return u_charType(static_cast<UChar32>(c)) != U_F
 
 }  // namespace
 
-std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlaceholders& placeholders) {
+std::u32string LayoutFromPattern(std::u32string_view pattern,
+                                 const DatePlaceholders& placeholders) {
   if (!placeholders.IsComplete()) return {};
   std::u32string layout;
   FieldCounts counts;
@@ -63,7 +66,8 @@ std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlacehol
     } else if (IsPatternLetter(c)) {
       const std::size_t end = pattern.find_first_not_of(c, at);
       const std::size_t run = (end == std::u32string_view::npos ? pattern.size() : end) - at;
-      if (const std::u32string* placeholder = PlaceholderFor(c, run, placeholders, counts)) layout += *placeholder;
+      if (const std::u32string* placeholder = PlaceholderFor(c, run, placeholders, counts))
+        layout += *placeholder;
       at += run;
     } else {
       if (IsSeparator(c)) layout.push_back(c);
@@ -74,8 +78,8 @@ std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlacehol
 }
 
 std::u32string ShortDatePattern(const std::string& localeName) {
-  const std::unique_ptr<icu::DateFormat> format(
-      icu::DateFormat::createDateInstance(icu::DateFormat::kShort, icu::Locale(localeName.c_str())));
+  const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(
+      icu::DateFormat::kShort, icu::Locale(localeName.c_str())));
   const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format.get());
   if (simple == nullptr) return {};
   icu::UnicodeString pattern;

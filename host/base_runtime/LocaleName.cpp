@@ -9,13 +9,15 @@ namespace vok {
 namespace {
 
 // Supported languages and the territory used when the value names none.
-constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguages{{
-    {"en", "US"}, {"de", "DE"}, {"fr", "FR"}, {"th", "TH"}}};
+constexpr std::array<std::pair<std::string_view, std::string_view>, 4> kLanguages{
+    {{"en", "US"}, {"de", "DE"}, {"fr", "FR"}, {"th", "TH"}}};
 
 bool IsUpper(char c) { return c >= 'A' && c <= 'Z'; }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool AllOf(std::string_view text, bool (*test)(char)) { return std::all_of(text.begin(), text.end(), test); }
+bool AllOf(std::string_view text, bool (*test)(char)) {
+  return std::all_of(text.begin(), text.end(), test);
+}
 
 LocaleValue English(bool unsupported) { return LocaleValue{"en", "en_US", unsupported}; }
 
@@ -31,7 +33,8 @@ LocaleValue ParseLocaleValue(std::string_view value) {
   if (name.empty() || name == "C" || name == "POSIX") return English(false);
   const std::size_t underscore = name.find('_');
   const std::string_view language = name.substr(0, underscore);
-  const std::string_view territory = underscore == std::string_view::npos ? "" : name.substr(underscore + 1);
+  const std::string_view territory =
+      underscore == std::string_view::npos ? "" : name.substr(underscore + 1);
   if (underscore != std::string_view::npos && !IsTerritory(territory)) return English(true);
   for (const auto& [code, usualTerritory] : kLanguages) {
     if (language != code) continue;

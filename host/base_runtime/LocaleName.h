@@ -9,8 +9,8 @@
 namespace vok {
 
 struct LocaleValue {
-  std::string language;    // "en", "de", "fr" or "th"
-  std::string localeName;  // ICU id, e.g. "de_AT"
+  std::string language;      // "en", "de", "fr" or "th"
+  std::string localeName;    // ICU id, e.g. "de_AT"
   bool unsupported = false;  // the value named another language, or nothing readable
 };
 

@@ -18,7 +18,8 @@ namespace {
 using number_format::Conversion;
 
 bool IsFloating(char c) {
-  return c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' || c == 'A';
+  return c == 'f' || c == 'F' || c == 'e' || c == 'E' || c == 'g' || c == 'G' || c == 'a' ||
+         c == 'A';
 }
 bool IsUnsignedInteger(char c) { return c == 'u' || c == 'o' || c == 'x' || c == 'X'; }
 bool HasFlag(std::string_view flags, char flag) {
@@ -66,7 +67,8 @@ std::optional<PrintFormat> PrintFormat::Check(std::string_view format, Numbers n
   PrintFormat& made = checked.emplace();
   made._before = format.substr(0, conversion->percentAt);
   made._after = format.substr(conversion->letterAt + 1);
-  made._conversion = format.substr(conversion->percentAt, conversion->letterAt + 1 - conversion->percentAt);
+  made._conversion =
+      format.substr(conversion->percentAt, conversion->letterAt + 1 - conversion->percentAt);
   made._left = HasFlag(conversion->flags, '-');
   made._plus = HasFlag(conversion->flags, '+');
   made._blank = HasFlag(conversion->flags, ' ');
@@ -81,7 +83,8 @@ std::optional<PrintFormat> PrintFormat::Check(std::string_view format, Numbers n
 std::string PrintFormat::Write(int value) const {
   if (IsFloating(_letter)) return WriteFloating(value);
   if (IsUnsignedInteger(_letter)) return WriteInteger(false, static_cast<unsigned>(value));
-  const auto magnitude = static_cast<unsigned long long>(value < 0 ? -static_cast<long long>(value) : value);
+  const auto magnitude =
+      static_cast<unsigned long long>(value < 0 ? -static_cast<long long>(value) : value);
   return WriteInteger(value < 0, magnitude);
 }
 
@@ -89,9 +92,10 @@ std::string PrintFormat::Write(double value) const {
   if (IsFloating(_letter)) return WriteFloating(value);
   const long long whole = Rounded(value);
   // The unsigned conversions write the two's complement of a negative value, as printf does.
-  if (IsUnsignedInteger(_letter)) return WriteInteger(false, static_cast<unsigned long long>(whole));
-  const unsigned long long magnitude =
-      whole < 0 ? 0ULL - static_cast<unsigned long long>(whole) : static_cast<unsigned long long>(whole);
+  if (IsUnsignedInteger(_letter))
+    return WriteInteger(false, static_cast<unsigned long long>(whole));
+  const unsigned long long magnitude = whole < 0 ? 0ULL - static_cast<unsigned long long>(whole)
+                                                 : static_cast<unsigned long long>(whole);
   return WriteInteger(whole < 0, magnitude);
 }
 
@@ -120,19 +124,23 @@ std::string PrintFormat::WriteFloating(double value) const {
 // precision (none for 0 at precision 0), the sign or "0x" prefix, then the
 // width filled with blanks, or with zeros after the prefix for "0" without
 // a precision.
-void PrintFormat::AppendInteger(bool negative, unsigned long long magnitude, std::string& out) const {
+void PrintFormat::AppendInteger(bool negative, unsigned long long magnitude,
+                                std::string& out) const {
   char digits[32];
-  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, magnitude, BaseOf(_letter));
+  const std::to_chars_result end =
+      std::to_chars(digits, digits + sizeof digits, magnitude, BaseOf(_letter));
   std::string_view body(digits, static_cast<std::size_t>(end.ptr - digits));
   if (_letter == 'X') {
-    for (char* c = digits; c != end.ptr; ++c) *c = static_cast<char>(*c >= 'a' && *c <= 'f' ? *c - 'a' + 'A' : *c);
+    for (char* c = digits; c != end.ptr; ++c)
+      *c = static_cast<char>(*c >= 'a' && *c <= 'f' ? *c - 'a' + 'A' : *c);
   }
   if (_precision == 0 && magnitude == 0) body = {};
   std::size_t zeros = _precision > 0 && body.size() < static_cast<std::size_t>(_precision)
                           ? static_cast<std::size_t>(_precision) - body.size()
                           : 0;
   // "#" with o makes the first digit a 0.
-  if (_alternate && _letter == 'o' && zeros == 0 && (body.empty() || body.front() != '0')) zeros = 1;
+  if (_alternate && _letter == 'o' && zeros == 0 && (body.empty() || body.front() != '0'))
+    zeros = 1;
   std::string_view prefix;
   if (negative) {
     prefix = "-";
@@ -144,7 +152,8 @@ void PrintFormat::AppendInteger(bool negative, unsigned long long magnitude, std
     prefix = " ";
   }
   const std::size_t length = prefix.size() + zeros + body.size();
-  const std::size_t fill = static_cast<std::size_t>(_width) > length ? static_cast<std::size_t>(_width) - length : 0;
+  const std::size_t fill =
+      static_cast<std::size_t>(_width) > length ? static_cast<std::size_t>(_width) - length : 0;
   const bool zeroFill = !_left && _zeros && _precision < 0;
   // Width and precision are at most 64 each: the text is written in one piece.
   char text[2 * 64 + 32];

@@ -10,8 +10,20 @@ bool IsFlag(char c) { return c == '-' || c == '+' || c == ' ' || c == '#' || c =
 
 bool IsNumberLetter(char c) {
   switch (c) {
-    case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
-    case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+    case 'd':
+    case 'i':
+    case 'u':
+    case 'o':
+    case 'x':
+    case 'X':
+    case 'f':
+    case 'F':
+    case 'e':
+    case 'E':
+    case 'g':
+    case 'G':
+    case 'a':
+    case 'A':
       return true;
     default:
       return false;
@@ -49,7 +61,9 @@ bool ReadConversion(std::string_view format, std::size_t percentAt, Conversion& 
 
 }  // namespace
 
-bool IsInteger(char c) { return c == 'd' || c == 'i' || c == 'u' || c == 'o' || c == 'x' || c == 'X'; }
+bool IsInteger(char c) {
+  return c == 'd' || c == 'i' || c == 'u' || c == 'o' || c == 'x' || c == 'X';
+}
 
 std::optional<Conversion> SingleConversion(std::string_view format) {
   // Filled in place and returned as the one object it is.

@@ -46,7 +46,9 @@ int DigitValue(char c) {
 class NumberReader {
  public:
   NumberReader(std::string_view text, std::size_t pos, int width)
-      : _text(text), _pos(pos), _end(width == 0 ? text.size() : std::min(text.size(), pos + width)) {}
+      : _text(text),
+        _pos(pos),
+        _end(width == 0 ? text.size() : std::min(text.size(), pos + width)) {}
 
   std::optional<int> Read(char conversion) {
     const bool negative = ReadSign();
@@ -71,8 +73,8 @@ class NumberReader {
   // A "0x" prefix is taken only when a hex digit follows it; "0" alone is
   // then a digit of its own.
   bool AtHexPrefix() const {
-    return _pos + 2 < _end && _text[_pos] == '0' && (_text[_pos + 1] == 'x' || _text[_pos + 1] == 'X') &&
-           DigitValue(_text[_pos + 2]) < 16;
+    return _pos + 2 < _end && _text[_pos] == '0' &&
+           (_text[_pos + 1] == 'x' || _text[_pos + 1] == 'X') && DigitValue(_text[_pos + 2]) < 16;
   }
 
   int ReadBase(char conversion) {
@@ -97,7 +99,8 @@ class NumberReader {
 }  // namespace
 
 std::optional<int> ScanInteger(std::string_view text, std::string_view format) {
-  const std::optional<number_format::Conversion> conversion = number_format::SingleConversion(format);
+  const std::optional<number_format::Conversion> conversion =
+      number_format::SingleConversion(format);
   // scanf knows no flags and no precision.
   if (!conversion || !conversion->flags.empty() || conversion->hasPrecision ||
       !number_format::IsInteger(conversion->letter)) {

@@ -7,7 +7,9 @@
 namespace vok::utf8 {
 namespace {
 
-const std::uint8_t* Bytes(std::string_view text) { return reinterpret_cast<const std::uint8_t*>(text.data()); }
+const std::uint8_t* Bytes(std::string_view text) {
+  return reinterpret_cast<const std::uint8_t*>(text.data());
+}
 
 // ICU indexes with int32_t; no text of the host comes near that length.
 std::int32_t Length(std::string_view text) {
@@ -33,13 +35,14 @@ void Append(char32_t code, std::string& out) {
 }
 
 bool IsAscii(std::string_view text) {
-  return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 int CountChars(std::string_view text) {
   // Every byte of well-formed text except a continuation byte starts a character.
-  return static_cast<int>(
-      std::count_if(text.begin(), text.end(), [](char c) { return !U8_IS_TRAIL(static_cast<std::uint8_t>(c)); }));
+  return static_cast<int>(std::count_if(
+      text.begin(), text.end(), [](char c) { return !U8_IS_TRAIL(static_cast<std::uint8_t>(c)); }));
 }
 
 std::size_t ByteOffsetOf(std::string_view text, int charIndex) {

@@ -14,10 +14,10 @@ class VOKMetaClass;
 
 // Gives a host class an allocator that knows the class's name, so that a
 // test can make the creation of that class fail.
-#define VOK_DECLARE_ALLOCATOR(ClassName)                                     \
-  static void* operator new(std::size_t size) noexcept {                     \
-    return VOKBaseUnknown::Allocate(size, #ClassName);                       \
-  }                                                                          \
+#define VOK_DECLARE_ALLOCATOR(ClassName)                 \
+  static void* operator new(std::size_t size) noexcept { \
+    return VOKBaseUnknown::Allocate(size, #ClassName);   \
+  }                                                      \
   static void operator delete(void* object) noexcept { VOKBaseUnknown::Release(object); }
 
 class VOK_HOST_API VOKBaseUnknown {

@@ -62,7 +62,8 @@ VOKTime SystemLocalTime() {
   if (!localtime_r(&now, &local)) return VOKTime(static_cast<std::int64_t>(now));
   // A leap second (tm_sec 60) is read as the last second of the minute.
   const int second = local.tm_sec > 59 ? 59 : local.tm_sec;
-  return VOKTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, second, 0);
+  return VOKTime(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                 second, 0);
 }
 
 }  // namespace

@@ -28,10 +28,10 @@ class VOK_HOST_API VOKHostSettings {
   // or Remake.
   static const vok::HostLocale& Current();
 
-  static std::string GetLanguage();   // "en", "de", "fr", "th", ...
-  static std::string GetLocaleName(); // ICU locale id, e.g. "de_DE"
+  static std::string GetLanguage();    // "en", "de", "fr", "th", ...
+  static std::string GetLocaleName();  // ICU locale id, e.g. "de_DE"
   static bool IsThai();
-  static bool ShowsBuddhistEra();     // meaningful in a Thai setting only
+  static bool ShowsBuddhistEra();  // meaningful in a Thai setting only
   // The layout with placeholders as the host gives it; nullopt: derive.
   static std::optional<std::string> GetDateLayoutOverride();
 

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "base_runtime/CatalogStore.h"
 #include "base_runtime/CatalogMessage.h"
+#include "base_runtime/CatalogStore.h"
 #include "base_runtime/VOKHostSettings.h"
 
 namespace {
@@ -32,14 +32,16 @@ std::string Substitute(std::string_view text, const VOKUnicodeString* params, in
 
 namespace vok {
 
-VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& key, const std::string& language,
-                                const VOKUnicodeString* params, int nParams, const VOKUnicodeString& defaultText) {
+VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& key,
+                                const std::string& language, const VOKUnicodeString* params,
+                                int nParams, const VOKUnicodeString& defaultText) {
   const CatalogEntries* entries = CatalogStore::Instance().Find(catalog, language);
   if (!entries) return defaultText;
   const auto entry = entries->find(key);
   if (entry == entries->end()) return defaultText;
   // Without a "%" there is nothing to substitute.
-  if (entry->second.find('%') == std::string::npos) return VOKUnicodeString(std::string_view(entry->second));
+  if (entry->second.find('%') == std::string::npos)
+    return VOKUnicodeString(std::string_view(entry->second));
   const int count = params ? std::clamp(nParams, 0, 9) : 0;
   return VOKUnicodeString(std::string_view(Substitute(entry->second, params, count)));
 }
@@ -49,8 +51,8 @@ VOKUnicodeString CatalogMessage(const std::string& catalog, const std::string& k
 VOKUnicodeString VOKMsgCatalog::BuildMessage(const VOKString& catalog, const VOKString& key,
                                              const VOKUnicodeString* params, int nParams,
                                              const VOKUnicodeString& defaultText) {
-  return vok::CatalogMessage(catalog.str(), key.str(), vok::CurrentLocale().language, params, nParams,
-                             defaultText);
+  return vok::CatalogMessage(catalog.str(), key.str(), vok::CurrentLocale().language, params,
+                             nParams, defaultText);
 }
 
 // The host's locale holds texts of the catalogs (its date layout's

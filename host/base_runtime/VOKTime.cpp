@@ -13,21 +13,23 @@ namespace {
 std::int64_t SaturatedAdd(std::int64_t a, std::int64_t b) {
   std::int64_t sum = 0;
   if (!__builtin_add_overflow(a, b, &sum)) return sum;
-  return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+  return b > 0 ? std::numeric_limits<std::int64_t>::max()
+               : std::numeric_limits<std::int64_t>::min();
 }
 
 std::int64_t SaturatedSeconds(std::int64_t count, std::int64_t unit) {
   std::int64_t product = 0;
   if (!__builtin_mul_overflow(count, unit, &product)) return product;
-  return count > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+  return count > 0 ? std::numeric_limits<std::int64_t>::max()
+                   : std::numeric_limits<std::int64_t>::min();
 }
 
 }  // namespace
 
 VOKTimeSpan::VOKTimeSpan(long days, int hours, int minutes, int seconds)
     : _seconds(SaturatedAdd(SaturatedSeconds(days, 86400),
-                            static_cast<std::int64_t>(hours) * 3600 + static_cast<std::int64_t>(minutes) * 60 +
-                                seconds)) {}
+                            static_cast<std::int64_t>(hours) * 3600 +
+                                static_cast<std::int64_t>(minutes) * 60 + seconds)) {}
 
 VOKTime::VOKTime(int year, int month, int day, int hour, int minute, int second, int /*zone*/) {
   if (!vok::FromCivil(year, month, day, hour, minute, second, _seconds)) _seconds = Invalid;

@@ -17,24 +17,54 @@ std::string Padded(int value, std::size_t width, char pad = '0') {
 }
 
 // The text of one code, or false for a code this formatter does not know.
-bool ExpandCode(char code, const vok::CivilFields& time, const vok::CalendarNames& names, std::string& out) {
+bool ExpandCode(char code, const vok::CivilFields& time, const vok::CalendarNames& names,
+                std::string& out) {
   switch (code) {
-    case 'd': out += Padded(time.day, 2); return true;
-    case 'e': out += Padded(time.day, 2, ' '); return true;
-    case 'm': out += Padded(time.month, 2); return true;
-    case 'Y': out += Padded(time.year, 4); return true;
-    case 'y': out += Padded(time.year % 100, 2); return true;
-    case 'H': out += Padded(time.hour, 2); return true;
-    case 'M': out += Padded(time.minute, 2); return true;
-    case 'S': out += Padded(time.second, 2); return true;
-    case 'j': out += Padded(time.dayOfYear, 3); return true;
-    case 'B': out += names.months[time.month - 1]; return true;
+    case 'd':
+      out += Padded(time.day, 2);
+      return true;
+    case 'e':
+      out += Padded(time.day, 2, ' ');
+      return true;
+    case 'm':
+      out += Padded(time.month, 2);
+      return true;
+    case 'Y':
+      out += Padded(time.year, 4);
+      return true;
+    case 'y':
+      out += Padded(time.year % 100, 2);
+      return true;
+    case 'H':
+      out += Padded(time.hour, 2);
+      return true;
+    case 'M':
+      out += Padded(time.minute, 2);
+      return true;
+    case 'S':
+      out += Padded(time.second, 2);
+      return true;
+    case 'j':
+      out += Padded(time.dayOfYear, 3);
+      return true;
+    case 'B':
+      out += names.months[time.month - 1];
+      return true;
     case 'b':
-    case 'h': out += names.abbreviatedMonths[time.month - 1]; return true;
-    case 'A': out += names.weekdays[time.weekday]; return true;
-    case 'a': out += names.abbreviatedWeekdays[time.weekday]; return true;
-    case '%': out += '%'; return true;
-    default: return false;
+    case 'h':
+      out += names.abbreviatedMonths[time.month - 1];
+      return true;
+    case 'A':
+      out += names.weekdays[time.weekday];
+      return true;
+    case 'a':
+      out += names.abbreviatedWeekdays[time.weekday];
+      return true;
+    case '%':
+      out += '%';
+      return true;
+    default:
+      return false;
   }
 }
 

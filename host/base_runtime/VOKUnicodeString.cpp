@@ -25,7 +25,9 @@ std::size_t VOKUnicodeString::ByteOffset(int charIndex) const {
   return vok::utf8::ByteOffsetOf(_utf8, charIndex);
 }
 
-int VOKUnicodeString::operator==(const VOKUnicodeString& other) const { return _utf8 == other._utf8; }
+int VOKUnicodeString::operator==(const VOKUnicodeString& other) const {
+  return _utf8 == other._utf8;
+}
 
 int VOKUnicodeString::operator==(const char* utf8) const { return *this == VOKUnicodeString(utf8); }
 
@@ -53,4 +55,6 @@ VOKString VOKUnicodeString::ConvertToChar() const { return VOKString(_utf8); }
 
 VOKString VOKUnicodeString::CastToCharPtr() const { return VOKString(_utf8); }
 
-std::ostream& operator<<(std::ostream& out, const VOKUnicodeString& text) { return out << text.ToUtf8(); }
+std::ostream& operator<<(std::ostream& out, const VOKUnicodeString& text) {
+  return out << text.ToUtf8();
+}

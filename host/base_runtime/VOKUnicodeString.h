@@ -19,7 +19,9 @@ class VOK_HOST_API VOKUnicodeChar {
 
   // 1 for the decimal digits 0 to 9 of any script, else 0. Inline for the
   // ASCII digits, the only ones nearly every text holds.
-  unsigned char IsDigit() const { return _code < 0x80 ? (_code >= U'0' && _code <= U'9' ? 1 : 0) : IsOtherDigit(); }
+  unsigned char IsDigit() const {
+    return _code < 0x80 ? (_code >= U'0' && _code <= U'9' ? 1 : 0) : IsOtherDigit();
+  }
   char32_t GetCode() const { return _code; }
 
   friend bool operator==(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code == b._code; }

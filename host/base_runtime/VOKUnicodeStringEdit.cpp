@@ -28,12 +28,15 @@ int VOKUnicodeString::SearchSubString(const VOKUnicodeString& text, int start, i
   const int from = std::max(start, 0);
   if (from > length && !backward) return -1;
   const std::size_t byteStart = ByteOffset(std::min(from, length));
-  const std::size_t found = backward ? _utf8.rfind(text._utf8, byteStart) : _utf8.find(text._utf8, byteStart);
+  const std::size_t found =
+      backward ? _utf8.rfind(text._utf8, byteStart) : _utf8.find(text._utf8, byteStart);
   if (found == std::string::npos) return -1;
-  return _ascii ? static_cast<int>(found) : vok::utf8::CountChars(std::string_view(_utf8).substr(0, found));
+  return _ascii ? static_cast<int>(found)
+                : vok::utf8::CountChars(std::string_view(_utf8).substr(0, found));
 }
 
-VOKUnicodeString& VOKUnicodeString::ReplaceAll(const VOKUnicodeString& oldText, const VOKUnicodeString& newText) {
+VOKUnicodeString& VOKUnicodeString::ReplaceAll(const VOKUnicodeString& oldText,
+                                               const VOKUnicodeString& newText) {
   if (oldText._utf8.empty()) return *this;
   std::size_t found = _utf8.find(oldText._utf8);
   // Most texts hold nothing to replace: they are left as they are.

@@ -46,7 +46,10 @@ struct DigitRun {
 class Reader {
  public:
   Reader(std::string_view text, const DateLayoutShape& layout, bool thaiDigits)
-      : _text(text), _pieces(layout.pieces.data()), _pieceCount(layout.pieces.size()), _thaiDigits(thaiDigits) {}
+      : _text(text),
+        _pieces(layout.pieces.data()),
+        _pieceCount(layout.pieces.size()),
+        _thaiDigits(thaiDigits) {}
 
   bool Match(std::size_t piece, std::size_t at) {
     for (; piece < _pieceCount; ++piece) {
@@ -121,8 +124,8 @@ int FullYear(int year, int width) {
 
 }  // namespace
 
-bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
-                    TextSpan* yearDigits) {
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
+                    DateFields& fields, TextSpan* yearDigits) {
   if (!layout.IsReadable()) return false;
   Reader reader(text, layout, thaiDigits);
   if (!reader.Match(0, 0)) return false;

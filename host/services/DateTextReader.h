@@ -34,7 +34,7 @@ struct TextSpan {
 // answer comes as a flag and out-parameters, not as an optional: it is
 // asked for at every date check, and a small optional returned in
 // registers costs more here than the reading.
-bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits, DateFields& fields,
-                    TextSpan* yearDigits = nullptr);
+bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
+                    DateFields& fields, TextSpan* yearDigits = nullptr);
 
 }  // namespace vok::services

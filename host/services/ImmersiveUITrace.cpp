@@ -9,7 +9,8 @@ int liveTraceObjects = 0;
 }  // namespace
 
 ImmersiveUITrace::ImmersiveUITrace(const char* className)
-    : _className(className != nullptr ? className : ""), _switch(&vok::services::TraceSwitchOf(_className)) {
+    : _className(className != nullptr ? className : ""),
+      _switch(&vok::services::TraceSwitchOf(_className)) {
   ++liveTraceObjects;
 }
 
@@ -26,13 +27,17 @@ void ImmersiveUITrace::SetSwitch(const std::string& className, bool on) {
   vok::services::SetTraceSwitch(className, on);
 }
 
-void ImmersiveUITrace::StartCapture(const std::string& className) { vok::services::StartTraceCapture(className); }
+void ImmersiveUITrace::StartCapture(const std::string& className) {
+  vok::services::StartTraceCapture(className);
+}
 
 std::vector<std::string> ImmersiveUITrace::TakeCaptured(const std::string& className) {
   return vok::services::TakeTraceCapture(className);
 }
 
-void ImmersiveUITrace::StopCapture(const std::string& className) { vok::services::StopTraceCapture(className); }
+void ImmersiveUITrace::StopCapture(const std::string& className) {
+  vok::services::StopTraceCapture(className);
+}
 
 long ImmersiveUITrace::RecordsEmitted() { return vok::services::TraceRecordsEmitted(); }
 

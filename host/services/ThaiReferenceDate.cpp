@@ -58,7 +58,8 @@ std::optional<YearDigits> FirstRunOfFourDigits(std::string_view text) {
 std::optional<YearDigits> LocateYear(std::string_view text, const vok::DateLayoutShape& layout) {
   vok::services::DateFields fields;
   vok::services::TextSpan digits;
-  if (!vok::services::ReadDateFields(text, layout, true, fields, &digits)) return FirstRunOfFourDigits(text);
+  if (!vok::services::ReadDateFields(text, layout, true, fields, &digits))
+    return FirstRunOfFourDigits(text);
   const YearDigits year = DigitsAt(text.substr(0, digits.end), digits.at);
   if (year.count != kYearDigits) return std::nullopt;
   return year;
@@ -69,7 +70,9 @@ std::optional<YearDigits> LocateYear(std::string_view text, const vok::DateLayou
 VOKUnicodeString WithYear(std::string_view text, const YearDigits& digits, int year) {
   std::string rewritten(text.substr(0, digits.at));
   const std::string written = std::to_string(year);
-  rewritten.append(kYearDigits - written.size(), '0').append(written).append(text.substr(digits.end));
+  rewritten.append(kYearDigits - written.size(), '0')
+      .append(written)
+      .append(text.substr(digits.end));
   return VOKUnicodeString(std::string_view(rewritten));
 }
 
@@ -87,7 +90,8 @@ void VOKImmDate::GetThaiReferenceDate(VOKUnicodeString& text, VOKTime, VOKUnicod
   VOKUnicodeString gregorianText = text;
   VOKUnicodeString shownText = text;
   if (at) {
-    const int gregorian = at->value >= kFirstBuddhistEraYear ? at->value - kBuddhistEraOffset : at->value;
+    const int gregorian =
+        at->value >= kFirstBuddhistEraYear ? at->value - kBuddhistEraOffset : at->value;
     gregorianText = WithYear(original, *at, gregorian);
     shownText = WithYear(original, *at, shownYear(gregorian));
   }

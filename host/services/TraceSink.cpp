@@ -48,8 +48,8 @@ bool FileReady(Sink& sink) {
   if (sink.file.is_open()) return true;
   sink.fileFailed = true;
   const std::string reason = std::strerror(errno);
-  WriteToStderr("ImmersiveUITrace: cannot open the trace file \"" + *sink.filePath + "\" named by VOK_TRACE_FILE (" +
-                reason + "); trace records go to stderr.\n");
+  WriteToStderr("ImmersiveUITrace: cannot open the trace file \"" + *sink.filePath +
+                "\" named by VOK_TRACE_FILE (" + reason + "); trace records go to stderr.\n");
   return false;
 }
 

@@ -63,7 +63,9 @@ int& TraceSwitchOf(const std::string& className) {
   return found->second;
 }
 
-void SetTraceSwitch(const std::string& className, bool on) { TraceSwitchOf(className) = on ? 1 : 0; }
+void SetTraceSwitch(const std::string& className, bool on) {
+  TraceSwitchOf(className) = on ? 1 : 0;
+}
 
 void ReadTraceSelection() {
   SwitchBoard& board = Board();

@@ -21,8 +21,8 @@ VOKImmDate::~VOKImmDate() = default;
 
 unsigned char VOKImmDate::IsThisThai() { return vok::CurrentLocale().thai ? 1 : 0; }
 
-void VOKImmDate::GetLocalDate(int& dayOrder, int& monthOrder, int& yearOrder, VOKUnicodeString* format, int*, int*,
-                              int*, int*, VOKUnicodeString*) {
+void VOKImmDate::GetLocalDate(int& dayOrder, int& monthOrder, int& yearOrder,
+                              VOKUnicodeString* format, int*, int*, int*, int*, VOKUnicodeString*) {
   const vok::DateLayout& layout = vok::CurrentLocale().dateLayout;
   dayOrder = layout.shape.OrderOf(DateField::Day);
   monthOrder = layout.shape.OrderOf(DateField::Month);

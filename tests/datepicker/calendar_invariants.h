@@ -10,9 +10,9 @@
 class VOKPLMDlgDate;
 
 struct CalendarReading {
-  int year = 0;   // as the spinner shows it
-  int month = 0;  // 1 to 12
-  int day = 0;    // title of the marked button
+  int year = 0;        // as the spinner shows it
+  int month = 0;       // 1 to 12
+  int day = 0;         // title of the marked button
   std::string broken;  // empty when every rule holds; else the first broken one
 };
 

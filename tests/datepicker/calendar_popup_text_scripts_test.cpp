@@ -13,12 +13,17 @@ class CalendarScriptsTest : public CalendarFixture {};
 
 TEST_F(CalendarScriptsTest, DigitsOfOtherScriptsHaveTheShapeButNoDate) {
   VOKQELNavCalendarUI calendar;
-  struct Row { const char* text; int expected; };
+  struct Row {
+    const char* text;
+    int expected;
+  };
   const Row rows[] = {
-      {"\u0E51\u0E52/25/2024", kValue},              // Thai digits for the month
-      {"12/25/\u0662\u0660\u0662\u0664", kValue},    // Arabic-Indic year
-      {"\uFF11\uFF12/25/2024", kValue},              // full-width digits
-      {"12\u2215" "25/2024", kFormat},               // a slash look-alike
+      {"\u0E51\u0E52/25/2024", kValue},            // Thai digits for the month
+      {"12/25/\u0662\u0660\u0662\u0664", kValue},  // Arabic-Indic year
+      {"\uFF11\uFF12/25/2024", kValue},            // full-width digits
+      {"12\u2215"
+       "25/2024",
+       kFormat},  // a slash look-alike
       {"12/25/2024", kValid},
   };
   for (const Row& row : rows) {

@@ -10,7 +10,10 @@ constexpr int kFormat = 0;  // VOKQELNavCalendarUI::INVALID_FORMAT
 constexpr int kValue = 1;   // INVALID_VALUE
 constexpr int kValid = 2;   // VALID_DATE
 
-struct TextRow { const char* text; int expected; };
+struct TextRow {
+  const char* text;
+  int expected;
+};
 
 class CalendarTextTest : public CalendarFixture {
  protected:
@@ -80,7 +83,12 @@ TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
 }
 
 TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
-  struct Row { const char* layout; const char* year; const char* format; const char* example; };
+  struct Row {
+    const char* layout;
+    const char* year;
+    const char* format;
+    const char* example;
+  };
   const Row rows[] = {
       {"dd.mm.yyyy", "yyyy", "%d.%m.%Y", "04.12.2026"},
       {"~ dd ~-mm-yyy", "yyy", "%d-%m-%Y", "04-12-2026"},
@@ -121,7 +129,8 @@ TEST_F(CalendarTextTest, ThaiDigitsGiveTheDateOfAsciiOnesInTheThaiSetting) {
   VOKTime ascii(12345);
   VOKTime thai(12345);
   EXPECT_EQ(kValid, calendar.ConvertToVOKTime("12/25/2024", ascii));
-  EXPECT_EQ(kValid, calendar.ConvertToVOKTime("\u0E51\u0E52/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54", thai));
+  EXPECT_EQ(kValid,
+            calendar.ConvertToVOKTime("\u0E51\u0E52/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54", thai));
   EXPECT_EQ(ascii, thai);
   EXPECT_EQ(kValue, calendar.validateDate("\u0E51\u0E53/\u0E52\u0E55/\u0E52\u0E50\u0E52\u0E54"));
 }

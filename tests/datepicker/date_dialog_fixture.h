@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "date_dialog/VOKPLMDlgDate.h"
-#include "dialog_toolkit/VOKDlgDialog.h"
 #include "datepicker/calendar_test_support.h"
+#include "dialog_toolkit/VOKDlgDialog.h"
 
 // The user's actions, as on any calendar.
 using calendar_test::ChooseMonth;

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "base_runtime/VOKHostSettings.h"
-#include "dialog_toolkit/VOKDlgUser.h"
 #include "datepicker/date_dialog_fixture.h"
+#include "dialog_toolkit/VOKDlgUser.h"
 #include "services/ImmersiveUITrace.h"
 
 namespace {

@@ -6,10 +6,10 @@
 #include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
+#include "datepicker/date_dialog_fixture.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "datepicker/date_dialog_fixture.h"
 
 namespace {
 

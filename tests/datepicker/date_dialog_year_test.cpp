@@ -8,8 +8,8 @@
 #include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
-#include "dialog_toolkit/VOKDlgUser.h"
 #include "datepicker/date_dialog_fixture.h"
+#include "dialog_toolkit/VOKDlgUser.h"
 
 using ::testing::Contains;
 using ::testing::Not;
@@ -68,8 +68,11 @@ TEST_F(YearEntryTest, ThaiHostShowingGregorianYearsKeepsTheThaiBounds) {
 }
 
 TEST_F(YearEntryTest, TextAroundTheDigits) {
-  const std::pair<const char*, const char*> rows[] = {
-      {" 2030 ", "2030"}, {"2030 ]", "2030"}, {"[2030]", "!2026"}, {"", "!2026"}, {"2030x", "!2026"}};
+  const std::pair<const char*, const char*> rows[] = {{" 2030 ", "2030"},
+                                                      {"2030 ]", "2030"},
+                                                      {"[2030]", "!2026"},
+                                                      {"", "!2026"},
+                                                      {"2030x", "!2026"}};
   for (const auto& [typed, shown] : rows) {
     EXPECT_EQ(shown, Typed(typed)) << typed;
     if (shown[0] == '!') {
@@ -147,10 +150,14 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
 }
 
 TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
-  struct Row { const char* start; bool up; const char* refused; };
-  for (const Row& row : {Row{"2038", true, "2039"}, Row{"1970", false, "1969"}, Row{"abc", true, "1"},
-                         Row{"2147483647", true, "2147483647"},
-                         Row{"-2147483648", false, "-2147483648"}}) {
+  struct Row {
+    const char* start;
+    bool up;
+    const char* refused;
+  };
+  for (const Row& row :
+       {Row{"2038", true, "2039"}, Row{"1970", false, "1969"}, Row{"abc", true, "1"},
+        Row{"2147483647", true, "2147483647"}, Row{"-2147483648", false, "-2147483648"}}) {
     VOKPLMDlgDate& dialog = Open();
     VOKDlgSpinner* spinner = Spinner(dialog);
     spinner->SetCurrentText(row.start, 0);
@@ -195,15 +202,14 @@ TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
     const char* expected;
     bool noExample;
   };
-  const Row rows[] = {
-      {"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030", false},
-      {"[ ]/[ ]/[ ]", "yyyy", "2030", "longDateFormat: //", false},
-      {"[dd].[mm].[yy]", "yy", "2030", "longDateFormat: dd.mm.yy", false},
-      {"dd.mm.yy", "yy", "2030", "Checking with date: 01.12.30", false},
-      {"dd.mm.y", "y", "2039", "shortDateFormat: %d.%m.%y", false},
-      {"mm/dd/yyyy (yyyy)", "yyyy", "2039", "shortDateFormat: %m/%d/%Y(%Y)", false},
-      {"//", "yyyy", "2030", "Year \"2030\" is invalid.", true},
-      {"mm/dd", "yyyy", "1900", "shortDateFormat: %m/%d", true}};
+  const Row rows[] = {{"[mm]/[dd]/[yyyy]", "yyyy", "2030", "Checking with date: 12/01/2030", false},
+                      {"[ ]/[ ]/[ ]", "yyyy", "2030", "longDateFormat: //", false},
+                      {"[dd].[mm].[yy]", "yy", "2030", "longDateFormat: dd.mm.yy", false},
+                      {"dd.mm.yy", "yy", "2030", "Checking with date: 01.12.30", false},
+                      {"dd.mm.y", "y", "2039", "shortDateFormat: %d.%m.%y", false},
+                      {"mm/dd/yyyy (yyyy)", "yyyy", "2039", "shortDateFormat: %m/%d/%Y(%Y)", false},
+                      {"//", "yyyy", "2030", "Year \"2030\" is invalid.", true},
+                      {"mm/dd", "yyyy", "1900", "shortDateFormat: %m/%d", true}};
   for (const Row& row : rows) {
     SCOPED_TRACE(row.layout);
     UseLayout(row.layout, "dd", "mm", row.yearTitle);

@@ -4,9 +4,9 @@
 // answer it, and read the field and the frame's trace records.
 #include <ostream>
 
-#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
+#include "datepicker/calendar_test_support.h"
 
 using namespace calendar_test;
 using Records = std::vector<std::string>;
@@ -54,7 +54,7 @@ class DateFramesTest : public FrameFixture, public ::testing::WithParamInterface
       editor = entry->getEditor();
     } else {
       combo = new VOKDlgCombo(father, "DateCombo",
-                            VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
+                              VOKDlgStyle::Editable | VOKDlgStyle::FreeText | VOKDlgStyle::Placed);
       combo->SetLine("Today", -1, 64);
       frame = new VOKQELNavDateComboButtonFrame(father, "DateCombo", combo);
       button = Find<VOKDlgPushButton>(*frame, "DateCombo_Frame");

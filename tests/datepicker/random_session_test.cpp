@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "datepicker/calendar_test_support.h"
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
 #include "datepicker/calendar_invariants.h"
+#include "datepicker/calendar_test_support.h"
 
 using namespace calendar_test;
 
@@ -44,9 +44,9 @@ struct Setting {
   const char* layout;
   int lowest, highest;  // shown years
   int today;            // today's year, shown
-  int fallBack;  // what a refused year becomes: today's, cut from the Gregorian
-                 // example date, unless that is itself refused
-  int offset;    // shown year minus Gregorian year
+  int fallBack;         // what a refused year becomes: today's, cut from the Gregorian
+                        // example date, unless that is itself refused
+  int offset;           // shown year minus Gregorian year
 };
 
 const Setting kGregorian = {false, "mm/dd/yyyy", 1970, 2038, 2026, 2026, 0};
@@ -134,8 +134,8 @@ class Session {
       const int month = Pick(1, 12);
       field.text = Written(DaysInMonth(2023, month) + Pick(1, 3), month, 2023);
     } else {
-      const char* const junk[] = {"", "1/2/21", "12-25-2024", "tomorrow", "00/00/0000",
-                                  "2024/12/25", " 12/25/2024"};
+      const char* const junk[] = {"",           "1/2/21",     "12-25-2024", "tomorrow",
+                                  "00/00/0000", "2024/12/25", " 12/25/2024"};
       field.text = junk[Pick(0, 6)];
     }
     return field;
@@ -200,7 +200,8 @@ class Session {
     const std::string title = button->GetTitle().ToUtf8();
     if (VOKDlgUser::Press(button) != usable) _problem = "a day button answered wrongly";
     if (usable) open.expected.day = std::stoi(title);
-    return "press button " + std::to_string(cell) + (usable ? " (day " + title + ")" : " (unusable)");
+    return "press button " + std::to_string(cell) +
+           (usable ? " (day " + title + ")" : " (unusable)");
   }
 
   std::string ChooseMonth(std::size_t index) {
@@ -221,19 +222,25 @@ class Session {
     if (kind <= 5) {
       const char* const around[] = {"%d", " %d", "%d ", "  %d  "};
       char buffer[32];
-      std::snprintf(buffer, sizeof buffer, around[Pick(0, 3)], Pick(_setting.lowest, _setting.highest));
+      std::snprintf(buffer, sizeof buffer, around[Pick(0, 3)],
+                    Pick(_setting.lowest, _setting.highest));
       text = buffer;
     } else if (kind <= 8) {
       const int gregorianToday = _setting.today - _setting.offset;
-      const int outside[] = {_setting.lowest - 1, _setting.highest + 1, 0, -2024, 99999,
+      const int outside[] = {_setting.lowest - 1,
+                             _setting.highest + 1,
+                             0,
+                             -2024,
+                             99999,
                              gregorianToday == _setting.today ? 1900 : gregorianToday};
       text = std::to_string(outside[Pick(0, 5)]);
     } else {
-      const char* const junk[] = {"",       "abc",    "20x4", "2024x",
-                                  "~2030~", "[2030]", "\xd9\xa2\xd9\xa0"};  // Arabic-Indic 20
+      const char* const junk[] = {
+          "", "abc", "20x4", "2024x", "~2030~", "[2030]", "\xd9\xa2\xd9\xa0"};  // Arabic-Indic 20
       text = junk[Pick(0, 6)];
     }
-    if (!calendar_test::TypeYear(*open.calendar, text.c_str())) _problem = "the spinner took no text";
+    if (!calendar_test::TypeYear(*open.calendar, text.c_str()))
+      _problem = "the spinner took no text";
     const bool valid = kind <= 5;
     ExpectYear(open, valid ? std::stoi(text) : _setting.fallBack, !valid);
     return "type year \"" + text + "\"";
@@ -275,8 +282,8 @@ class Session {
                                                     true, picked.year - _setting.offset,
                                                     picked.month, picked.day};
     } else {
-      answered = answer == 2 ? VOKDlgUser::PressCancel(open.calendar)
-                             : VOKDlgUser::Close(open.calendar);
+      answered =
+          answer == 2 ? VOKDlgUser::PressCancel(open.calendar) : VOKDlgUser::Close(open.calendar);
     }
     if (!answered) _problem = "the calendar could not be answered";
     const char* const names[] = {"OK", "Cancel", "close"};

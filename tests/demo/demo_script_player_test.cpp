@@ -8,10 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "datepicker/calendar_test_support.h"
 #include "demo/DemoSearchForm.h"
 #include "demo/ScriptPlayer.h"
 #include "demo/WindowStack.h"
-#include "datepicker/calendar_test_support.h"
 
 namespace {
 
@@ -56,7 +56,9 @@ class ScriptPlayerTest : public HostFixture {
     HostFixture::TearDown();
   }
 
-  int Play(Strings lines) { return vok_demo::ScriptPlayer(*form, std::move(lines), out, errors).Play(); }
+  int Play(Strings lines) {
+    return vok_demo::ScriptPlayer(*form, std::move(lines), out, errors).Play();
+  }
   std::string Field() { return Find<VOKDlgEditor>(*form, "_calEditor")->GetText().ToUtf8(); }
 
   std::unique_ptr<vok_demo::DemoSearchForm> form;
@@ -81,28 +83,37 @@ TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
     std::size_t pictures;  // start and the lines before the bad one
     std::string error;     // after "vok_demo: script line "
   } rows[] = {
-      {{"press Nowhere"}, 1,
+      {{"press Nowhere"},
+       1,
        "1 (press Nowhere): no button \"Nowhere\" in the window \"Find documents\""},
-      {{"# comment", "jump", "ok"}, 1,
+      {{"# comment", "jump", "ok"},
+       1,
        "2 (jump): unknown action \"jump\" (expected press, type, choose, step, ok, cancel or "
        "close)"},
-      {{"press _calButton", "press 4"}, 2,
+      {{"press _calButton", "press 4"},
+       2,
        "2 (press 4): the button \"4\" cannot be pressed: it is hidden or greyed out"},
-      {{"press _calButton", "choose MonthCombo 13"}, 2,
+      {{"press _calButton", "choose MonthCombo 13"},
+       2,
        "2 (choose MonthCombo 13): the combo \"MonthCombo\" has no line \"13\" (give a line's "
        "text or a number from 1 to 12)"},
-      {{"press _calButton", "type MonthCombo Dec"}, 2,
+      {{"press _calButton", "type MonthCombo Dec"},
+       2,
        "2 (type MonthCombo Dec): the list \"MonthCombo\" has no line \"Dec\""},
-      {{"press _calButton", "press Search"}, 2,
+      {{"press _calButton", "press Search"},
+       2,
        "2 (press Search): no button \"Search\" in the window \"Choose a date\""},
-      {{"type Search now"}, 1,
+      {{"type Search now"},
+       1,
        "1 (type Search now): no editor, combo or spinner \"Search\" in the window \"Find "
        "documents\""},
       {{"ok"}, 1, "1 (ok): the window \"Find documents\" has no OK button"},
       {{"close", "press Search"}, 2, "2 (press Search): no window is shown"},
-      {{"press _calButton", "type YearSpinner 1900", "cancel"}, 3,
+      {{"press _calButton", "type YearSpinner 1900", "cancel"},
+       3,
        "3 (cancel): the message box \"Invalid year\" has only OK: answer it with ok or close"},
-      {{"press _calButton", "type YearSpinner 1900", "press 3"}, 3,
+      {{"press _calButton", "type YearSpinner 1900", "press 3"},
+       3,
        "3 (press 3): no button \"3\" in the window \"Invalid year\""},
   };
   for (const auto& row : rows) {

@@ -6,11 +6,11 @@
 #include <memory>
 #include <string>
 
+#include "base_runtime/VOKHostSettings.h"
+#include "datepicker/calendar_test_support.h"
 #include "demo/DemoSearchForm.h"
 #include "demo/WindowStack.h"
-#include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
-#include "datepicker/calendar_test_support.h"
 
 namespace {
 

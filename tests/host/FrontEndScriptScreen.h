@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "front_end/text/VOKCellText.h"
 #include "front_end/session/VOKFrontEndSession.h"
+#include "front_end/text/VOKCellText.h"
 
 // An event, or a click (or the second click of a double click) on a text
 // as the screen shows it when the click comes (at its first cell, moved by

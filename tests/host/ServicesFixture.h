@@ -26,26 +26,30 @@ class ServicesFixture : public BaseRuntimeFixture {
     UsePlaceholders("dd", "mm", "yyyy");
   }
 
-  static void UsePlaceholders(const std::string& day, const std::string& month, const std::string& year) {
-    VOKMsgCatalog::LoadFromMemory(
-        "VOKImmDate", "Day.Title = " + day + "\nMonth.Title = " + month + "\nYear.Title = " + year + "\n");
+  static void UsePlaceholders(const std::string& day, const std::string& month,
+                              const std::string& year) {
+    VOKMsgCatalog::LoadFromMemory("VOKImmDate", "Day.Title = " + day + "\nMonth.Title = " + month +
+                                                    "\nYear.Title = " + year + "\n");
   }
 
   static LocalDate GetLocalDate() {
     LocalDate result{"(not written)", -1, -1, -1};
     VOKUnicodeString format("(not written)");
-    VOKImmDate::GetLocalDate(result.dayOrder, result.monthOrder, result.yearOrder, &format, nullptr, nullptr,
-                             nullptr, nullptr, nullptr);
+    VOKImmDate::GetLocalDate(result.dayOrder, result.monthOrder, result.yearOrder, &format, nullptr,
+                             nullptr, nullptr, nullptr, nullptr);
     result.format = format.ToUtf8();
     return result;
   }
 
   // The time value VOKImmDate gives for text.
-  static std::int64_t TimeOf(const std::string& text) { return VOKImmDate(VOKUnicodeString(text))._time.Gettime_t(); }
+  static std::int64_t TimeOf(const std::string& text) {
+    return VOKImmDate(VOKUnicodeString(text))._time.Gettime_t();
+  }
 
   // Midnight of a calendar day, computed without the host's time class.
   static std::int64_t Midnight(int year, unsigned month, unsigned day) {
-    const std::chrono::sys_days days{std::chrono::year{year} / std::chrono::month{month} / std::chrono::day{day}};
+    const std::chrono::sys_days days{std::chrono::year{year} / std::chrono::month{month} /
+                                     std::chrono::day{day}};
     return static_cast<std::int64_t>(days.time_since_epoch().count()) * 86400;
   }
 };

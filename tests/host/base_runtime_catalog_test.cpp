@@ -1,18 +1,19 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
-#include "host/BaseRuntimeFixture.h"
 #include "base_runtime/VOKMsgCatalog.h"
+#include "host/BaseRuntimeFixture.h"
 
 namespace {
 
 std::string Message(const char* catalog, const char* key, const VOKUnicodeString* params = nullptr,
                     int nParams = 0, const char* defaultText = "(default)") {
-  return VOKMsgCatalog::BuildMessage(catalog, key, params, nParams, VOKUnicodeString(defaultText)).ToUtf8();
+  return VOKMsgCatalog::BuildMessage(catalog, key, params, nParams, VOKUnicodeString(defaultText))
+      .ToUtf8();
 }
 
 // Catalog files of a test go first on the catalog path.
@@ -33,7 +34,8 @@ class CatalogTest : public BaseRuntimeFixture {
     BaseRuntimeFixture::TearDown();
   }
 
-  std::string Write(const std::string& language, const std::string& catalog, const std::string& contents) {
+  std::string Write(const std::string& language, const std::string& catalog,
+                    const std::string& contents) {
     std::filesystem::create_directories(_dir / language);
     const std::filesystem::path file = _dir / language / (catalog + ".catalog");
     std::ofstream(file, std::ios::binary) << contents;
@@ -74,7 +76,8 @@ TEST_F(CatalogTest, ParametersAreSubstitutedByPosition) {
 TEST_F(CatalogTest, LinesMayBeQuotedCommentedOrPadded) {
   Write("en", "Layout",
         "\xEF\xBB\xBF# comment = not an entry\r\n\r\n  Plain   =   padded text   \r\n"
-        "Quoted = \"  kept blanks  \"\nInner = say \"hi\" now\nEmpty =\nEquals = a = b\nPlain = second wins");
+        "Quoted = \"  kept blanks  \"\nInner = say \"hi\" now\nEmpty =\nEquals = a = b\nPlain = "
+        "second wins");
   const int before = VOKMsgCatalog::MalformedFileMessages();
   EXPECT_EQ("second wins", Message("Layout", "Plain"));
   EXPECT_EQ("  kept blanks  ", Message("Layout", "Quoted"));
@@ -86,7 +89,8 @@ TEST_F(CatalogTest, LinesMayBeQuotedCommentedOrPadded) {
 }
 
 TEST_F(CatalogTest, MalformedCatalogsGiveOneMessageEach) {
-  const std::string broken = Write("en", "Broken", "First = one\nno equals sign\nSecond = two\n= no key\n");
+  const std::string broken =
+      Write("en", "Broken", "First = one\nno equals sign\nSecond = two\n= no key\n");
   const std::string latin1 = Write("en", "Latin1", "Month = M\xE4rz\nOther = fine\n");
   const int before = VOKMsgCatalog::MalformedFileMessages();
   ::testing::internal::CaptureStderr();
@@ -96,7 +100,8 @@ TEST_F(CatalogTest, MalformedCatalogsGiveOneMessageEach) {
   EXPECT_EQ("(default)", Message("Latin1", "Month"));
   VOKMsgCatalog::LoadFromMemory("Mem", "A = 1\nB\nC = 3");
   EXPECT_EQ("catalog " + broken + ":2: expected 'Key = Text'\ncatalog " + latin1 +
-                ": not valid UTF-8 text; the catalog is ignored\ncatalog <memory:Mem>:2: expected 'Key = Text'\n",
+                ": not valid UTF-8 text; the catalog is ignored\ncatalog <memory:Mem>:2: expected "
+                "'Key = Text'\n",
             ::testing::internal::GetCapturedStderr());
   EXPECT_EQ(before + 3, VOKMsgCatalog::MalformedFileMessages());
   EXPECT_EQ("3", Message("Mem", "C"));

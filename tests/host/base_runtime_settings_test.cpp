@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "host/BaseRuntimeFixture.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKTime.h"
+#include "host/BaseRuntimeFixture.h"
 
 namespace {
 
@@ -13,7 +13,8 @@ class SettingsTest : public BaseRuntimeFixture {
  protected:
   void SetUp() override {
     BaseRuntimeFixture::SetUp();
-    for (const char* name : {"LC_ALL", "LC_TIME", "LANG", "VOK_THAI", "VOK_THAI_GREGORIAN", "VOK_DATE_LAYOUT"}) {
+    for (const char* name :
+         {"LC_ALL", "LC_TIME", "LANG", "VOK_THAI", "VOK_THAI_GREGORIAN", "VOK_DATE_LAYOUT"}) {
       SetEnv(name, nullptr);
     }
     VOKHostSettings::Reload();
@@ -25,12 +26,16 @@ TEST_F(SettingsTest, LanguageComesFromTheFirstSetLocaleVariable) {
     const char *lcAll, *lcTime, *lang, *language, *locale;
   };
   const Row rows[] = {
-      {nullptr, nullptr, nullptr, "en", "en_US"},       {nullptr, "fr_CA.UTF-8", "de_DE.UTF-8", "fr", "fr_CA"},
-      {"th_TH.UTF-8", "fr_FR", "de_DE", "th", "th_TH"}, {"", "", "de_AT@euro", "de", "de_AT"},
-      {nullptr, nullptr, "fr.UTF-8", "fr", "fr_FR"},    {nullptr, nullptr, "C.UTF-8", "en", "en_US"},
+      {nullptr, nullptr, nullptr, "en", "en_US"},
+      {nullptr, "fr_CA.UTF-8", "de_DE.UTF-8", "fr", "fr_CA"},
+      {"th_TH.UTF-8", "fr_FR", "de_DE", "th", "th_TH"},
+      {"", "", "de_AT@euro", "de", "de_AT"},
+      {nullptr, nullptr, "fr.UTF-8", "fr", "fr_FR"},
+      {nullptr, nullptr, "C.UTF-8", "en", "en_US"},
       {"POSIX", nullptr, "de_DE", "en", "en_US"},
       // Unsupported or garbled: English.
-      {nullptr, nullptr, "es_ES.UTF-8", "en", "en_US"}, {nullptr, nullptr, "de_xx", "en", "en_US"},
+      {nullptr, nullptr, "es_ES.UTF-8", "en", "en_US"},
+      {nullptr, nullptr, "de_xx", "en", "en_US"},
       {nullptr, nullptr, "de_DE_extra", "en", "en_US"},
   };
   for (const Row& row : rows) {
@@ -57,7 +62,8 @@ TEST_F(SettingsTest, UnsupportedLanguageIsNotedOncePerProcess) {
         std::exit(0);
       },
       ::testing::ExitedWithCode(0),
-      "^host settings: locale \"es_ES.UTF-8\" is not supported \\(en, de, fr, th\\); using English\ndone\n$");
+      "^host settings: locale \"es_ES.UTF-8\" is not supported \\(en, de, fr, th\\); using "
+      "English\ndone\n$");
 }
 
 TEST_F(SettingsTest, ThaiSettingFollowsLanguageAndVariables) {

@@ -47,8 +47,17 @@ TEST(VOKUnicodeStringTest, ReplacesInvalidUtf8WithReplacementCharacter) {
   // whole of it), an overlong "/" and an encoded surrogate (one U+FFFD for
   // each of their bytes, since no byte of them can start a sequence that
   // would continue).
-  const VOKUnicodeString text("a\x80" "b\xE2\x82" "c\xC0\xAF" "d\xED\xA0\x80");
-  EXPECT_EQ("a\uFFFD" "b\uFFFD" "c\uFFFD\uFFFD" "d\uFFFD\uFFFD\uFFFD", text.ToUtf8());
+  const VOKUnicodeString text(
+      "a\x80"
+      "b\xE2\x82"
+      "c\xC0\xAF"
+      "d\xED\xA0\x80");
+  EXPECT_EQ(
+      "a\uFFFD"
+      "b\uFFFD"
+      "c\uFFFD\uFFFD"
+      "d\uFFFD\uFFFD\uFFFD",
+      text.ToUtf8());
   EXPECT_EQ(11, text.GetLengthInChar());
 }
 
@@ -109,20 +118,26 @@ TEST(VOKUnicodeStringTest, ConvertToNumReadsAsScanfWould) {
     const char *text, *format;
     int expected;
   };
-  const Row rows[] = {{"2020x", "%d", 2020},    {" \t12", "%d", 12},        {"-2147483648", "%d", INT_MIN},
-                      {"2147483647", "%d", INT_MAX}, {"Year   12", "Year %d", 12}, {"50%12", "50%%%d", 12},
-                      {"2025", "%2d", 20},          {"0x1A", "%i", 26},         {"0xg", "%x", 0}};
+  const Row rows[] = {
+      {"2020x", "%d", 2020},         {" \t12", "%d", 12},          {"-2147483648", "%d", INT_MIN},
+      {"2147483647", "%d", INT_MAX}, {"Year   12", "Year %d", 12}, {"50%12", "50%%%d", 12},
+      {"2025", "%2d", 20},           {"0x1A", "%i", 26},           {"0xg", "%x", 0}};
   for (const Row& row : rows) {
     int value = -99;
-    EXPECT_NE(0, VOKUnicodeString(row.text).ConvertToNum(&value, row.format)) << row.text << " " << row.format;
+    EXPECT_NE(0, VOKUnicodeString(row.text).ConvertToNum(&value, row.format))
+        << row.text << " " << row.format;
     EXPECT_EQ(row.expected, value) << row.text << " " << row.format;
   }
 }
 
 TEST(VOKUnicodeStringTest, ConvertToNumFailsOnBadTextAndLeavesValue) {
-  const char* rows[][2] = {{"x12", "%d"},    {"", "%d"},    {"+ 5", "%d"},  {"2147483648", "%d"}, {"-2147483649", "%d"},
-                           {"Jahr 12", "Year %d"}, {"٣", "%d"}, {"12", "%s"}, {"12 13", "%d %d"},   {"12", "%ld"},
-                           {"12", "%*d"},  {"12", "%"},   {"12", "%1234d"}};
+  const char* rows[][2] = {{"x12", "%d"},         {"", "%d"},
+                           {"+ 5", "%d"},         {"2147483648", "%d"},
+                           {"-2147483649", "%d"}, {"Jahr 12", "Year %d"},
+                           {"٣", "%d"},           {"12", "%s"},
+                           {"12 13", "%d %d"},    {"12", "%ld"},
+                           {"12", "%*d"},         {"12", "%"},
+                           {"12", "%1234d"}};
   for (const auto& row : rows) {
     int value = -99;
     EXPECT_EQ(0, VOKUnicodeString(row[0]).ConvertToNum(&value, row[1])) << row[0] << " " << row[1];
@@ -142,13 +157,15 @@ TEST(VOKUnicodeStringTest, BuildFromNumMatchesSnprintfForEveryIntegerConversion)
         for (const char conversion : std::string("diuoxX")) {
           const bool alternate = std::string(flags).find('#') != std::string::npos;
           if (alternate && std::string("diu").find(conversion) != std::string::npos) continue;
-          const std::string format = std::string("<%") + flags + width + precision + conversion + ">";
+          const std::string format =
+              std::string("<%") + flags + width + precision + conversion + ">";
           for (const int value : {0, 7, -7, 255, INT_MIN, INT_MAX}) {
             char expected[64];
             if (std::string("di").find(conversion) != std::string::npos) {
               std::snprintf(expected, sizeof expected, format.c_str(), value);
             } else {
-              std::snprintf(expected, sizeof expected, format.c_str(), static_cast<unsigned>(value));
+              std::snprintf(expected, sizeof expected, format.c_str(),
+                            static_cast<unsigned>(value));
             }
             VOKUnicodeString text;
             ASSERT_NE(0, text.BuildFromNum(value, format.c_str())) << format;
@@ -166,7 +183,8 @@ TEST(VOKUnicodeStringTest, BuildFromNumKeepsTheTextOnFormatsItRefuses) {
   EXPECT_EQ("Year 7%", text.ToUtf8());
   EXPECT_NE(0, text.BuildFromNum(-1, "%u"));
   EXPECT_EQ("4294967295", text.ToUtf8());
-  for (const char* format : {"%s", "%d %d", "%#d", "%ld", "%n", "plain", "%", "%*d", "%5000d", "%.5000d"}) {
+  for (const char* format :
+       {"%s", "%d %d", "%#d", "%ld", "%n", "plain", "%", "%*d", "%5000d", "%.5000d"}) {
     VOKUnicodeString old("old");
     EXPECT_EQ(0, old.BuildFromNum(12, format)) << format;
     EXPECT_EQ("old", old.ToUtf8()) << format;

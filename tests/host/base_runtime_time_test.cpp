@@ -3,8 +3,8 @@
 #include <cstdlib>
 #include <iostream>
 
-#include "host/BaseRuntimeFixture.h"
 #include "base_runtime/VOKTime.h"
+#include "host/BaseRuntimeFixture.h"
 
 namespace {
 
@@ -12,7 +12,9 @@ using TimeTest = BaseRuntimeFixture;
 
 VOKTime Day(int year, int month, int day) { return VOKTime(year, month, day, 0, 0, 0, 0); }
 
-std::string Format(const VOKTime& time, const char* format) { return time.ConvertToString(VOKUnicodeString(format), 0).ToUtf8(); }
+std::string Format(const VOKTime& time, const char* format) {
+  return time.ConvertToString(VOKUnicodeString(format), 0).ToUtf8();
+}
 
 TEST_F(TimeTest, WeekdaysRunFromSundayOneToSaturdaySeven) {
   struct Row {
@@ -26,8 +28,10 @@ TEST_F(TimeTest, WeekdaysRunFromSundayOneToSaturdaySeven) {
 }
 
 TEST_F(TimeTest, LeapYearsFollowTheGregorianRules) {
-  for (int year : {2024, 2000, 2400}) EXPECT_NE(VOKTime::Invalid, Day(year, 2, 29).Gettime_t()) << year;
-  for (int year : {2025, 1900, 2100}) EXPECT_EQ(VOKTime::Invalid, Day(year, 2, 29).Gettime_t()) << year;
+  for (int year : {2024, 2000, 2400})
+    EXPECT_NE(VOKTime::Invalid, Day(year, 2, 29).Gettime_t()) << year;
+  for (int year : {2025, 1900, 2100})
+    EXPECT_EQ(VOKTime::Invalid, Day(year, 2, 29).Gettime_t()) << year;
   VOKTime time = Day(2024, 2, 28);
   time += VOKTimeSpan(1, 0, 0, 0);
   EXPECT_EQ(29, time.GetDay(0));
@@ -54,13 +58,17 @@ TEST_F(TimeTest, ImpossibleFieldsGiveTheInvalidTime) {
     int year, month, day, hour, minute, second;
   };
   const Row rows[] = {
-      {2025, 13, 1, 0, 0, 0}, {2025, 0, 1, 0, 0, 0},  {2025, 4, 31, 0, 0, 0}, {2025, 1, 0, 0, 0, 0},
-      {2025, 1, 1, 24, 0, 0}, {2025, 1, 1, 0, 60, 0}, {2025, 1, 1, 0, 0, 60}, {2025, 1, 1, -1, 0, 0},
-      {0, 1, 1, 0, 0, 0},     {10000, 1, 1, 0, 0, 0},
+      {2025, 13, 1, 0, 0, 0}, {2025, 0, 1, 0, 0, 0},  {2025, 4, 31, 0, 0, 0},
+      {2025, 1, 0, 0, 0, 0},  {2025, 1, 1, 24, 0, 0}, {2025, 1, 1, 0, 60, 0},
+      {2025, 1, 1, 0, 0, 60}, {2025, 1, 1, -1, 0, 0}, {0, 1, 1, 0, 0, 0},
+      {10000, 1, 1, 0, 0, 0},
   };
   for (const Row& row : rows) {
-    EXPECT_EQ(VOKTime::Invalid, VOKTime(row.year, row.month, row.day, row.hour, row.minute, row.second, 0).Gettime_t())
-        << row.year << "-" << row.month << "-" << row.day << " " << row.hour << ":" << row.minute << ":" << row.second;
+    EXPECT_EQ(
+        VOKTime::Invalid,
+        VOKTime(row.year, row.month, row.day, row.hour, row.minute, row.second, 0).Gettime_t())
+        << row.year << "-" << row.month << "-" << row.day << " " << row.hour << ":" << row.minute
+        << ":" << row.second;
   }
 }
 
@@ -110,7 +118,8 @@ TEST_F(TimeTest, TodayFromTheEnvironment) {
   EXPECT_EXIT(
       {
         setenv("VOK_TODAY", "2015-02-01", 1);
-        std::cerr << "today " << VOKTime::GetCurrentLocalTime().ConvertToString(VOKUnicodeString("%Y-%m-%d"), 0)
+        std::cerr << "today "
+                  << VOKTime::GetCurrentLocalTime().ConvertToString(VOKUnicodeString("%Y-%m-%d"), 0)
                   << "\n";
         std::exit(0);
       },
@@ -124,7 +133,8 @@ TEST_F(TimeTest, TodayFromTheEnvironment) {
         std::exit(today.GetYear(0) >= 2025 ? 0 : 1);
       },
       ::testing::ExitedWithCode(0),
-      "^host clock: VOK_TODAY=\"2015-02-30\" is not a date of the form YYYY-MM-DD; using the system clock\ndone\n$");
+      "^host clock: VOK_TODAY=\"2015-02-30\" is not a date of the form YYYY-MM-DD; using the "
+      "system clock\ndone\n$");
 }
 
 }  // namespace

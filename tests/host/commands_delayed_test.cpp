@@ -1,7 +1,7 @@
 // Delayed destruction: objects go when the outermost dispatch returns.
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ TEST_F(DelayedTest, DestroyedWhenTheOutermostDispatchReturns) {
   atInner.Listen(&inner, &go);
   atInner.action = [&] {
     mortal->RequestDelayedDestruction();
-    mortal->RequestDelayedDestruction();  // a second request changes nothing
+    mortal->RequestDelayedDestruction();     // a second request changes nothing
     VOKCommand::FlushDelayedDestructions();  // waits for the dispatch to end
   };
   atOuter.action = [&] {
@@ -43,7 +43,9 @@ TEST_F(DelayedTest, DestroyedWhenTheOutermostDispatchReturns) {
 
   outer.SendNotification(&outer, &go);
 
-  EXPECT_EQ((Log{"outer GoNotification -", "inner GoNotification -", "inner returned", "destroyed"}), log);
+  EXPECT_EQ(
+      (Log{"outer GoNotification -", "inner GoNotification -", "inner returned", "destroyed"}),
+      log);
   EXPECT_EQ(0u, VOKCommand::PendingDestructions());
   EXPECT_FALSE(VOKCommand::InDispatch());
 }

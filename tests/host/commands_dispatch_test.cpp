@@ -34,7 +34,9 @@ TEST_F(DispatchTest, CallbacksRunInRegistrationOrderAfterTheListener) {
 
   sender.SendNotification(&target, &ping);
 
-  EXPECT_EQ((Log{"listener PingNotification", "second PingNotification a", "first PingNotification b"}), log);
+  EXPECT_EQ(
+      (Log{"listener PingNotification", "second PingNotification a", "first PingNotification b"}),
+      log);
   EXPECT_EQ(&sender, first.lastSender);
 }
 

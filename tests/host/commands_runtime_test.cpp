@@ -2,12 +2,12 @@
 #include <cstring>
 #include <string>
 
-#include "host/ToolkitTestSupport.h"
 #include "base_runtime/VOKMetaClass.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 
@@ -66,7 +66,8 @@ TEST_F(RuntimeTest, DescriptorsAreRegisteredOnceCutAndChained) {
   EXPECT_EQ(nullptr, fct_RetrieveMetaObject(nullptr, 1, nullptr, "", "", 0));
 
   const std::string longName(200, 'N');
-  VOKMetaClass* cut = fct_RetrieveMetaObject(longName.c_str(), 1, nullptr, longName.c_str(), longName.c_str(), 0);
+  VOKMetaClass* cut =
+      fct_RetrieveMetaObject(longName.c_str(), 1, nullptr, longName.c_str(), longName.c_str(), 0);
   EXPECT_EQ(63u, std::strlen(cut->GetClassName()));
   EXPECT_EQ(63u, std::strlen(cut->GetComponentName()));
   VOKMetaClass twin(longName.c_str(), 1, nullptr, "", "", 0);

@@ -2,11 +2,11 @@
 // columns, and the tabulation's modes.
 #include <gtest/gtest.h>
 
+#include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/VOKLayout.h"
+#include "front_end/text/VOKCellText.h"
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
-#include "front_end/text/VOKCellText.h"
-#include "front_end/layout/VOKLayout.h"
-#include "dialog_toolkit/VOKDlgWindow.h"
 
 namespace {
 

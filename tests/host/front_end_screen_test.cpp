@@ -4,11 +4,11 @@
 // window asks for. (Message boxes wrapped to the screen: the tmux test.)
 #include <gtest/gtest.h>
 
-#include "host/FrontEndScriptScreen.h"
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
+#include "host/FrontEndScriptScreen.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

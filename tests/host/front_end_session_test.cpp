@@ -3,10 +3,10 @@
 // over once, open combo lists, and message boxes answered in a nested loop.
 #include <gtest/gtest.h>
 
+#include "dialog_toolkit/VOKDlgNotify.h"
 #include "host/FrontEndScriptScreen.h"
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
 
 using frontend_test::Find;
 
@@ -119,7 +119,9 @@ TEST_F(FrontEndSessionTest, RunEndsWhenTheRootIsHidden) {
 }
 
 TEST_F(FrontEndSessionTest, EnterAndBlankPressTheFocusedButtonAndTheWindowsOwnButtons) {
-  Run(Join({Tabs(3), {Key(VOKKey::Enter), VOKInputEvent::Typed(U' ')}, Tabs(2),
+  Run(Join({Tabs(3),
+            {Key(VOKKey::Enter), VOKInputEvent::Typed(U' ')},
+            Tabs(2),
             {Key(VOKKey::Enter), Key(VOKKey::Tab), VOKInputEvent::Typed(U' ')}}));
   EXPECT_EQ((Log{kGo, kGo, kOK, kCancel}), log);
 }
@@ -132,14 +134,13 @@ TEST_F(FrontEndSessionTest, TypedTextIsHandedOverOnceWhenTheFieldIsLeft) {
     pictureWhileTyping = screen.pictures.back();
     logWhileTyping = log;
   };
-  Run(Join(
-      {Tabs(2),
-       {Key(VOKKey::End), Key(VOKKey::Backspace), Key(VOKKey::Backspace), Key(VOKKey::Backspace),
-        Key(VOKKey::Left)},
-       Typed("0"),
-       {Key(VOKKey::Backspace), Key(VOKKey::End)},
-       Typed("30"),
-       Tabs(2)}));
+  Run(Join({Tabs(2),
+            {Key(VOKKey::End), Key(VOKKey::Backspace), Key(VOKKey::Backspace),
+             Key(VOKKey::Backspace), Key(VOKKey::Left)},
+            Typed("0"),
+            {Key(VOKKey::Backspace), Key(VOKKey::End)},
+            Typed("30"),
+            Tabs(2)}));
   EXPECT_TRUE(logWhileTyping.empty());
   EXPECT_NE(std::string::npos, pictureWhileTyping.find("230_ ▴▾")) << pictureWhileTyping;
   EXPECT_EQ(Log{"user VOKDlgSpinnerModifyNotification Year"}, log);
@@ -152,9 +153,18 @@ TEST_F(FrontEndSessionTest, EnteringAFilledFieldSelectsItsTextAsALineEditorDoes)
   std::vector<std::string> typed;
   user->action = [&] { typed.push_back(spinner->GetCurrentText().ToUtf8()); };
   const std::vector<Step> away = {Key(VOKKey::Tab), Key(VOKKey::BackTab)};
-  Run(Join({Tabs(2), Typed("1999"), away, {Key(VOKKey::Backspace)}, Typed("2001"), away,
-            {Key(VOKKey::Home)}, Typed("1"), {Key(VOKKey::End), Key(VOKKey::EraseToStart)},
-            Typed("7"), {Key(VOKKey::Enter)}, Typed("12"),
+  Run(Join({Tabs(2),
+            Typed("1999"),
+            away,
+            {Key(VOKKey::Backspace)},
+            Typed("2001"),
+            away,
+            {Key(VOKKey::Home)},
+            Typed("1"),
+            {Key(VOKKey::End), Key(VOKKey::EraseToStart)},
+            Typed("7"),
+            {Key(VOKKey::Enter)},
+            Typed("12"),
             {Key(VOKKey::Left), Key(VOKKey::EraseToStart), Key(VOKKey::Enter)}}));
   EXPECT_EQ((std::vector<std::string>{"1999", "2001", "7", "2"}), typed);
 }
@@ -171,8 +181,12 @@ TEST_F(FrontEndSessionTest, TextRefusedWithAMessageBoxCancelsTheActionThatLeftTh
     box->RequestDelayedDestruction();
     spinner->SetCurrentText("2025", 0);
   };
-  Run(Join({Tabs(2), Typed("2099"), {ClickOn("[OK]"), Key(VOKKey::Enter)}, Typed("2098"),
-            {Key(VOKKey::Tab), Key(VOKKey::Enter)}, Typed("2097"),
+  Run(Join({Tabs(2),
+            Typed("2099"),
+            {ClickOn("[OK]"), Key(VOKKey::Enter)},
+            Typed("2098"),
+            {Key(VOKKey::Tab), Key(VOKKey::Enter)},
+            Typed("2097"),
             {Key(VOKKey::Down), Key(VOKKey::Enter)}}));
   EXPECT_EQ((Log{kTyped, kTyped, kTyped}), log);
   EXPECT_EQ("Year", screen.focusNames.back());

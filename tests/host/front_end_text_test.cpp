@@ -3,11 +3,11 @@
 // and form are the demo's golden files).
 #include <gtest/gtest.h>
 
+#include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/layout/VOKWindowStack.h"
+#include "front_end/paint/VOKTextRenderer.h"
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
-#include "front_end/paint/VOKTextRenderer.h"
-#include "front_end/layout/VOKWindowStack.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
 
 using frontend_test::BuildCalendar;
 using frontend_test::kFormStyle;

@@ -19,8 +19,10 @@ void ExpectLayout(const LayoutRow& row, const LocalDate& date) {
 using ServicesDateLayoutTest = ServicesFixture;
 
 TEST_F(ServicesDateLayoutTest, EachLocaleWritesItsShortDateWithTheCatalogPlaceholders) {
-  const LayoutRow rows[] = {{"de_DE", "dd.mm.yyyy", 1, 2, 3}, {"th_TH", "dd/mm/yyyy", 1, 2, 3},
-                            {"en_GB", "dd/mm/yyyy", 1, 2, 3}, {"en_US", "mm/dd/yyyy", 2, 1, 3}};
+  const LayoutRow rows[] = {{"de_DE", "dd.mm.yyyy", 1, 2, 3},
+                            {"th_TH", "dd/mm/yyyy", 1, 2, 3},
+                            {"en_GB", "dd/mm/yyyy", 1, 2, 3},
+                            {"en_US", "mm/dd/yyyy", 2, 1, 3}};
   for (const LayoutRow& row : rows) {
     VOKHostSettings::SetLocale(row.name);
     ExpectLayout(row, GetLocalDate());
@@ -36,8 +38,10 @@ TEST_F(ServicesDateLayoutTest, EachLocaleWritesItsShortDateWithTheCatalogPlaceho
 
 TEST_F(ServicesDateLayoutTest, TheSettingsLayoutIsReportedVerbatim) {
   const LayoutRow rows[] = {
-      {"decorated", "[dd]/[mm]/[yyyy]", 1, 2, 3}, {"decoration only", "[ ]/[ ]/[ ]", 0, 0, 0},
-      {"empty", "", 0, 0, 0},                     {"year first", "yyyy-mm-dd", 3, 2, 1},
+      {"decorated", "[dd]/[mm]/[yyyy]", 1, 2, 3},
+      {"decoration only", "[ ]/[ ]/[ ]", 0, 0, 0},
+      {"empty", "", 0, 0, 0},
+      {"year first", "yyyy-mm-dd", 3, 2, 1},
       {"no day", "~mm~ yyyy", 0, 1, 2},
       {"short year", "dd.mm.yy", 1, 2, 0},  // "yy" is no placeholder next to "yyyy"
   };

@@ -12,7 +12,9 @@ struct ThaiResult {
   bool operator==(const ThaiResult&) const = default;
 };
 
-void PrintTo(const ThaiResult& r, std::ostream* out) { *out << r.text << " | " << r.shown << " | " << r.year; }
+void PrintTo(const ThaiResult& r, std::ostream* out) {
+  *out << r.text << " | " << r.shown << " | " << r.year;
+}
 
 class ServicesThaiDateTest : public ServicesFixture {
  protected:
@@ -42,8 +44,8 @@ TEST_F(ServicesThaiDateTest, TextsAreRewrittenToGregorianAndShownInTheSettingsEr
       // No four-digit year: left as it is.
       {nullptr, "25/12/67", "25/12/67", "25/12/67"},
       // Thai digits count as digits; the rewritten year is written in ASCII ones.
-      {nullptr, "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E55\u0E56\u0E57", "\u0E52\u0E55/\u0E51\u0E52/2024",
-       "\u0E52\u0E55/\u0E51\u0E52/2567"},
+      {nullptr, "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E55\u0E56\u0E57",
+       "\u0E52\u0E55/\u0E51\u0E52/2024", "\u0E52\u0E55/\u0E51\u0E52/2567"},
       // A text of the layout's shape has its year where the layout has it.
       {"mmdd/yyyy", "1225/2567", "1225/2024", "1225/2567"},
       {"[yyyy]-[mm]-[dd]", "2567-12-25", "2024-12-25", "2567-12-25"},
@@ -59,7 +61,8 @@ TEST_F(ServicesThaiDateTest, TextsAreRewrittenToGregorianAndShownInTheSettingsEr
 
 TEST_F(ServicesThaiDateTest, ShowingAPickedDateLeavesItsTextAndGivesTheDisplayedForm) {
   VOKHostSettings::SetThai(true, true);
-  EXPECT_EQ((ThaiResult{"07/04/2021", "07/04/2564", "2569"}), Call("07/04/2021", VOKTime(Midnight(2021, 4, 7))));
+  EXPECT_EQ((ThaiResult{"07/04/2021", "07/04/2564", "2569"}),
+            Call("07/04/2021", VOKTime(Midnight(2021, 4, 7))));
   VOKHostClock::FixToday(2025, 1, 1);
   EXPECT_EQ((ThaiResult{"", "", "2568"}), Call(""));
   // Outside a Thai setting nothing is shown in the Buddhist era.

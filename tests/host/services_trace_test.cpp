@@ -50,8 +50,8 @@ class ServicesTraceTest : public BaseRuntimeFixture {
   }
 
   ImmersiveUITrace a{"TraceTestA"};
-  const std::filesystem::path _file =
-      std::filesystem::temp_directory_path() / ("services_trace_test_" + std::to_string(getpid()) + ".log");
+  const std::filesystem::path _file = std::filesystem::temp_directory_path() /
+                                      ("services_trace_test_" + std::to_string(getpid()) + ".log");
 };
 
 TEST_F(ServicesTraceTest, CapturedRecordsAreExactlyWhatWasStreamed) {
@@ -110,7 +110,8 @@ TEST_F(ServicesTraceTest, RecordsGoToTheTraceFileOrWithAMessageToStderr) {
   const std::size_t message = output.find("cannot open the trace file \"" + path + "\"");
   ASSERT_NE(std::string::npos, message) << output;
   EXPECT_EQ(std::string::npos, output.find("cannot open", message + 1)) << output;
-  EXPECT_NE(std::string::npos, output.find("TraceTestA: first\nTraceTestA: Calendar New UID: Calendar1\n"));
+  EXPECT_NE(std::string::npos,
+            output.find("TraceTestA: first\nTraceTestA: Calendar New UID: Calendar1\n"));
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // The widget tree: what the module's tests do not reach of ownership,
 // lookup and copies.
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // User actions and the blocking message box. (What each action sends, and
 // in which state, the module's tests see through every calendar.)
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 

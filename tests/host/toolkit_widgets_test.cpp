@@ -1,7 +1,7 @@
 // Combo lines and selection, spinner formats.
-#include "host/ToolkitTestSupport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "host/ToolkitTestSupport.h"
 
 namespace {
 
@@ -51,17 +51,10 @@ TEST_F(WidgetsTest, SpinnerFormatsAcceptOneNumericConversionOnly) {
     const char* expected;  // text after SetCurrentValue; "%g" stays for refused formats
   };
   const Row rows[] = {
-      {"%05d", 42.0f, "00042"},
-      {"%d", 2024.6f, "2025"},
-      {"Year %d %%", 7.0f, "Year 7 %"},
-      {"%.2f", 1.5f, "1.50"},
-      {"%ld", -3.0f, "-3"},
-      {"%s", 1.0f, "1"},
-      {"%d %d", 1.0f, "1"},
-      {"%*d", 1.0f, "1"},
-      {"%999d", 1.0f, "1"},
-      {"no conversion", 1.0f, "1"},
-      {"%", 1.0f, "1"},
+      {"%05d", 42.0f, "00042"},     {"%d", 2024.6f, "2025"}, {"Year %d %%", 7.0f, "Year 7 %"},
+      {"%.2f", 1.5f, "1.50"},       {"%ld", -3.0f, "-3"},    {"%s", 1.0f, "1"},
+      {"%d %d", 1.0f, "1"},         {"%*d", 1.0f, "1"},      {"%999d", 1.0f, "1"},
+      {"no conversion", 1.0f, "1"}, {"%", 1.0f, "1"},
   };
   for (const Row& row : rows) {
     VOKDlgSpinner spinner(nullptr, "Spinner", 0);

@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <map>
 
-#include "front_end/layout/LayoutEngine.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
+#include "front_end/layout/LayoutEngine.h"
 
 namespace vok::layout {
 

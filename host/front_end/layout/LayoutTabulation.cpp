@@ -12,8 +12,8 @@
 #include <set>
 #include <utility>
 
-#include "front_end/layout/LayoutEngine.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
+#include "front_end/layout/LayoutEngine.h"
 
 namespace vok::layout {
 

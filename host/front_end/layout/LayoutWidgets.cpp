@@ -3,13 +3,13 @@
 // the fields.
 #include <algorithm>
 
-#include "front_end/layout/LayoutEngine.h"
-#include "front_end/text/VOKCellText.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "front_end/layout/LayoutEngine.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace {
 

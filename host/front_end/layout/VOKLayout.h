@@ -25,8 +25,8 @@
 #include <vector>
 
 #include "base_runtime/HostExport.h"
-#include "front_end/layout/VOKCellRect.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/VOKCellRect.h"
 
 VOK_HOST_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
 

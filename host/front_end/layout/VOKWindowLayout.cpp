@@ -2,11 +2,11 @@
 // A window's box: border, content, the row of its OK and Cancel buttons.
 #include <algorithm>
 
+#include "dialog_toolkit/VOKDlgNotify.h"
 #include "front_end/layout/LayoutEngine.h"
+#include "front_end/layout/WindowParts.h"
 #include "front_end/text/TextWrap.h"
 #include "front_end/text/VOKCellText.h"
-#include "front_end/layout/WindowParts.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "front_end/text/VOKCellText.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace vok::window {
 

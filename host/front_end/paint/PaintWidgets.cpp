@@ -4,14 +4,14 @@
 
 #include <algorithm>
 
-#include "front_end/text/VOKCellText.h"
-#include "front_end/layout/VOKLayout.h"
-#include "front_end/paint/VOKPainter.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/VOKLayout.h"
+#include "front_end/paint/VOKPainter.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace vok::paint {
 

@@ -2,8 +2,8 @@
 // Internal to the front end: drawing one widget in its rectangle.
 #pragma once
 
-#include "front_end/paint/VOKCanvas.h"
 #include "dialog_toolkit/VOKDialog.h"
+#include "front_end/paint/VOKCanvas.h"
 
 namespace vok::paint {
 

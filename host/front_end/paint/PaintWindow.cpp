@@ -1,10 +1,10 @@
 // File: PaintWindow.cpp
 // Drawing a window: its box, its widgets, its message, its buttons; and
 // an open combo list over it.
-#include "front_end/paint/PaintWidgets.h"
-#include "front_end/text/VOKCellText.h"
-#include "front_end/paint/VOKPainter.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/paint/PaintWidgets.h"
+#include "front_end/paint/VOKPainter.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace {
 

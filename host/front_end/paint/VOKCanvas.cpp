@@ -26,8 +26,10 @@ const VOKCell& VOKCanvas::At(int x, int y) const {
 void VOKCanvas::put(int x, int y, const std::string& glyph, int width, VOKCellRole role) {
   for (int column = x; column < x + width; ++column) {
     if (!inside(column, y)) return;
-    if (cell(column, y).glyph.empty() && inside(column - 1, y)) cell(column - 1, y).glyph.assign(1, ' ');
-    if (inside(column + 1, y) && cell(column + 1, y).glyph.empty()) cell(column + 1, y).glyph.assign(1, ' ');
+    if (cell(column, y).glyph.empty() && inside(column - 1, y))
+      cell(column - 1, y).glyph.assign(1, ' ');
+    if (inside(column + 1, y) && cell(column + 1, y).glyph.empty())
+      cell(column + 1, y).glyph.assign(1, ' ');
   }
   cell(x, y) = {glyph, role};
   if (width == 2) cell(x + 1, y) = {"", role};

@@ -56,7 +56,8 @@ class VOK_HOST_API VOKCanvas {
  private:
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < _width && y < _height; }
   std::size_t Index(int x, int y) const {
-    return static_cast<std::size_t>(y) * static_cast<std::size_t>(_width) + static_cast<std::size_t>(x);
+    return static_cast<std::size_t>(y) * static_cast<std::size_t>(_width) +
+           static_cast<std::size_t>(x);
   }
   VOKCell& cell(int x, int y) { return _cells[Index(x, y)]; }
   void put(int x, int y, const std::string& glyph, int width, VOKCellRole role);

@@ -16,10 +16,10 @@
 #include <string_view>
 
 #include "base_runtime/HostExport.h"
-#include "front_end/paint/VOKCanvas.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
-#include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/paint/VOKCanvas.h"
 
 // The whole window over whatever the canvas held there.
 VOK_HOST_API void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& window);

@@ -2,9 +2,9 @@
 // Windows as text: placed, painted bottom to top, read off the canvas.
 #include "front_end/paint/VOKTextRenderer.h"
 
+#include "front_end/layout/VOKWindowStack.h"
 #include "front_end/paint/VOKCanvas.h"
 #include "front_end/paint/VOKPainter.h"
-#include "front_end/layout/VOKWindowStack.h"
 
 std::string VOKTextRenderer::Render(VOKDlgWindow& window) {
   return Render(std::vector<VOKDlgWindow*>{&window});

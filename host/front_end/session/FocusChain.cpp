@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <limits>
 
-#include "front_end/session/ButtonGrid.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "front_end/session/ButtonGrid.h"
 
 namespace vok::session {
 

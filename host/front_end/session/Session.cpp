@@ -4,15 +4,15 @@
 
 #include <algorithm>
 
-#include "front_end/session/ButtonGrid.h"
 #include "front_end/layout/ScreenPlacement.h"
-#include "front_end/session/SessionFields.h"
-#include "front_end/text/TextWrap.h"
-#include "front_end/text/VOKCellText.h"
-#include "front_end/session/VOKFrontEndSession.h"
-#include "front_end/paint/VOKPainter.h"
 #include "front_end/layout/VOKWindowStack.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/paint/VOKPainter.h"
+#include "front_end/session/ButtonGrid.h"
+#include "front_end/session/SessionFields.h"
+#include "front_end/session/VOKFrontEndSession.h"
+#include "front_end/text/TextWrap.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace vok::session {
 

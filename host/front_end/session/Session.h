@@ -8,13 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "front_end/session/FieldDraft.h"
-#include "front_end/session/FocusChain.h"
-#include "front_end/layout/VOKDropList.h"
-#include "front_end/session/VOKFrontEndScreen.h"
-#include "front_end/layout/VOKLayout.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/layout/VOKDropList.h"
+#include "front_end/layout/VOKLayout.h"
+#include "front_end/session/FieldDraft.h"
+#include "front_end/session/FocusChain.h"
+#include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::session {
 

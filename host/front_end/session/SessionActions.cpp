@@ -2,15 +2,15 @@
 // Everything the session does to widgets goes through the toolkit's user
 // actions here; each is followed by a rebuild, since the action may have
 // opened, closed or destroyed windows.
-#include "front_end/session/ButtonGrid.h"
-#include "front_end/session/Session.h"
-#include "front_end/session/SessionFields.h"
-#include "front_end/layout/WindowParts.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/layout/WindowParts.h"
+#include "front_end/session/ButtonGrid.h"
+#include "front_end/session/Session.h"
+#include "front_end/session/SessionFields.h"
 
 namespace vok::session {
 

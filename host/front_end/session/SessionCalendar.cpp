@@ -7,13 +7,13 @@
 // starts with what was typed.
 #include <algorithm>
 
-#include "front_end/session/ButtonGrid.h"
-#include "front_end/session/Session.h"
-#include "front_end/text/VOKCellText.h"
-#include "front_end/layout/WindowParts.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/layout/WindowParts.h"
+#include "front_end/session/ButtonGrid.h"
+#include "front_end/session/Session.h"
+#include "front_end/text/VOKCellText.h"
 
 namespace vok::session {
 

@@ -3,14 +3,14 @@
 // reaches a window below only through modeless windows above it.
 #include <ranges>
 
-#include "front_end/session/ButtonGrid.h"
-#include "front_end/session/Session.h"
-#include "front_end/session/SessionFields.h"
-#include "front_end/layout/WindowParts.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/layout/WindowParts.h"
+#include "front_end/session/ButtonGrid.h"
+#include "front_end/session/Session.h"
+#include "front_end/session/SessionFields.h"
 
 namespace vok::session {
 

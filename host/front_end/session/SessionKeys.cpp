@@ -1,10 +1,10 @@
 // File: SessionKeys.cpp
 // What keys and typed characters do.
+#include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/session/SessionFields.h"
-#include "front_end/layout/WindowParts.h"
-#include "dialog_toolkit/VOKDlgCombo.h"
 
 namespace vok::session {
 

@@ -53,8 +53,8 @@
 #include <string>
 
 #include "base_runtime/HostExport.h"
-#include "front_end/session/VOKFrontEndScreen.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::session {
 class Session;

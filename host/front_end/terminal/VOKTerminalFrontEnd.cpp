@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "front_end/terminal/TerminalScreen.h"
 #include "front_end/session/VOKFrontEndSession.h"
+#include "front_end/terminal/TerminalScreen.h"
 
 bool VOKTerminalFrontEnd::Available() {
   const char* term = std::getenv("TERM");
