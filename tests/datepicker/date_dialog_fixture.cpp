@@ -2,7 +2,6 @@
 
 #include <stdexcept>
 
-#include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 
 namespace {
@@ -14,10 +13,7 @@ bool IsShown(const VOKDlgPushButton* button) {
 }  // namespace
 
 void DateDialogTest::SetUp() {
-  HostFixture::SetUp();
-  VOKHostSettings::SetDateLayout("mm/dd/yyyy");
-  VOKMsgCatalog::LoadFromMemory("VOKImmDate",
-                                "Day.Title = dd\nMonth.Title = mm\nYear.Title = yyyy\n");
+  CalendarFixture::SetUp();
   VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate",
                                 "CalendarChoose = Choose a date\nSun = Su\nMon = Mo\nTue = Tu\n"
                                 "Wed = We\nThu = Th\nFri = Fr\nSat = Sa\n");
@@ -30,7 +26,7 @@ void DateDialogTest::SetUp() {
 
 void DateDialogTest::TearDown() {
   host.reset();
-  HostFixture::TearDown();
+  CalendarFixture::TearDown();
 }
 
 VOKPLMDlgDate& DateDialogTest::Open() {
@@ -73,15 +69,6 @@ std::vector<int> DateDialogTest::MarkedButtons(const VOKPLMDlgDate& dialog) {
     if (button && button->GetSensitivity() == VOKDlgSensitivity::Greyed) marked.push_back(number);
   }
   return marked;
-}
-
-std::vector<std::string> DateDialogTest::ShownDays(const VOKPLMDlgDate& dialog) {
-  std::vector<std::string> days;
-  for (int number = 1; number <= kCells; ++number) {
-    if (IsShown(Button(dialog, number)))
-      days.push_back(Button(dialog, number)->GetTitle().ToUtf8());
-  }
-  return days;
 }
 
 int DateDialogTest::FirstShownCell(const VOKPLMDlgDate& dialog) {

@@ -11,14 +11,13 @@
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "datepicker/calendar_test_support.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
-#include "support/HostFixture.h"
 
 // The user's actions, as on any calendar.
 using calendar_test::ChooseMonth;
 using calendar_test::PressDay;
 using calendar_test::TypeYear;
 
-class DateDialogTest : public HostFixture {
+class DateDialogTest : public CalendarFixture {
  protected:
   void SetUp() override;
   void TearDown() override;
@@ -34,7 +33,6 @@ class DateDialogTest : public HostFixture {
   // hidden cell, the marked day in brackets.
   static std::string MonthView(const VOKPLMDlgDate& dialog);
   static std::vector<int> MarkedButtons(const VOKPLMDlgDate& dialog);  // greyed out
-  static std::vector<std::string> ShownDays(const VOKPLMDlgDate& dialog);
   static int FirstShownCell(const VOKPLMDlgDate& dialog);
 
   std::unique_ptr<VOKDlgDialog> host;

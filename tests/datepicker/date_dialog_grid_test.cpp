@@ -10,73 +10,9 @@
 
 namespace {
 
-std::vector<std::string> Days(int count) {
-  std::vector<std::string> days;
-  for (int d = 1; d <= count; ++d) days.push_back(std::to_string(d));
-  return days;
-}
-
 VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0, 0, 0, 0); }
 
 }  // namespace
-
-TEST_F(DateDialogTest, MonthsStartingOnEachWeekdayFillTheirCells) {
-  struct Row {
-    const char* year;
-    int month;
-    int firstCell;
-    int days;
-  };
-  // Each weekday once, and February in a plain and a leap year.
-  const Row rows[] = {{"2025", 6, 0, 30},  {"2025", 9, 1, 30}, {"2025", 7, 2, 31},
-                      {"2025", 10, 3, 31}, {"2025", 5, 4, 31}, {"2025", 8, 5, 31},
-                      {"2025", 3, 6, 31},  {"2015", 2, 0, 28}, {"2024", 2, 4, 29}};
-  VOKPLMDlgDate& dialog = Open();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(std::string(row.year) + "-" + std::to_string(row.month));
-    ASSERT_TRUE(TypeYear(dialog, row.year));
-    ASSERT_TRUE(ChooseMonth(dialog, row.month));
-    EXPECT_EQ(row.firstCell, FirstShownCell(dialog));
-    EXPECT_EQ(Days(row.days), ShownDays(dialog));
-  }
-}
-
-TEST_F(DateDialogTest, ClickingADayMovesTheMark) {
-  VOKPLMDlgDate& dialog = Open();
-  VOKTime june = Date(2025, 6, 1);
-  dialog.SetDate(june);
-  EXPECT_FALSE(PressDay(dialog, 1));  // the marked day is greyed out
-  ASSERT_TRUE(PressDay(dialog, 10));
-  EXPECT_EQ(std::vector<int>{10}, MarkedButtons(dialog));
-  EXPECT_EQ(10, dialog.GetDay());
-  ASSERT_TRUE(PressDay(dialog, 1));
-  EXPECT_EQ(std::vector<int>{1}, MarkedButtons(dialog));
-  EXPECT_EQ(Date(2025, 6, 1), dialog.GetDate());
-}
-
-TEST_F(DateDialogTest, ChangingMonthOrYearCutsTheDayToTheMonthsEnd) {
-  struct Row {
-    int year;
-    int fromMonth;
-    int day;
-    int toMonth;
-    int keptDay;
-  };
-  const Row rows[] = {{2025, 3, 31, 2, 28}, {2024, 3, 31, 2, 29}, {2025, 1, 31, 4, 30}};
-  VOKPLMDlgDate& dialog = Open();
-  for (const Row& row : rows) {
-    SCOPED_TRACE(row.year * 100 + row.toMonth);
-    VOKTime date = Date(row.year, row.fromMonth, row.day);
-    dialog.SetDate(date);
-    ASSERT_TRUE(ChooseMonth(dialog, row.toMonth));
-    EXPECT_EQ(row.keptDay, dialog.GetDay());
-    EXPECT_EQ(1u, MarkedButtons(dialog).size());
-  }
-  VOKTime leapDay = Date(2024, 2, 29);
-  dialog.SetDate(leapDay);
-  ASSERT_TRUE(VOKDlgUser::StepUp(Spinner(dialog)));
-  EXPECT_EQ(Date(2025, 2, 28), dialog.GetDate());
-}
 
 TEST_F(DateDialogTest, OutOfRangeDatePartsAreIgnored) {
   VOKPLMDlgDate& dialog = Open();
@@ -98,19 +34,6 @@ TEST_F(DateDialogTest, OutOfRangeDatePartsAreIgnored) {
   dialog.SetYear(1970, 0);
   EXPECT_EQ(1970, dialog.GetYear());
   EXPECT_EQ(6, FirstShownCell(dialog));  // not redrawn: still May 2038
-}
-
-TEST_F(DateDialogTest, BuddhistEraYearsAreShownAndTakenBack) {
-  VOKHostSettings::SetThai(true, true);
-  VOKPLMDlgDate& dialog = Open();
-  EXPECT_EQ(2569, dialog.GetYear());
-  VOKTime leapDay = Date(2024, 2, 29);
-  dialog.SetDate(leapDay);
-  EXPECT_EQ("2567", Spinner(dialog)->GetCurrentText().ToUtf8());
-  EXPECT_EQ(Days(29), ShownDays(dialog));
-  EXPECT_EQ(Date(2024, 2, 29), dialog.GetDate());
-  ASSERT_TRUE(TypeYear(dialog, "2568"));
-  EXPECT_EQ(6, FirstShownCell(dialog));  // February 2025 starts on a Saturday
 }
 
 TEST_F(DateDialogTest, ThaiHostShowingGregorianYearsStartsAtTheLowestYear) {

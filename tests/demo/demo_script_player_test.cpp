@@ -66,25 +66,6 @@ class ScriptPlayerTest : public HostFixture {
   std::ostringstream errors;
 };
 
-TEST_F(ScriptPlayerTest, ABadYearShowsTheBoxUntilALineAnswersIt) {
-  EXPECT_EQ(0, Play({"press _calButton", "type YearSpinner 2039", "ok", "press 9", "ok"}));
-  EXPECT_EQ("", errors.str());
-  const auto [headers, pictures] = Snapshots(out.str());
-  EXPECT_EQ((Strings{"start", "line 1: press _calButton", "line 2: type YearSpinner 2039",
-                     "line 3: ok", "line 4: press 9", "line 5: ok"}),
-            headers);
-  ASSERT_EQ(6u, pictures.size());
-  // The box is drawn over the calendar while it waits for its answer.
-  EXPECT_TRUE(Holds(pictures[2], "Invalid year"));
-  EXPECT_TRUE(Holds(pictures[2], "\"2039\" is not a valid year."));
-  EXPECT_TRUE(Holds(pictures[2], "Choose a date"));
-  EXPECT_FALSE(Holds(pictures[3], "Invalid year"));
-  EXPECT_TRUE(Holds(pictures[3], "Choose a date"));
-  // The spinner fell back on this year; the fixture's responder saw nothing.
-  EXPECT_EQ("12/09/2026", Field());
-  EXPECT_TRUE(boxes.empty());
-}
-
 // Typed into the month list, a month's name chooses it: the grid shows
 // that month and OK writes it.
 TEST_F(ScriptPlayerTest, AMonthTypedIntoTheListIsTheMonthOKWrites) {

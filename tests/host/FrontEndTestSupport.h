@@ -1,8 +1,7 @@
 // File: FrontEndTestSupport.h
-// Hand-built windows for the front-end tests, made with the same calls the
-// date-picker and the entry frame make: a calendar (month combo and year
-// spinner over a separator over seven headings and the day buttons) and an
-// entry frame (an editor with a calendar button at its right).
+// A hand-built window for the front-end tests, made with the same calls the
+// date-picker makes: a calendar (month combo and year spinner over a
+// separator over seven headings and the day buttons).
 #pragma once
 
 #include <string>
@@ -66,22 +65,6 @@ inline VOKDlgDialog* BuildCalendar(VOKDialog* parent, int firstCell, int marked)
     if (day == marked) button->SetSensitivity(VOKDlgSensitivity::Greyed);
   }
   return calendar;
-}
-
-// An editor in a resizable column 0 (flags 30) and an icon button in
-// column 1 (flag 4), in an Editable grid frame.
-inline VOKDlgFrame* BuildEntryFrame(VOKDialog* parent, const char* name) {
-  auto* frame = new VOKDlgFrame(parent, name, 0xc0001);
-  frame->SetGridColumnResizable(0, 1);
-  frame->SetGridColumnResizable(1, 0);
-  frame->SetGridRowResizable(0, 0);
-  frame->SetGridRowResizable(1, 0);
-  auto* editor = new VOKDlgEditor(frame, "_calEditor", 0);
-  editor->SetGridConstraints(0, 0, 1, 1, 30);
-  auto* button = new VOKDlgPushButton(frame, "_calButton", 0x80000);
-  button->SetGridConstraints(0, 1, 1, 1, 4);
-  button->SetIconName("I_QELNavCHCalendar", "", "", "", 1);
-  return frame;
 }
 
 template <class Widget>

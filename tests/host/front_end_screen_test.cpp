@@ -1,12 +1,11 @@
 // The session's screen: the keys line under the windows and the question
-// Esc asks before the last window closes, message boxes wrapped to the
-// screen, a notice when a window cannot fit, a window opened from a widget
-// placed next to it, and the focus a window asks for.
+// Esc asks before the last window closes, a notice when a window cannot
+// fit, a window opened from a widget placed next to it, and the focus a
+// window asks for. (Message boxes wrapped to the screen: the tmux test.)
 #include <gtest/gtest.h>
 
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "host/FrontEndScriptScreen.h"
 #include "host/ToolkitTestSupport.h"
@@ -51,15 +50,6 @@ class FrontEndScreenTest : public ToolkitTest {
     session.Run();
   }
 
-  // Go shows a message box under the window.
-  void GoShowsABox(const char* message) {
-    user->action = [this, message] {
-      auto* box = new VOKDlgNotify(window.get(), "Box", VOKDlgStyle::ErrorBox);
-      box->DisplayBlocked(message, "Note");
-      box->RequestDelayedDestruction();
-    };
-  }
-
   std::string LastLine() const {
     const std::string& picture = screen.pictures.back();
     const std::size_t end = picture.find_last_not_of('\n');
@@ -84,24 +74,6 @@ TEST_F(FrontEndScreenTest, EscOnTheLastWindowAsksFirstAndTheKeysLineShowsHowToQu
   EXPECT_NE(std::string::npos, lastLines[2].find("Ctrl-Q: quit")) << lastLines[2];
   EXPECT_EQ(Log{kClose}, log);
   EXPECT_EQ("Kind", screen.focusNames[2]) << "the key that answered the question did nothing else";
-}
-
-TEST_F(FrontEndScreenTest, AMessageBoxWrapsItsTextToTheScreenAndKeepsItsButtonOnIt) {
-  GoShowsABox(
-      "The text \"a-rather-long-word-that-was-typed\" is not a date; type one like 01/02/2025.");
-  std::string box;
-  screen.beforeEvent = [&](std::size_t next) {
-    if (next == 2) box = screen.pictures.back();
-  };
-  Run({Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Enter)});
-  EXPECT_NE(std::string::npos, box.find("┌─ Note ─")) << box;
-  EXPECT_NE(std::string::npos, box.find("[OK] │")) << box;
-  EXPECT_NE(std::string::npos, box.find("01/02/2025.")) << box;
-  for (std::size_t start = 0, end; (end = box.find('\n', start)) != std::string::npos;
-       start = end + 1) {
-    EXPECT_LE(VOKTextColumns(box.substr(start, end - start)), 40) << box;
-  }
-  EXPECT_EQ(Log{kGo}, log);
 }
 
 // The notice takes more lines only where the screen is narrower than it.

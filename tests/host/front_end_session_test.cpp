@@ -111,26 +111,11 @@ class FrontEndSessionTest : public ToolkitTest {
   ScriptScreen screen;
 };
 
-TEST_F(FrontEndSessionTest, RunShowsTheRootAndEndsWhenTheInputEnds) {
-  ASSERT_EQ(VOKDlgVisibility::Hidden, form->GetVisibility());
-  Run({});
-  EXPECT_EQ(VOKDlgVisibility::Shown, form->GetVisibility());
-  ASSERT_EQ(1u, screen.pictures.size());
-  EXPECT_TRUE(screen.Shows("│ Name: ____________ │")) << screen.pictures.back();
-  EXPECT_TRUE(log.empty());
-}
-
 TEST_F(FrontEndSessionTest, RunEndsWhenTheRootIsHidden) {
   user->action = [this] { form->SetVisibility(VOKDlgVisibility::Hidden); };
   Run({Key(VOKKey::Escape), Key(VOKKey::Tab)});
   EXPECT_EQ(Log{kCancel}, log);
   EXPECT_EQ(1u, screen.pictures.size());  // nothing is drawn after it, the Tab is never read
-}
-
-TEST_F(FrontEndSessionTest, TabVisitsShownUsableWidgetsInReadingOrderThenOKAndCancel) {
-  Run(Join({Tabs(7), {Key(VOKKey::BackTab), Key(VOKKey::BackTab)}}));
-  EXPECT_EQ((Log{"Name", "Month", "Year", "Go", "Open", "OK", "Cancel", "Name", "Cancel", "OK"}),
-            screen.focusNames);
 }
 
 TEST_F(FrontEndSessionTest, EnterAndBlankPressTheFocusedButtonAndTheWindowsOwnButtons) {
@@ -266,11 +251,6 @@ TEST_F(FrontEndSessionTest, AClickOpensTheComboAndAnotherChoosesALine) {
   EXPECT_EQ(2, combo->GetSelect());
 }
 
-TEST_F(FrontEndSessionTest, AClickElsewhereHandsTheTypedTextOverFirst) {
-  Run(Join({Typed("Ann"), {ClickOn("[Go]")}}));
-  EXPECT_EQ((Log{kName, kGo}), log);
-}
-
 // The calendar opens on its chosen day (9, greyed); arrows move by a day
 // or a week and stop at the month's edges, Home and End go to its first and
 // last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
@@ -286,13 +266,6 @@ TEST_F(FrontEndSessionTest, ArrowsMoveInsideTheDayGridOnly) {
             screen.focusNames);
   EXPECT_EQ(5, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
   EXPECT_TRUE(log.empty());
-}
-
-TEST_F(FrontEndSessionTest, FocusOnAButtonThatTurnsInsensitiveMovesToTheNextOne) {
-  user->action = [this] { go->SetSensitivity(VOKDlgSensitivity::Greyed); };
-  Run(Join({Tabs(3), {Key(VOKKey::Enter)}}));
-  EXPECT_EQ("Open", screen.focusNames.back());
-  EXPECT_TRUE(screen.Shows("›Go‹")) << screen.pictures.back();
 }
 
 TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt) {
@@ -325,12 +298,6 @@ TEST_F(FrontEndSessionTest, ClicksReachTheWindowBelowThroughAModelessWindow) {
   Run({ClickOn("[Open]"), ClickOn("[Go]"), Key(VOKKey::Escape), Key(VOKKey::Tab)});
   EXPECT_EQ((Log{kOpen, kGo, "user VOKDlgWindCloseNotification Popup"}), log);
   EXPECT_EQ("OK", screen.focusNames.back());  // the form kept its focus on Open
-}
-
-TEST_F(FrontEndSessionTest, ClicksBesideAWindowThatIsNotModelessAreIgnored) {
-  OpensPopup(0);
-  Run({ClickOn("[Open]"), ClickOn("[Go]"), ClickOn(" x ─┐", 1)});
-  EXPECT_EQ(Log{kOpen}, log);
 }
 
 }  // namespace

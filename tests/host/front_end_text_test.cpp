@@ -1,6 +1,6 @@
-// The text renderer: golden pictures of small windows, the stacking of
-// windows opened on top, and the marks that tell widgets' states apart
-// (the real calendar's pictures are in the module tests).
+// The text renderer: the marks that tell widgets' states apart and the
+// stacking of windows opened on top (whole pictures of the real calendar
+// and form are the demo's golden files).
 #include <gtest/gtest.h>
 
 #include "dialog_toolkit/VOKDlgNotify.h"
@@ -10,47 +10,18 @@
 #include "host/ToolkitTestSupport.h"
 
 using frontend_test::BuildCalendar;
-using frontend_test::BuildEntryFrame;
 using frontend_test::kFormStyle;
 
 namespace {
 
 class FrontEndTextTest : public ToolkitTest {
  protected:
-  // A form: a label and an entry frame side by side, a Search button
-  // against the right edge on the line below.
-  static VOKDlgDialog* BuildForm() {
-    auto* form = new VOKDlgDialog(nullptr, "Form", kFormStyle);
-    form->SetTitle("Find documents");
-    auto* label = new VOKDlgLabel(form, "CreatedLabel", 0);
-    label->SetTitle("Created after");
-    VOKDlgFrame* entry = BuildEntryFrame(form, "Created");
-    auto* search = new VOKDlgPushButton(form, "Search", 0);
-    search->SetTitle("Search");
-    form->SetHorizontalAttachment(1, 1, label, entry, nullptr);
-    form->SetHorizontalAttachment(2, 4, search, nullptr);
-    form->SetVisibility(VOKDlgVisibility::Shown);
-    return form;
-  }
-
   static std::vector<std::string> Names(const std::vector<VOKDlgWindow*>& windows) {
     std::vector<std::string> names;
     for (const VOKDlgWindow* window : windows) names.push_back(window->GetName().str());
     return names;
   }
 };
-
-TEST_F(FrontEndTextTest, FormWithAnEntryFrame) {
-  std::unique_ptr<VOKDlgDialog> form(BuildForm());
-  frontend_test::Find<VOKDlgEditor>(*form, "_calEditor")->SetText("06/18/2025", 0);
-  EXPECT_EQ(
-      "┌─ Find documents ───────── x ─┐\n"
-      "│ Created after 06/18/2025__ ▦ │\n"
-      "│                     [Search] │\n"
-      "│                [OK] [Cancel] │\n"
-      "└──────────────────────────────┘\n",
-      VOKTextRenderer::Render(*form));
-}
 
 TEST_F(FrontEndTextTest, WidgetsShowTheirTextsAndStates) {
   VOKDlgWindow window(nullptr, "W", 0);
@@ -89,8 +60,11 @@ TEST_F(FrontEndTextTest, WidgetsShowTheirTextsAndStates) {
 }
 
 TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents) {
-  std::unique_ptr<VOKDlgDialog> form(BuildForm());
-  VOKDialog* entry = form->FindDescendant("Created");
+  // The calendars hang on a field of the form, as the date frames' do.
+  auto form = std::make_unique<VOKDlgDialog>(nullptr, "Form", kFormStyle);
+  form->SetTitle("Find documents");
+  form->SetVisibility(VOKDlgVisibility::Shown);
+  auto* entry = new VOKDlgEditor(form.get(), "Created", 0);
   VOKDlgDialog* calendar = BuildCalendar(entry, 0, 18);
   calendar->SetVisibility(VOKDlgVisibility::Shown);
   auto* closedOne = BuildCalendar(entry, 0, 3);  // never shown
@@ -107,20 +81,11 @@ TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents)
 
   EXPECT_EQ((std::vector<std::string>{"Form", "Calendar0"}), Names(VOKWindowStack(*form)));
   EXPECT_NE(nullptr, closedOne);
+  // The box stands over the calendar, which covers the form.
   ASSERT_EQ(1u, shownOnBox.size());
-  EXPECT_EQ(
-      "┌─ Choose a date ──────────────── x ─┐\n"
-      "│ June       ▾ 2025 ▴▾               │\n"
-      "│ ────────────────────────────────── │\n"
-      "│  ┌─ Invalid year ──────────────┐at │\n"
-      "│ [│ \"1900\" is not a valid year. │7] │\n"
-      "│ [│                        [OK] │4] │\n"
-      "│ [└─────────────────────────────┘1] │\n"
-      "│ [22] [23] [24] [25] [26] [27] [28] │\n"
-      "│ [29] [30]                          │\n"
-      "│                      [OK] [Cancel] │\n"
-      "└────────────────────────────────────┘\n",
-      shownOnBox.front());
+  EXPECT_NE(std::string::npos, shownOnBox[0].find("│ [│ \"1900\" is not a valid year. │7] │"))
+      << shownOnBox[0];
+  EXPECT_EQ(std::string::npos, shownOnBox[0].find("Find documents")) << shownOnBox[0];
 }
 
 }  // namespace

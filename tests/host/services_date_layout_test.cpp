@@ -51,10 +51,4 @@ TEST_F(ServicesDateLayoutTest, TheSettingsLayoutIsReportedVerbatim) {
   }
 }
 
-TEST_F(ServicesDateLayoutTest, ThaiSettingFollowsTheHostSettings) {
-  EXPECT_EQ(0, VOKImmDate::IsThisThai());
-  VOKHostSettings::SetThai(true, false);
-  EXPECT_EQ(1, VOKImmDate::IsThisThai());
-}
-
 }  // namespace

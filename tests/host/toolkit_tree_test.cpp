@@ -1,34 +1,13 @@
-// The widget tree: ownership, lookup, reachability and copies.
+// The widget tree: what the module's tests do not reach of ownership,
+// lookup and copies.
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
 #include "host/ToolkitTestSupport.h"
 
 namespace {
 
 using TreeTest = ToolkitTest;
-
-TEST_F(TreeTest, ParentOwnsItsChildrenAndADeletedChildDetaches) {
-  const long start = VOKBaseUnknown::LiveObjects();
-  auto* window = new VOKDlgDialog(nullptr, "Window", 0);
-  auto* frame = new VOKDlgFrame(window, "Frame", 0);
-  auto* first = new VOKDlgLabel(frame, "First", 0);
-  auto* second = new VOKDlgLabel(frame, "Second", 0);
-  auto* third = new VOKDlgLabel(frame, "Third", 0);
-  frame->SetHorizontalAttachment(1, 1, first, second, nullptr);
-  EXPECT_EQ(window, frame->GetParent());
-  EXPECT_EQ((std::vector<VOKDialog*>{first, second, third}), frame->GetChildren());
-
-  delete second;
-  EXPECT_EQ((std::vector<VOKDialog*>{first, third}), frame->GetChildren());
-  delete first;
-  EXPECT_EQ((std::vector<VOKDialog*>{third}), frame->GetChildren());
-  EXPECT_TRUE(frame->GetTabulation().Horizontal()[0].widgets.empty());
-
-  delete window;  // takes the frame and the third label
-  EXPECT_EQ(start, VOKBaseUnknown::LiveObjects());
-}
 
 TEST_F(TreeTest, StackChildIsDetachedNotDeleted) {
   auto* frame = new VOKDlgFrame(nullptr, "Frame", 0);
@@ -48,37 +27,6 @@ TEST_F(TreeTest, LookupByNameIsDepthFirst) {
   EXPECT_EQ(nullptr, window.GetChild("Missing"));
   EXPECT_EQ(nullptr, window.FindDescendant("Window"));
   EXPECT_EQ(&window, deep->GetWindow());
-}
-
-TEST_F(TreeTest, ReachableOnlyWhenShownAndUsableUpToItsWindow) {
-  VOKDlgFrame host(nullptr, "Host", 0);
-  auto* window = new VOKDlgDialog(&host, "Window", 0);
-  auto* frame = new VOKDlgFrame(window, "Frame", 0);
-  auto* button = new VOKDlgPushButton(frame, "Button", 0);
-  EXPECT_EQ(VOKDlgVisibility::Hidden, window->GetVisibility());  // windows start hidden
-  EXPECT_EQ(VOKDlgVisibility::Shown, button->GetVisibility());
-  EXPECT_FALSE(button->IsReachable());
-  window->SetVisibility(VOKDlgVisibility::Shown);
-  EXPECT_TRUE(button->IsReachable());
-  host.SetVisibility(VOKDlgVisibility::Hidden);  // above the window: no effect
-  EXPECT_TRUE(button->IsReachable());
-  frame->SetSensitivity(VOKDlgSensitivity::Greyed);
-  EXPECT_FALSE(button->IsReachable());
-  frame->SetSensitivity(VOKDlgSensitivity::Usable);
-  button->SetVisibility(VOKDlgVisibility::Hidden);
-  EXPECT_FALSE(button->IsReachable());
-}
-
-TEST_F(TreeTest, UnsetValuesAndResourceFileIndexes) {
-  VOKDlgFrame frame(nullptr, "Frame", 0x80001);
-  VOKDlgLabel label(&frame, "Label", 0x80000);
-  EXPECT_EQ(nullptr, label.GetGridConstraints());
-  frame.SetGridRowResizable(1, 0);
-  EXPECT_EQ(0, frame.GetGridRowResizable(1));
-  EXPECT_EQ(-1, frame.GetGridRowResizable(0));
-  EXPECT_EQ("VOKDlgLabel", label.GetResourceFilename(0));
-  EXPECT_EQ("VOKDlgLabel", label.GetResourceFilename(-3));
-  EXPECT_EQ("", label.GetResourceFilename(1));
 }
 
 TEST_F(TreeTest, CopyJoinsTheSameParentWithoutChildren) {

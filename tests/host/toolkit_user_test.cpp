@@ -1,7 +1,7 @@
-// User actions and the blocking message box.
+// User actions and the blocking message box. (What each action sends, and
+// in which state, the module's tests see through every calendar.)
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
-#include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
@@ -31,61 +31,6 @@ class UserTest : public ToolkitTest {
   Recorder* recorder = nullptr;
   Log log;
 };
-
-TEST_F(UserTest, EachActionSendsItsNotificationOnceToTheWidgetItself) {
-  auto* button = new VOKDlgPushButton(window, "Button", 0);
-  auto* editor = new VOKDlgEditor(window, "Editor", 0);
-  auto* combo = new VOKDlgCombo(window, "Combo", Editable | FreeText);
-  auto* spinner = new VOKDlgSpinner(window, "Spinner", Editable);
-  combo->SetLine("one", -1, 64);
-  combo->SetLine("two", -1, 64);
-  VOKCommand::SetSendListener([&](VOKCommand* sender, VOKCommand* target, VOKNotification* sent) {
-    EXPECT_EQ(sender, target);
-    log.push_back(std::string(static_cast<VOKDialog*>(sender)->GetName()) + " " +
-                  sent->GetNotificationName());
-  });
-
-  EXPECT_TRUE(VOKDlgUser::Press(button));
-  EXPECT_TRUE(VOKDlgUser::Type(editor, "text"));
-  EXPECT_TRUE(VOKDlgUser::Choose(combo, 1));
-  EXPECT_TRUE(VOKDlgUser::Type(combo, "typed"));
-  EXPECT_TRUE(VOKDlgUser::StepUp(spinner));
-  EXPECT_TRUE(VOKDlgUser::StepDown(spinner));
-  EXPECT_TRUE(VOKDlgUser::Type(spinner, "12"));
-  EXPECT_TRUE(VOKDlgUser::PressOK(window));
-  EXPECT_TRUE(VOKDlgUser::PressCancel(window));
-  EXPECT_TRUE(VOKDlgUser::Close(window));
-
-  EXPECT_EQ(
-      (Log{"Button VOKDlgPushBActivateNotification", "Editor VOKDlgEditModifyNotification",
-           "Combo VOKDlgComboSelectNotification", "Combo VOKDlgComboModifyNotification",
-           "Spinner VOKDlgSpinnerBtnUpNotification", "Spinner VOKDlgSpinnerBtnDownNotification",
-           "Spinner VOKDlgSpinnerModifyNotification", "Window VOKDlgDiaOKNotification",
-           "Window VOKDlgDiaCANCELNotification", "Window VOKDlgWindCloseNotification"}),
-      log);
-  EXPECT_EQ("text", editor->GetText().ToUtf8());
-  EXPECT_EQ("12", spinner->GetCurrentText().ToUtf8());
-}
-
-TEST_F(UserTest, HandlersSeeTheNewTextButAStepLeavesTheOldOne) {
-  auto* combo = new VOKDlgCombo(window, "Combo", 0);
-  auto* spinner = new VOKDlgSpinner(window, "Spinner", 0);
-  combo->SetLine("January", -1, 64);
-  combo->SetLine("February", -1, 64);
-  spinner->SetCurrentText("2020", 0);
-  recorder->Listen(combo, combo->GetComboSelectNotification());
-  recorder->Listen(spinner, spinner->GetSpinnerBtnUpNotification());
-  recorder->action = [&] {
-    VOKUnicodeString field;
-    combo->GetField(field);
-    log.push_back(field.ToUtf8() + " " + spinner->GetCurrentText().ToUtf8());
-  };
-  EXPECT_TRUE(VOKDlgUser::Choose(combo, 1));
-  EXPECT_TRUE(VOKDlgUser::StepUp(spinner));
-  EXPECT_EQ("February 2020", log[1]);
-  EXPECT_EQ("February 2020", log[3]);
-  EXPECT_EQ(1, combo->GetSelect());
-}
 
 // Without FreeText the field never shows text that is no line of the list:
 // typing names a line (case aside) and chooses it as a pick from the list.
@@ -137,15 +82,6 @@ TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
   EXPECT_TRUE(sent.empty());
   EXPECT_EQ("5", spinner->GetCurrentText().ToUtf8());
   EXPECT_EQ(-1, combo->GetSelect());
-}
-
-TEST_F(UserTest, DestructionRequestedByAHandlerHappensBeforeTheActionReturns) {
-  auto* button = new VOKDlgPushButton(window, "Button", 0);
-  auto* doomed = new VOKDlgDialog(window, "Doomed", 0);
-  recorder->Listen(button, button->GetPushBActivateNotification());
-  recorder->action = [&] { doomed->RequestDelayedDestruction(); };
-  EXPECT_TRUE(VOKDlgUser::Press(button));
-  EXPECT_EQ(nullptr, window->GetChild("Doomed"));
 }
 
 class ModalTest : public ToolkitTest {
