@@ -13,7 +13,7 @@ const puppeteer = require('puppeteer-core');
 
 const [demo, screenshot] = process.argv.slice(2);
 const chromium = process.env.VOK_CHROMIUM || '/usr/bin/chromium';
-const timeout = 10000;
+const timeout = 30000;
 
 function fail(message) {
   throw new Error(message);
