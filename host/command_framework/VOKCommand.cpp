@@ -28,6 +28,7 @@ VOKCommand::VOKCommand(const VOKCommand& other)
     : VOKEventSubscriber(other), _onHeap(claimedByAllocator(this)) {}
 
 VOKCommand& VOKCommand::operator=(const VOKCommand& other) {
+  if (this == &other) return *this;
   VOKEventSubscriber::operator=(other);
   return *this;
 }

@@ -12,6 +12,7 @@ VOKDlgWindow::VOKDlgWindow(VOKDialog* parent, const VOKString& name, std::uint64
 VOKDlgWindow::VOKDlgWindow(const VOKDlgWindow& other) : VOKDialog(other) { _isWindow = true; }
 
 VOKDlgWindow& VOKDlgWindow::operator=(const VOKDlgWindow& other) {
+  if (this == &other) return *this;
   VOKDialog::operator=(other);
   return *this;
 }

@@ -176,8 +176,8 @@ class Session {
                                    ? Find<VOKDlgPushButton>(*_comboFrame, "DateComboButton_Frame")
                                    : _entry->getButton();
     const FieldText& field = fromCombo ? _comboText : _entryText;
-    const std::string action = std::string("open the ") + (fromCombo ? "combo" : "entry") +
-                               " frame's calendar on \"" + field.text + "\"";
+    std::string action = std::string("open the ") + (fromCombo ? "combo" : "entry") +
+                         " frame's calendar on \"" + field.text + "\"";
     const std::vector<VOKQELNavCalendarUI*> before = CalendarsUnder(frame);
     if (!VOKDlgUser::Press(button)) _problem = "the calendar button could not be pressed";
     for (VOKQELNavCalendarUI* calendar : CalendarsUnder(frame)) {

@@ -53,7 +53,7 @@ TEST(ScriptLineTest, SaysWhatIsWrongWithABadLineAndIgnoresBlankOnes) {
       {"type", "expected \"type WIDGET TEXT\""},
       {"choose MonthCombo", "expected \"choose COMBO LINE\""},
       {"step YearSpinner", "expected \"step SPINNER up|down\""},
-      {"step YearSpinner up up", "expected \"step SPINNER up|down\", not \"up up\""},
+      {"step YearSpinner up up", R"(expected "step SPINNER up|down", not "up up")"},
       {"close 2", "\"close\" takes nothing after it"},
   };
   for (const auto& row : rows) {

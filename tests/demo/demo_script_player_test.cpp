@@ -85,7 +85,7 @@ TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
   } rows[] = {
       {{"press Nowhere"},
        1,
-       "1 (press Nowhere): no button \"Nowhere\" in the window \"Find documents\""},
+       R"(1 (press Nowhere): no button "Nowhere" in the window "Find documents")"},
       {{"# comment", "jump", "ok"},
        1,
        "2 (jump): unknown action \"jump\" (expected press, type, choose, step, ok, cancel or "
@@ -99,10 +99,10 @@ TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
        "text or a number from 1 to 12)"},
       {{"press _calButton", "type MonthCombo Dec"},
        2,
-       "2 (type MonthCombo Dec): the list \"MonthCombo\" has no line \"Dec\""},
+       R"(2 (type MonthCombo Dec): the list "MonthCombo" has no line "Dec")"},
       {{"press _calButton", "press Search"},
        2,
-       "2 (press Search): no button \"Search\" in the window \"Choose a date\""},
+       R"(2 (press Search): no button "Search" in the window "Choose a date")"},
       {{"type Search now"},
        1,
        "1 (type Search now): no editor, combo or spinner \"Search\" in the window \"Find "
@@ -114,7 +114,7 @@ TEST_F(ScriptPlayerTest, ALineThatCannotBeCarriedOutStopsTheRun) {
        "3 (cancel): the message box \"Invalid year\" has only OK: answer it with ok or close"},
       {{"press _calButton", "type YearSpinner 1900", "press 3"},
        3,
-       "3 (press 3): no button \"3\" in the window \"Invalid year\""},
+       R"(3 (press 3): no button "3" in the window "Invalid year")"},
   };
   for (const auto& row : rows) {
     NewForm();

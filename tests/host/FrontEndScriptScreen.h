@@ -89,6 +89,7 @@ inline VOKInputEvent Key(VOKKey key) { return VOKInputEvent::Pressed(key); }
 // Each character of a text as a typed character.
 inline std::vector<Step> Typed(const std::string& text) {
   std::vector<Step> events;
-  for (char32_t character : VOKDecodeUtf8(text)) events.push_back(VOKInputEvent::Typed(character));
+  for (char32_t character : VOKDecodeUtf8(text))
+    events.emplace_back(VOKInputEvent::Typed(character));
   return events;
 }

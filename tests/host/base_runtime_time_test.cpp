@@ -108,7 +108,7 @@ TEST_F(TimeTest, SystemClockGivesTheLocalWallDate) {
   // A day change between the two readings is the only allowed difference.
   const auto difference = VOKTime::GetCurrentLocalTime().Gettime_t() -
                           Day(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday).Gettime_t();
-  EXPECT_TRUE(difference >= 0 && difference <= 2 * 86400) << difference;
+  EXPECT_TRUE(difference >= 0 && difference <= 2L * 86400) << difference;
 }
 
 // The environment is read on the clock's first use, so these run in a

@@ -55,6 +55,7 @@ TEST_F(DispatchTest, NullArgumentsAreRefusedAndRegistrationsGoWithTheirCommands)
   EXPECT_EQ(before, VOKCommand::RegisteredCallbacks());
   receiver.Listen(&sender, &ping);
   {
+    // NOLINTNEXTLINE(performance-unnecessary-copy-initialization): the copy is what is tested
     Recorder copy(receiver);  // a copy carries no registrations
     EXPECT_EQ(before + 1, VOKCommand::RegisteredCallbacks());
   }

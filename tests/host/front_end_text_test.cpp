@@ -18,6 +18,7 @@ class FrontEndTextTest : public ToolkitTest {
  protected:
   static std::vector<std::string> Names(const std::vector<VOKDlgWindow*>& windows) {
     std::vector<std::string> names;
+    names.reserve(windows.size());
     for (const VOKDlgWindow* window : windows) names.push_back(window->GetName().str());
     return names;
   }

@@ -35,7 +35,7 @@ TEST_F(TreeTest, CopyJoinsTheSameParentWithoutChildren) {
   new VOKDlgLabel(&original, "Child", 0);
   original.SetShortHelp("help");
   {
-    VOKDlgFrame copy(original);
+    VOKDlgFrame copy(original);  // NOLINT(performance-unnecessary-copy-initialization)
     EXPECT_EQ("Original", copy.GetName());
     EXPECT_EQ(0x80001u, copy.GetStyle());
     EXPECT_EQ("help", copy.GetShortHelp().ToUtf8());

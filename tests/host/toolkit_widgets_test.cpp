@@ -9,6 +9,7 @@ using WidgetsTest = ToolkitTest;
 
 std::vector<std::string> linesOf(const VOKDlgCombo& combo) {
   std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(combo.GetLineCount()));
   for (int i = 0; i < combo.GetLineCount(); ++i) lines.push_back(combo.GetLine(i).ToUtf8());
   return lines;
 }

@@ -71,7 +71,7 @@ Step Press(VOKKey key) {
 std::vector<Step> Type(const std::u32string& text) {
   std::vector<Step> steps;
   for (char32_t character : text)
-    steps.push_back([=](const Json&) { return VOKInputEvent::Typed(character); });
+    steps.emplace_back([=](const Json&) { return VOKInputEvent::Typed(character); });
   return steps;
 }
 

@@ -14,9 +14,10 @@ namespace {
 const VOKCellRect* anchorOf(const VOKDlgWindow& window, const std::vector<VOKWindowLayout>& below) {
   for (const VOKDialog* widget = window.GetParent(); widget != nullptr;
        widget = widget->GetParent()) {
-    for (auto layout = below.rbegin(); layout != below.rend(); ++layout) {
-      if (const VOKCellRect* rect = layout->Find(widget)) return rect;
-    }
+    const auto shown = std::find_if(
+        below.rbegin(), below.rend(),
+        [widget](const VOKWindowLayout& layout) { return layout.Find(widget) != nullptr; });
+    if (shown != below.rend()) return shown->Find(widget);
   }
   return nullptr;
 }

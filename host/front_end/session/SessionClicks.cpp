@@ -1,7 +1,7 @@
 // File: SessionClicks.cpp
 // What mouse clicks do. A click goes to the topmost window under it; it
 // reaches a window below only through modeless windows above it.
-#include <ranges>
+#include <algorithm>
 
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
@@ -65,11 +65,10 @@ void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTo
     return pressWindowButton(clicked, Part::Cancel);
   }
   const auto& widgets = window.Widgets();
-  for (const auto& laid : std::views::reverse(widgets)) {
-    if (laid.rect.Contains(x, y) && clickable(*laid.widget)) {
-      return clickWidget(*laid.widget, laid.rect, x, isTop, twice);
-    }
-  }
+  const auto hit = std::find_if(widgets.rbegin(), widgets.rend(), [&](const auto& laid) {
+    return laid.rect.Contains(x, y) && clickable(*laid.widget);
+  });
+  if (hit != widgets.rend()) return clickWidget(*hit->widget, hit->rect, x, isTop, twice);
 }
 
 // In the top window the clicked widget also takes the focus. Spinners

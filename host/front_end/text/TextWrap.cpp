@@ -50,6 +50,7 @@ std::vector<std::string> Wrap(std::string_view utf8, int columns) {
   }
   if (!word.empty()) addWord(lines, word, columns);
   std::vector<std::string> texts;
+  texts.reserve(lines.size());
   for (Line& line : lines) texts.push_back(std::move(line.text));
   return texts;
 }
