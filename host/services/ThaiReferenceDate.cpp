@@ -35,7 +35,9 @@ YearDigits DigitsAt(std::string_view text, std::size_t at) {
     std::size_t next = run.end;
     const int digit = vok::services::DateDigitValue(vok::utf8::DecodeNext(text, next), true);
     if (digit < 0) break;
-    run.value = run.value * 10 + digit;
+    // Only a run of four digits is a year; longer runs are counted, not
+    // summed, so that no run can overflow the value.
+    if (run.count < kYearDigits) run.value = run.value * 10 + digit;
     run.end = next;
     ++run.count;
   }

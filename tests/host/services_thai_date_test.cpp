@@ -41,6 +41,9 @@ TEST_F(ServicesThaiDateTest, TextsAreRewrittenToGregorianAndShownInTheSettingsEr
       {nullptr, "31/12/2442", "31/12/2442", "31/12/2985"},
       // Another shape: the first run of exactly four digits is the year.
       {nullptr, "x 12345 2567 2566", "x 12345 2024 2566", "x 12345 2567 2566"},
+      // A run of digits too long for any number is no year, and no trouble.
+      {nullptr, "123456789012345678901 2567", "123456789012345678901 2024",
+       "123456789012345678901 2567"},
       // No four-digit year: left as it is.
       {nullptr, "25/12/67", "25/12/67", "25/12/67"},
       // Thai digits count as digits; the rewritten year is written in ASCII ones.
