@@ -14,8 +14,7 @@ namespace {
 
 // The calendar the last press opened: the frame's newest child.
 VOKQELNavCalendarUI* OpenedCalendar(const VOKQELNavDateEntryFrame& frame) {
-  const std::vector<VOKDialog*>& children = frame.GetChildren();
-  return children.empty() ? nullptr : dynamic_cast<VOKQELNavCalendarUI*>(children.back());
+  return dynamic_cast<VOKQELNavCalendarUI*>(frame.GetChildren().back());
 }
 
 // Buttons "15" and "16" (cells 14 and 15) always hold days of the month;

@@ -6,7 +6,9 @@
 // is timed; what keeps the count of live calendars steady is not.
 #include <benchmark/benchmark.h>
 
+#include <cstddef>
 #include <deque>
+#include <vector>
 
 #include "bench/BenchHost.h"
 #include "bench/Spread.h"
@@ -49,12 +51,35 @@ class LiveCalendars {
 
 using Change = void (LiveCalendars::*)();
 
+// Reads a buffer twice the size of the last-level cache, pushing out what
+// the calendars left there.
+class CacheClearer {
+ public:
+  void operator()() {
+    constexpr std::size_t kLine = 64;
+    unsigned char sum = 0;
+    for (std::size_t at = 0; at < _buffer.size(); at += kLine) sum += _buffer[at]++;
+    benchmark::DoNotOptimize(sum);
+  }
+
+ private:
+  std::vector<unsigned char> _buffer = std::vector<unsigned char>(std::size_t{64} << 20);
+};
+
 // Times step on every iteration; restore, untimed, brings the number of
-// live calendars back.
-void TimeAmongLive(benchmark::State& state, Change step, Change restore) {
+// live calendars back. With clear, the caches are cleared before each step,
+// so that every step finds the calendars' memory as cold as the oldest of
+// thousands.
+void TimeAmongLive(benchmark::State& state, Change step, Change restore,
+                   CacheClearer* clear = nullptr) {
   vok_bench::HostWindow host;
   LiveCalendars live(host.dialog(), state.range(0));
   for (auto _ : state) {
+    if (clear != nullptr) {
+      state.PauseTiming();
+      (*clear)();
+      state.ResumeTiming();
+    }
     (live.*step)();
     state.PauseTiming();
     (live.*restore)();
@@ -86,6 +111,14 @@ void BM_LiveCalendarsReleaseOldest(benchmark::State& state) {
   TimeAmongLive(state, &LiveCalendars::ReleaseOldest, &LiveCalendars::OpenNewest);
 }
 
+// The oldest calendar's memory has left the caches once a thousand others
+// were opened after it; with caches cleared first, N live calendars cost
+// the same from 1 on.
+void BM_LiveCalendarsReleaseOldestCold(benchmark::State& state) {
+  CacheClearer clear;
+  TimeAmongLive(state, &LiveCalendars::ReleaseOldest, &LiveCalendars::OpenNewest, &clear);
+}
+
 void BM_LiveCalendarsReleaseNewest(benchmark::State& state) {
   TimeAmongLive(state, &LiveCalendars::ReleaseNewest, &LiveCalendars::OpenNewest);
 }
@@ -93,6 +126,7 @@ void BM_LiveCalendarsReleaseNewest(benchmark::State& state) {
 VOK_BENCHMARK(BM_LiveCalendarsOpen)->Apply(LiveCounts);
 VOK_BENCHMARK(BM_LiveCalendarsSend)->Apply(LiveCounts);
 VOK_BENCHMARK(BM_LiveCalendarsReleaseOldest)->Apply(LiveCounts);
+VOK_BENCHMARK(BM_LiveCalendarsReleaseOldestCold)->Apply(LiveCounts)->Iterations(300);
 VOK_BENCHMARK(BM_LiveCalendarsReleaseNewest)->Apply(LiveCounts);
 
 }  // namespace

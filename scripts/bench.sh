@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the release preset and runs the benchmarks (bench/vok_bench): the
 # calendar's open/release, heap, month and year changes, one calendar's
-# open, send and release among 1 to 10,000 live ones, the date text checks
+# open, send and release among 1 to 10,000 live ones (release also with
+# the caches cleared first), the date text checks
 # beside strptime, std::get_time and ICU, a frame's press/pick/OK round and
 # tracing switched off. Each benchmark runs five times, the repetitions of
 # all of them interleaved in random order (a busy spell cannot favour one

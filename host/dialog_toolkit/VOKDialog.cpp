@@ -16,7 +16,7 @@ struct VOKDialog::Extras {
 
 VOKDialog::VOKDialog(VOKDialog* parent, const VOKString& name, std::uint64_t style)
     : _parent(parent), _name(name), _style(style) {
-  if (_parent != nullptr) _parent->_children.push_back(this);
+  linkToParent();
 }
 
 VOKDialog::VOKDialog(const VOKDialog& other)
@@ -30,7 +30,7 @@ VOKDialog::VOKDialog(const VOKDialog& other)
       _hasGrid(other._hasGrid),
       _grid(other._grid),
       _extras(other._extras ? std::make_unique<Extras>(*other._extras) : nullptr) {
-  if (_parent != nullptr) _parent->_children.push_back(this);
+  linkToParent();
 }
 
 VOKDialog& VOKDialog::operator=(const VOKDialog& other) {
@@ -51,33 +51,33 @@ VOKDialog::~VOKDialog() {
   destroyChildren();
 }
 
+// The newest child of its parent.
+void VOKDialog::linkToParent() {
+  if (_parent == nullptr) return;
+  _previousSibling = _parent->_lastChild;
+  (_previousSibling != nullptr ? _previousSibling->_nextSibling : _parent->_firstChild) = this;
+  _parent->_lastChild = this;
+}
+
 // Youngest first. A child the toolkit did not allocate (one on the stack)
 // is only detached: its owner destroys it.
 void VOKDialog::destroyChildren() {
-  while (!_children.empty()) {
-    VOKDialog* child = _children.back();
+  while (_lastChild != nullptr) {
+    VOKDialog* child = _lastChild;
     if (child->IsHostAllocated()) {
       delete child;  // its destructor calls ForgetChild
     } else {
-      child->_parent = nullptr;
-      _children.pop_back();
+      ForgetChild(child);
+      child->_parent = child->_previousSibling = child->_nextSibling = nullptr;
     }
   }
 }
 
-// Children mostly go youngest or oldest first: the search runs from both
-// ends at once, so that neither has to pass all the others.
 void VOKDialog::ForgetChild(const VOKDialog* child) {
-  for (auto front = _children.begin(), back = _children.end(); front != back; ++front) {
-    if (*front == child) {
-      _children.erase(front);
-      return;
-    }
-    if (*--back == child) {
-      _children.erase(back);
-      return;
-    }
-  }
+  VOKDialog* previous = child->_previousSibling;
+  VOKDialog* next = child->_nextSibling;
+  (previous != nullptr ? previous->_nextSibling : _firstChild) = next;
+  (next != nullptr ? next->_previousSibling : _lastChild) = previous;
 }
 
 const char* VOKDialog::IsA() const { return "VOKDialog"; }
@@ -88,14 +88,14 @@ VOKMetaClass* VOKDialog::GetMetaObject() const {
 }
 
 VOKDialog* VOKDialog::GetChild(const char* name) const {
-  for (VOKDialog* child : _children) {
+  for (VOKDialog* child = _firstChild; child != nullptr; child = child->_nextSibling) {
     if (child->_name == name) return child;
   }
   return nullptr;
 }
 
 VOKDialog* VOKDialog::FindDescendant(const char* name) const {
-  for (VOKDialog* child : _children) {
+  for (VOKDialog* child = _firstChild; child != nullptr; child = child->_nextSibling) {
     if (child->_name == name) return child;
     if (VOKDialog* found = child->FindDescendant(name)) return found;
   }

@@ -9,12 +9,12 @@
 
 #include <cstdint>
 #include <memory>
-#include <vector>
 
 #include "base_runtime/HostExport.h"
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
 #include "command_framework/VOKCommand.h"
+#include "dialog_toolkit/VOKDlgChildren.h"
 #include "dialog_toolkit/VOKDlgGridConstraints.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 
@@ -37,7 +37,10 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   VOKDialog* GetParent() const { return _parent; }
   const VOKString& GetName() const { return _name; }
   std::uint64_t GetStyle() const { return _style; }
-  const std::vector<VOKDialog*>& GetChildren() const { return _children; }
+  // Oldest first. Each widget holds its place among its siblings, so
+  // adding and removing a child cost the same however many there are.
+  VOKDlgChildren GetChildren() const { return {_firstChild, _lastChild}; }
+  VOKDialog* GetNextSibling() const { return _nextSibling; }
   // The direct child of that name, or null.
   VOKDialog* GetChild(const char* name) const;
   // The first widget of that name below this one, depth first, or null.
@@ -80,11 +83,15 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   struct Extras;
   Extras& extras();
   void destroyChildren();
+  void linkToParent();
 
   VOKDialog* _parent;
   VOKString _name;
   std::uint64_t _style;
-  std::vector<VOKDialog*> _children;
+  VOKDialog* _firstChild = nullptr;
+  VOKDialog* _lastChild = nullptr;
+  VOKDialog* _previousSibling = nullptr;
+  VOKDialog* _nextSibling = nullptr;
   VOKUnicodeString _title;
   int _visibility = VOKDlgVisibility::Shown;
   int _sensitivity = VOKDlgSensitivity::Usable;
