@@ -13,17 +13,16 @@ int flagIn(const std::map<int, int>& flags, int index) {
 }  // namespace
 
 VOKDlgFrame::VOKDlgFrame(VOKDialog* parent, const VOKString& name, std::uint64_t style)
-    : VOKDialog(parent, name, style) {}
+    : VOKDlgContainer(parent, name, style) {}
 
-// As for windows, the attachments name the source's children and stay
-// behind; the grid's resizable rows and columns are properties and follow.
+// The grid's resizable rows and columns are properties and follow.
 VOKDlgFrame::VOKDlgFrame(const VOKDlgFrame& other)
-    : VOKDialog(other),
+    : VOKDlgContainer(other),
       _resizableColumns(other._resizableColumns),
       _resizableRows(other._resizableRows) {}
 
 VOKDlgFrame& VOKDlgFrame::operator=(const VOKDlgFrame& other) {
-  VOKDialog::operator=(other);
+  VOKDlgContainer::operator=(other);
   _resizableColumns = other._resizableColumns;
   _resizableRows = other._resizableRows;
   return *this;
@@ -54,8 +53,3 @@ int VOKDlgFrame::GetGridColumnResizable(int column) const {
 }
 
 int VOKDlgFrame::GetGridRowResizable(int row) const { return flagIn(_resizableRows, row); }
-
-void VOKDlgFrame::ForgetChild(const VOKDialog* child) {
-  _tabulation.Forget(child);
-  VOKDialog::ForgetChild(child);
-}

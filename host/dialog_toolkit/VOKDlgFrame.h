@@ -7,10 +7,9 @@
 #include <map>
 
 #include "base_runtime/VOKMetaClass.h"
-#include "dialog_toolkit/VOKDialog.h"
-#include "dialog_toolkit/VOKDlgTabulation.h"
+#include "dialog_toolkit/VOKDlgContainer.h"
 
-class VOK_HOST_API VOKDlgFrame : public VOKDialog {
+class VOK_HOST_API VOKDlgFrame : public VOKDlgContainer {
  public:
   VOKDlgFrame(VOKDialog* parent, const VOKString& name, std::uint64_t style);
   VOKDlgFrame(const VOKDlgFrame& other);
@@ -31,21 +30,7 @@ class VOK_HOST_API VOKDlgFrame : public VOKDialog {
   int GetGridColumnResizable(int column) const;
   int GetGridRowResizable(int row) const;
 
-  template <class... Widgets>
-  void SetHorizontalAttachment(int line, int mode, Widgets... widgets) {
-    _tabulation.Attach(true, line, mode, VOKDlgWidgetList(widgets...));
-  }
-  template <class... Widgets>
-  void SetVerticalAttachment(int line, int mode, Widgets... widgets) {
-    _tabulation.Attach(false, line, mode, VOKDlgWidgetList(widgets...));
-  }
-  const VOKDlgTabulation& GetTabulation() const { return _tabulation; }
-
- protected:
-  void ForgetChild(const VOKDialog* child) override;
-
  private:
-  VOKDlgTabulation _tabulation;
   std::map<int, int> _resizableColumns;
   std::map<int, int> _resizableRows;
 };

@@ -2,18 +2,16 @@
 #include "dialog_toolkit/VOKDlgWindow.h"
 
 VOKDlgWindow::VOKDlgWindow(VOKDialog* parent, const VOKString& name, std::uint64_t style)
-    : VOKDialog(parent, name, style) {
+    : VOKDlgContainer(parent, name, style) {
   _isWindow = true;
   SetVisibility(VOKDlgVisibility::Hidden);
 }
 
-// The tabulation names the source's children, which the copy does not
-// have: a copy starts with no attachments and keeps its own on assignment.
-VOKDlgWindow::VOKDlgWindow(const VOKDlgWindow& other) : VOKDialog(other) { _isWindow = true; }
+VOKDlgWindow::VOKDlgWindow(const VOKDlgWindow& other) : VOKDlgContainer(other) { _isWindow = true; }
 
 VOKDlgWindow& VOKDlgWindow::operator=(const VOKDlgWindow& other) {
   if (this == &other) return *this;
-  VOKDialog::operator=(other);
+  VOKDlgContainer::operator=(other);
   return *this;
 }
 
@@ -21,8 +19,3 @@ VOKDlgWindow& VOKDlgWindow::operator=(const VOKDlgWindow& other) {
 VOKDlgWindow::~VOKDlgWindow() { _isWindow = false; }
 
 const char* VOKDlgWindow::IsA() const { return "VOKDlgWindow"; }
-
-void VOKDlgWindow::ForgetChild(const VOKDialog* child) {
-  _tabulation.Forget(child);
-  VOKDialog::ForgetChild(child);
-}

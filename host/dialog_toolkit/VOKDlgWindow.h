@@ -5,10 +5,9 @@
 
 #include <utility>
 
-#include "dialog_toolkit/VOKDialog.h"
-#include "dialog_toolkit/VOKDlgTabulation.h"
+#include "dialog_toolkit/VOKDlgContainer.h"
 
-class VOK_HOST_API VOKDlgWindow : public VOKDialog {
+class VOK_HOST_API VOKDlgWindow : public VOKDlgContainer {
  public:
   VOKDlgWindow(VOKDialog* parent, const VOKString& name, std::uint64_t style);
   VOKDlgWindow(const VOKDlgWindow& other);
@@ -17,17 +16,6 @@ class VOK_HOST_API VOKDlgWindow : public VOKDialog {
 
   VOK_DECLARE_ALLOCATOR(VOKDlgWindow)
   const char* IsA() const override;
-
-  // (tabulation line, mode, widgets..., nullptr)
-  template <class... Widgets>
-  void SetHorizontalAttachment(int line, int mode, Widgets... widgets) {
-    _tabulation.Attach(true, line, mode, VOKDlgWidgetList(widgets...));
-  }
-  template <class... Widgets>
-  void SetVerticalAttachment(int line, int mode, Widgets... widgets) {
-    _tabulation.Attach(false, line, mode, VOKDlgWidgetList(widgets...));
-  }
-  const VOKDlgTabulation& GetTabulation() const { return _tabulation; }
 
   VOKNotification* GetWindCloseNotification() { return &_closeNotification; }
 
@@ -38,11 +26,7 @@ class VOK_HOST_API VOKDlgWindow : public VOKDialog {
   void RequestFocus(const VOKDialog* widget) { _focusRequest = widget; }
   const VOKDialog* TakeFocusRequest() { return std::exchange(_focusRequest, nullptr); }
 
- protected:
-  void ForgetChild(const VOKDialog* child) override;
-
  private:
-  VOKDlgTabulation _tabulation;
   VOKNotification _closeNotification{"VOKDlgWindCloseNotification"};
   const VOKDialog* _focusRequest = nullptr;
 };

@@ -12,7 +12,7 @@
 #include <set>
 #include <utility>
 
-#include "dialog_toolkit/VOKDlgFrame.h"
+#include "dialog_toolkit/VOKDlgContainer.h"
 #include "front_end/layout/LayoutEngine.h"
 
 namespace vok::layout {
@@ -47,9 +47,8 @@ struct Row {
 };
 
 const VOKDlgTabulation* tabulationOf(const VOKDialog& container) {
-  if (auto* frame = dynamic_cast<const VOKDlgFrame*>(&container)) return &frame->GetTabulation();
-  if (auto* window = dynamic_cast<const VOKDlgWindow*>(&container)) return &window->GetTabulation();
-  return nullptr;
+  const auto* tabulated = dynamic_cast<const VOKDlgContainer*>(&container);
+  return tabulated != nullptr ? &tabulated->GetTabulation() : nullptr;
 }
 
 Item itemFor(Engine& engine, const VOKDialog* widget, const VOKDlgTabulation& tabulation) {
