@@ -53,22 +53,25 @@ bool IcuParse(const icu::SimpleDateFormat& format, const icu::UnicodeString& tex
   return position.getErrorIndex() < 0 && position.getIndex() == text.length();
 }
 
-void ReportAccepted(benchmark::State& state, long accepted) {
+// Times read, which answers whether it accepted the text, and reports how
+// often it did and what it allocated.
+template <class Read>
+void TimeReader(benchmark::State& state, Read read) {
+  long accepted = 0;
+  const vok_bench::AllocationCount start = vok_bench::CountedAllocations();
+  for (auto _ : state) accepted += read() ? 1 : 0;
+  vok_bench::ReportAllocationsSince(state, start);
   state.counters["accepted"] =
       benchmark::Counter(static_cast<double>(accepted), benchmark::Counter::kAvgIterations);
 }
 
 void BM_StrptimeTimegm(benchmark::State& state, const char* text) {
-  long accepted = 0;
-  const vok_bench::AllocationCount start = vok_bench::CountedAllocations();
-  for (auto _ : state) {
+  TimeReader(state, [text] {
     std::tm fields;
     const std::time_t time = StrptimeTimegm(text, fields);
     benchmark::DoNotOptimize(time);
-    accepted += time != kNoTime ? 1 : 0;
-  }
-  vok_bench::ReportAllocationsSince(state, start);
-  ReportAccepted(state, accepted);
+    return time != kNoTime;
+  });
 }
 VOK_BENCH_DATE_TEXTS(BM_StrptimeTimegm);
 
@@ -77,15 +80,11 @@ void BM_StdGetTime(benchmark::State& state, const char* text) {
   std::istringstream stream;
   stream.imbue(std::locale::classic());
   const std::string input(text);
-  long accepted = 0;
-  const vok_bench::AllocationCount start = vok_bench::CountedAllocations();
-  for (auto _ : state) {
+  TimeReader(state, [&] {
     const std::time_t time = GetTimeTimegm(stream, input);
     benchmark::DoNotOptimize(time);
-    accepted += time != kNoTime ? 1 : 0;
-  }
-  vok_bench::ReportAllocationsSince(state, start);
-  ReportAccepted(state, accepted);
+    return time != kNoTime;
+  });
 }
 VOK_BENCH_DATE_TEXTS(BM_StdGetTime);
 
@@ -97,15 +96,12 @@ void BM_IcuSimpleDateFormat(benchmark::State& state, const char* text) {
     return;
   }
   const icu::UnicodeString input = icu::UnicodeString::fromUTF8(text);
-  long accepted = 0;
-  const vok_bench::AllocationCount start = vok_bench::CountedAllocations();
-  for (auto _ : state) {
+  TimeReader(state, [&] {
     UDate date = 0;
-    accepted += IcuParse(*format, input, date) ? 1 : 0;
+    const bool accepted = IcuParse(*format, input, date);
     benchmark::DoNotOptimize(date);
-  }
-  vok_bench::ReportAllocationsSince(state, start);
-  ReportAccepted(state, accepted);
+    return accepted;
+  });
   state.SetLabel("malloc not counted");
 }
 VOK_BENCH_DATE_TEXTS(BM_IcuSimpleDateFormat);

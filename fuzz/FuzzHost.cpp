@@ -57,12 +57,6 @@ void PrepareOnce() {
   VOKHostSettings::SetLocale("en_US");
   VOKDlgNotify::SetResponder(
       [](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) { return 0; });
-  VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate",
-                                "CalendarChoose = Choose a date\nSun = Su\nMon = Mo\nTue = Tu\n"
-                                "Wed = We\nThu = Th\nFri = Fr\nSat = Sa\n");
-  VOKMsgCatalog::LoadFromMemory("VOKZeltSheetEditor",
-                                "InvalidYear.Text = The year %1 is not valid.\n"
-                                "InvalidYear.Title = Invalid year %1\n");
   for (const char* className : kTracedClasses) {
     ImmersiveUITrace::SetSwitch(className, true);
     ImmersiveUITrace::StartCapture(className);
