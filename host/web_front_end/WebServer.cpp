@@ -2,7 +2,9 @@
 #include "web_front_end/WebServer.h"
 
 #include <httplib.h>
+#include <pthread.h>
 
+#include <csignal>
 #include <nlohmann/json.hpp>
 
 #include "web_front_end/PageMessage.h"
@@ -147,7 +149,23 @@ int WebServer::Bind(int port) {
 }
 
 void WebServer::Start() {
-  _thread = std::thread([this] { _routes->server.listen_after_bind(); });
+  // Signals go to the session's thread, which looks for them between
+  // events; the server's threads (and the ones they start) block them.
+  sigset_t signals;
+  sigset_t previous;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, &previous);
+  _thread = std::thread([this] {
+    _routes->server.listen_after_bind();
+    _listenReturned = true;
+  });
+  pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+  // httplib's stop() does nothing until the listening loop has begun, so
+  // a Stop right after Start (Ctrl-C at once) would wait for ever.
+  while (!_listenReturned && !_routes->server.is_running())
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 void WebServer::Stop() {

@@ -13,6 +13,7 @@
 // served; bodies are bounded.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 #include <thread>
@@ -31,7 +32,7 @@ class WebServer {
 
   // Binds 127.0.0.1 at the port (0: a free one); the port, or -1.
   int Bind(int port);
-  // Serves on a thread of its own until Stop.
+  // Serves on a thread of its own until Stop; returns once it listens.
   void Start();
   void Stop();
 
@@ -39,6 +40,7 @@ class WebServer {
   struct Routes;
   std::unique_ptr<Routes> _routes;
   std::thread _thread;
+  std::atomic<bool> _listenReturned{false};
 };
 
 }  // namespace vok::web
