@@ -1,6 +1,6 @@
 // File: FrontEndScriptScreen.h
-// A screen for driving a front-end session from a test: it hands out a
-// list of events (then Quit), records every picture the session shows with
+// A screen for driving a front-end session from a test: it plays a list of
+// events (then Quit) on a window, records every picture the session shows with
 // the focus at that moment, and finds texts on the last picture the way a
 // person finds them with their eyes.
 #pragma once
@@ -53,6 +53,16 @@ class ScriptScreen : public VOKFrontEndScreen {
     const VOKCellPoint at = Where(step.clickOn);
     return step.twice ? VOKInputEvent::DoubleClicked(at.x + step.dx, at.y)
                       : VOKInputEvent::Clicked(at.x + step.dx, at.y);
+  }
+
+  // Runs a session on root that gets steps, then Quit.
+  void Play(VOKDlgWindow& root, std::vector<Step> steps) {
+    events = std::move(steps);
+    _next = 0;
+    VOKFrontEndSession played(root, *this);
+    session = &played;
+    played.Run();
+    session = nullptr;
   }
 
   // The top-left cell of the first place text shows on the last picture.

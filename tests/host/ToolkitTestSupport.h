@@ -35,8 +35,8 @@ class Recorder : public VOKCommand {
  public:
   Recorder(std::vector<std::string>* log, std::string name) : _log(log), _name(std::move(name)) {}
 
-  void Listen(VOKCommand* sender, VOKNotification* notification, void* data = nullptr) {
-    AddAnalyseNotificationCB(sender, notification, &Recorder::Record, data);
+  void Listen(VOKCommand* sender, VOKNotification* notification, const char* data = nullptr) {
+    AddAnalyseNotificationCB(sender, notification, &Recorder::Record, const_cast<char*>(data));
   }
   void Record(VOKCommand* sender, VOKNotification* notification, void* data) {
     lastSender = sender;

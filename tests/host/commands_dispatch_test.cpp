@@ -1,13 +1,26 @@
-// Notification dispatch: order, data, never a call into a dead object, and
-// registrations that go with their commands.
+// Notification dispatch: order, data, never a call into a dead object,
+// registrations that go with their commands, and delayed destructions that
+// wait for the outermost dispatch to return.
 #include <memory>
 #include <utility>
 
+#include "dialog_toolkit/VOKDlgFrame.h"
+#include "dialog_toolkit/VOKDlgPushButton.h"
 #include "host/ToolkitTestSupport.h"
 
 namespace {
 
 using Log = std::vector<std::string>;
+
+// Logs its own destruction.
+class Mortal : public VOKCommand {
+ public:
+  explicit Mortal(Log* log) : _log(log) {}
+  ~Mortal() override { _log->push_back("destroyed"); }
+
+ private:
+  Log* _log;
+};
 
 class DispatchTest : public ToolkitTest {
  protected:
@@ -164,6 +177,56 @@ TEST_F(DispatchTest, CommandListeningToItselfLeavesNothingBehind) {
   EXPECT_EQ(before, VOKCommand::RegisteredCallbacks());
   other.SendNotification(&other, &ping);
   EXPECT_EQ((Log{"self PingNotification -", "other PingNotification -"}), log);
+}
+
+TEST_F(DispatchTest, DelayedDestructionWaitsForTheOutermostDispatchToReturn) {
+  auto* mortal = new Mortal(&log);
+  VOKCommand inner;
+  Recorder atOuter(&log, "outer");
+  Recorder atInner(&log, "inner");
+  atOuter.Listen(&sender, &ping);
+  atInner.Listen(&inner, &ping);
+  atInner.action = [&] {
+    mortal->RequestDelayedDestruction();
+    mortal->RequestDelayedDestruction();     // a second request changes nothing
+    VOKCommand::FlushDelayedDestructions();  // waits for the dispatch to end
+  };
+  atOuter.action = [&] {
+    inner.SendNotification(&inner, &ping);
+    log.push_back("inner returned");
+  };
+
+  sender.SendNotification(&sender, &ping);
+
+  EXPECT_EQ(
+      (Log{"outer PingNotification -", "inner PingNotification -", "inner returned", "destroyed"}),
+      log);
+  EXPECT_EQ(0u, VOKCommand::PendingDestructions());
+  EXPECT_FALSE(VOKCommand::InDispatch());
+}
+
+TEST_F(DispatchTest, OutsideADispatchDelayedObjectsWaitForAFlushOrLeaveWithTheirParent) {
+  auto* mortal = new Mortal(&log);
+  auto* frame = new VOKDlgFrame(nullptr, "Frame", 0);
+  auto* button = new VOKDlgPushButton(frame, "Button", 0);
+  mortal->RequestDelayedDestruction();
+  button->RequestDelayedDestruction();
+  frame->RequestDelayedDestruction();
+  EXPECT_EQ(3u, VOKCommand::PendingDestructions());
+  delete frame;
+  EXPECT_EQ(1u, VOKCommand::PendingDestructions());
+  EXPECT_TRUE(log.empty());
+  VOKCommand::FlushDelayedDestructions();
+  EXPECT_EQ((Log{"destroyed"}), log);
+}
+
+TEST_F(DispatchTest, StackObjectIsNeverDeletedByADelayedDestruction) {
+  Mortal onStack(&log);
+  testing::internal::CaptureStderr();
+  onStack.RequestDelayedDestruction();
+  const std::string message = testing::internal::GetCapturedStderr();
+  EXPECT_NE(std::string::npos, message.find("not created by the host allocator")) << message;
+  EXPECT_EQ(0u, VOKCommand::PendingDestructions());
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// The keys of a calendar in an interactive session: a day picked and
-// accepted at once with Enter, Space or a double click, months turned with
-// PageUp and PageDown across the year's ends, and a month chosen by typing
-// its first letters.
+// The keys of a calendar in an interactive session: arrows inside the day
+// grid, a day picked and accepted at once with Enter, Space or a double
+// click, months turned with PageUp and PageDown across the year's ends, and
+// a month chosen by typing its first letters.
 #include <gtest/gtest.h>
 
 #include "host/FrontEndScriptScreen.h"
@@ -14,7 +14,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-char* Data(const char* text) { return const_cast<char*>(text); }
 const std::string kOK = "user VOKDlgDiaOKNotification Calendar";
 const std::string kMonth = "user VOKDlgComboSelectNotification Month";
 const std::string kNextYear = "user VOKDlgSpinnerBtnUpNotification Year";
@@ -36,12 +35,12 @@ class CalendarKeysTest : public ToolkitTest {
     spinner = Find<VOKDlgSpinner>(*calendar, "YearSpinner");
     for (const char* day : {"12", "13", "23"}) {
       auto* button = Find<VOKDlgPushButton>(*calendar, day);
-      user->Listen(button, button->GetPushBActivateNotification(), Data(day));
+      user->Listen(button, button->GetPushBActivateNotification(), day);
     }
-    user->Listen(calendar, calendar->GetDiaOKNotification(), Data("Calendar"));
-    user->Listen(combo, combo->GetComboSelectNotification(), Data("Month"));
-    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), Data("Year"));
-    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), Data("Year"));
+    user->Listen(calendar, calendar->GetDiaOKNotification(), "Calendar");
+    user->Listen(combo, combo->GetComboSelectNotification(), "Month");
+    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), "Year");
+    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), "Year");
   }
   void TearDown() override {
     user.reset();
@@ -49,14 +48,7 @@ class CalendarKeysTest : public ToolkitTest {
     ToolkitTest::TearDown();
   }
 
-  void Run(std::vector<Step> steps) {
-    ScriptScreen screen;
-    screen.events = std::move(steps);
-    VOKFrontEndSession session(*calendar, screen);
-    screen.session = &session;
-    session.Run();
-    focusNames = screen.focusNames;
-  }
+  void Run(std::vector<Step> steps) { screen.Play(*calendar, std::move(steps)); }
 
   std::unique_ptr<VOKDlgDialog> host;
   VOKDlgDialog* calendar = nullptr;
@@ -64,8 +56,22 @@ class CalendarKeysTest : public ToolkitTest {
   VOKDlgSpinner* spinner = nullptr;
   Log log;
   std::unique_ptr<Recorder> user;
-  Log focusNames;
+  ScriptScreen screen;
 };
+
+// The calendar opens on its chosen day (9, greyed); arrows move by a day
+// or a week and stop at the month's edges, Home and End go to its first and
+// last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
+// day. None of it presses anything.
+TEST_F(CalendarKeysTest, ArrowsMoveInsideTheDayGridOnly) {
+  Run({Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Up), Key(VOKKey::Left), Key(VOKKey::Right),
+       Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Home), Key(VOKKey::Tab),
+       Key(VOKKey::BackTab)});
+  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "OK", "12"}),
+            screen.focusNames);
+  EXPECT_EQ(5, combo->GetSelect());
+  EXPECT_TRUE(log.empty());
+}
 
 // The chosen day, greyed, cannot be pressed again: OK alone accepts it.
 TEST_F(CalendarKeysTest, EnterSpaceAndADoubleClickPickADayAndAcceptItAsOK) {
@@ -87,7 +93,7 @@ TEST_F(CalendarKeysTest, PageUpAndPageDownTurnTheMonthAcrossTheYearsEnds) {
   Run({Key(VOKKey::Left), Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp)});
   EXPECT_EQ((Log{kNextYear, kMonth, kLastYear, kMonth, kMonth}), log);
   EXPECT_EQ(10, combo->GetSelect());
-  EXPECT_EQ("11", focusNames.back());
+  EXPECT_EQ("11", screen.focusNames.back());
   log.clear();
   combo->SetSelect(11, 1);
   spinner->SetRange(1900, 2025, 1, 0);

@@ -14,7 +14,6 @@ namespace {
 
 using Log = std::vector<std::string>;
 
-char* Data(const char* text) { return const_cast<char*>(text); }
 const std::string kClose = "user VOKDlgWindCloseNotification Notes";
 const std::string kGo = "user VOKDlgPushBActivateNotification Go";
 
@@ -34,8 +33,8 @@ class FrontEndScreenTest : public ToolkitTest {
     go = new VOKDlgPushButton(window.get(), "Go", 0);
     go->SetTitle("Go");
     window->SetVerticalAttachment(1, 1, label, combo, go, nullptr);
-    user->Listen(window.get(), window->GetWindCloseNotification(), Data("Notes"));
-    user->Listen(go, go->GetPushBActivateNotification(), Data("Go"));
+    user->Listen(window.get(), window->GetWindCloseNotification(), "Notes");
+    user->Listen(go, go->GetPushBActivateNotification(), "Go");
   }
   void TearDown() override {
     window.reset();
@@ -43,12 +42,7 @@ class FrontEndScreenTest : public ToolkitTest {
     ToolkitTest::TearDown();
   }
 
-  void Run(std::vector<Step> steps) {
-    screen.events = std::move(steps);
-    VOKFrontEndSession session(*window, screen);
-    screen.session = &session;
-    session.Run();
-  }
+  void Run(std::vector<Step> steps) { screen.Play(*window, std::move(steps)); }
 
   std::string LastLine() const {
     const std::string& picture = screen.pictures.back();

@@ -8,13 +8,10 @@
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
 
-using frontend_test::Find;
-
 namespace {
 
 using Log = std::vector<std::string>;
 
-char* Data(const char* text) { return const_cast<char*>(text); }
 const std::string kGo = "user VOKDlgPushBActivateNotification Go";
 const std::string kOK = "user VOKDlgDiaOKNotification Form";
 const std::string kCancel = "user VOKDlgDiaCANCELNotification Form";
@@ -48,15 +45,15 @@ class FrontEndSessionTest : public ToolkitTest {
     form->SetHorizontalAttachment(2, 1, combo, spinner, nullptr);
     form->SetHorizontalAttachment(3, 1, go, form->GetChild("Off"), form->GetChild("Gone"), open,
                                   nullptr);
-    user->Listen(editor, editor->GetEditModifyNotification(), Data("Name"));
-    user->Listen(combo, combo->GetComboSelectNotification(), Data("Month"));
-    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), Data("Year"));
-    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), Data("Year"));
-    user->Listen(spinner, spinner->GetSpinnerModifyNotification(), Data("Year"));
-    user->Listen(go, go->GetPushBActivateNotification(), Data("Go"));
-    user->Listen(form.get(), form->GetDiaOKNotification(), Data("Form"));
-    user->Listen(form.get(), form->GetDiaCANCELNotification(), Data("Form"));
-    user->Listen(form.get(), form->GetWindCloseNotification(), Data("Form"));
+    user->Listen(editor, editor->GetEditModifyNotification(), "Name");
+    user->Listen(combo, combo->GetComboSelectNotification(), "Month");
+    user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), "Year");
+    user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), "Year");
+    user->Listen(spinner, spinner->GetSpinnerModifyNotification(), "Year");
+    user->Listen(go, go->GetPushBActivateNotification(), "Go");
+    user->Listen(form.get(), form->GetDiaOKNotification(), "Form");
+    user->Listen(form.get(), form->GetDiaCANCELNotification(), "Form");
+    user->Listen(form.get(), form->GetWindCloseNotification(), "Form");
   }
 
   void TearDown() override {
@@ -72,13 +69,7 @@ class FrontEndSessionTest : public ToolkitTest {
     return button;
   }
 
-  void Run(std::vector<Step> steps, VOKDlgWindow* root = nullptr) {
-    screen.events = std::move(steps);
-    VOKFrontEndSession session(root ? *root : *form, screen);
-    screen.session = &session;
-    session.Run();
-    screen.session = nullptr;
-  }
+  void Run(std::vector<Step> steps) { screen.Play(*form, std::move(steps)); }
 
   // "Open" shows a small window over the form; its close control hides it.
   VOKDlgWindow* OpensPopup(std::uint64_t style) {
@@ -86,9 +77,9 @@ class FrontEndSessionTest : public ToolkitTest {
     auto* text = new VOKDlgLabel(popup, "text", 0);
     text->SetTitle("hi");
     opener = std::make_unique<Recorder>(&log, "opener");
-    opener->Listen(open, open->GetPushBActivateNotification(), Data("Open"));
+    opener->Listen(open, open->GetPushBActivateNotification(), "Open");
     opener->action = [popup] { popup->SetVisibility(VOKDlgVisibility::Shown); };
-    user->Listen(popup, popup->GetWindCloseNotification(), Data("Popup"));
+    user->Listen(popup, popup->GetWindCloseNotification(), "Popup");
     return popup;
   }
 
@@ -249,23 +240,6 @@ TEST_F(FrontEndSessionTest, AClickOpensTheComboAndAnotherChoosesALine) {
        ClickOn("[Go]")});
   EXPECT_EQ((Log{kMonth, kGo, kGo}), log);
   EXPECT_EQ(2, combo->GetSelect());
-}
-
-// The calendar opens on its chosen day (9, greyed); arrows move by a day
-// or a week and stop at the month's edges, Home and End go to its first and
-// last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
-// day.
-TEST_F(FrontEndSessionTest, ArrowsMoveInsideTheDayGridOnly) {
-  VOKDlgDialog host(nullptr, "Host", 0);
-  VOKDlgDialog* calendar = frontend_test::BuildCalendar(&host, 3, 9);
-  Run({Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Up), Key(VOKKey::Left), Key(VOKKey::Right),
-       Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Home), Key(VOKKey::Tab),
-       Key(VOKKey::BackTab)},
-      calendar);
-  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "OK", "12"}),
-            screen.focusNames);
-  EXPECT_EQ(5, Find<VOKDlgCombo>(*calendar, "MonthCombo")->GetSelect());
-  EXPECT_TRUE(log.empty());
 }
 
 TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt) {
