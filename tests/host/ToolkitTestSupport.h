@@ -12,22 +12,23 @@
 
 #include "base_runtime/VOKBaseUnknown.h"
 #include "command_framework/VOKCommand.h"
+#include "dialog_toolkit/VOKDlgNotify.h"
 
+// The check runs in the destructor, after a derived fixture's members are
+// gone.
 class ToolkitTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    VOKAllocationFaults::Clear();
-    _liveAtStart = VOKBaseUnknown::LiveObjects();
-  }
-  void TearDown() override {
+  ToolkitTest() { VOKAllocationFaults::Clear(); }
+  ~ToolkitTest() override {
     VOKCommand::SetSendListener(nullptr);
+    VOKDlgNotify::SetResponder(nullptr);
     VOKCommand::FlushDelayedDestructions();
     VOKAllocationFaults::Clear();
     EXPECT_EQ(_liveAtStart, VOKBaseUnknown::LiveObjects()) << "host objects leaked";
   }
 
  private:
-  long _liveAtStart = 0;
+  long _liveAtStart = VOKBaseUnknown::LiveObjects();
 };
 
 // Logs "<name> <notification> <data>" per callback, then runs its action.

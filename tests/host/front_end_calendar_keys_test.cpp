@@ -26,8 +26,7 @@ std::string Day(const char* name) {
 // "12") chosen, June selected; day buttons 12, 13 and 23 are listened to.
 class CalendarKeysTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
+  CalendarKeysTest() {
     host = std::make_unique<VOKDlgDialog>(nullptr, "Host", 0);
     calendar = frontend_test::BuildCalendar(host.get(), 3, 9);
     user = std::make_unique<Recorder>(&log, "user");
@@ -41,11 +40,6 @@ class CalendarKeysTest : public ToolkitTest {
     user->Listen(combo, combo->GetComboSelectNotification(), "Month");
     user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), "Year");
     user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), "Year");
-  }
-  void TearDown() override {
-    user.reset();
-    host.reset();
-    ToolkitTest::TearDown();
   }
 
   void Run(std::vector<Step> steps) { screen.Play(*calendar, std::move(steps)); }

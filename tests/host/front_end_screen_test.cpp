@@ -21,8 +21,7 @@ const std::string kGo = "user VOKDlgPushBActivateNotification Go";
 // button "Go" under it.
 class FrontEndScreenTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
+  FrontEndScreenTest() {
     window = std::make_unique<VOKDlgWindow>(nullptr, "Notes", VOKDlgStyle::CloseControl);
     window->SetTitle("Notes");
     user = std::make_unique<Recorder>(&log, "user");
@@ -35,11 +34,6 @@ class FrontEndScreenTest : public ToolkitTest {
     window->SetVerticalAttachment(1, 1, label, combo, go, nullptr);
     user->Listen(window.get(), window->GetWindCloseNotification(), "Notes");
     user->Listen(go, go->GetPushBActivateNotification(), "Go");
-  }
-  void TearDown() override {
-    window.reset();
-    user.reset();
-    ToolkitTest::TearDown();
   }
 
   void Run(std::vector<Step> steps) { screen.Play(*window, std::move(steps)); }

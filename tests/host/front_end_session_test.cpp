@@ -23,8 +23,7 @@ const std::string kOpen = "opener VOKDlgPushBActivateNotification Open";
 
 class FrontEndSessionTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
+  FrontEndSessionTest() {
     form = std::make_unique<VOKDlgDialog>(nullptr, "Form", frontend_test::kFormStyle);
     form->SetTitle("Form");
     user = std::make_unique<Recorder>(&log, "user");
@@ -54,13 +53,6 @@ class FrontEndSessionTest : public ToolkitTest {
     user->Listen(form.get(), form->GetDiaOKNotification(), "Form");
     user->Listen(form.get(), form->GetDiaCANCELNotification(), "Form");
     user->Listen(form.get(), form->GetWindCloseNotification(), "Form");
-  }
-
-  void TearDown() override {
-    form.reset();
-    opener.reset();
-    user.reset();
-    ToolkitTest::TearDown();
   }
 
   VOKDlgPushButton* Button(const char* name) {

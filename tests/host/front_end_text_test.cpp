@@ -72,13 +72,11 @@ TEST_F(FrontEndTextTest, WindowsOpenedOnTopStackInTreeOrderAndCoverTheirParents)
   auto* box = new VOKDlgNotify(calendar, "Error", VOKDlgStyle::ErrorBox);
   box->SetTitle("Invalid year");
   std::vector<std::string> shownOnBox;
-  const auto previous = VOKDlgNotify::SetResponder(
-      [&](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) {
-        shownOnBox.push_back(VOKTextRenderer::Render(VOKWindowStack(*form)));
-        return 1;
-      });
+  VOKDlgNotify::SetResponder([&](VOKDlgNotify&, const VOKUnicodeString&, const VOKUnicodeString&) {
+    shownOnBox.push_back(VOKTextRenderer::Render(VOKWindowStack(*form)));
+    return 1;
+  });
   box->DisplayBlocked("\"1900\" is not a valid year.", "Invalid year");
-  VOKDlgNotify::SetResponder(previous);
 
   EXPECT_EQ((std::vector<std::string>{"Form", "Calendar0"}), Names(VOKWindowStack(*form)));
   EXPECT_NE(nullptr, closedOne);

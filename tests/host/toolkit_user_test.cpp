@@ -1,5 +1,7 @@
 // User actions and the blocking message box. (What each action sends, and
 // in which state, the module's tests see through every calendar.)
+#include <memory>
+
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
@@ -15,27 +17,18 @@ using namespace VOKDlgStyle;
 
 class UserTest : public ToolkitTest {
  protected:
-  void SetUp() override {
-    ToolkitTest::SetUp();
-    window = new VOKDlgDialog(nullptr, "Window", OKButton | CancelButton | CloseControl);
-    window->SetVisibility(VOKDlgVisibility::Shown);
-    recorder = new Recorder(&log, "user");
-  }
-  void TearDown() override {
-    delete recorder;
-    delete window;
-    ToolkitTest::TearDown();
-  }
+  UserTest() { window->SetVisibility(VOKDlgVisibility::Shown); }
 
-  VOKDlgDialog* window = nullptr;
-  Recorder* recorder = nullptr;
   Log log;
+  std::unique_ptr<VOKDlgDialog> window =
+      std::make_unique<VOKDlgDialog>(nullptr, "Window", OKButton | CancelButton | CloseControl);
+  std::unique_ptr<Recorder> recorder = std::make_unique<Recorder>(&log, "user");
 };
 
 // Without FreeText the field never shows text that is no line of the list:
 // typing names a line (case aside) and chooses it as a pick from the list.
 TEST_F(UserTest, TypingIntoAListComboChoosesTheLineItNames) {
-  auto* combo = new VOKDlgCombo(window, "Combo", Editable);
+  auto* combo = new VOKDlgCombo(window.get(), "Combo", Editable);
   for (const char* month : {"Januar", "Februar", "März"}) combo->SetLine(month, -1, 64);
   combo->SetSelect(0, 1);
   recorder->Listen(combo, combo->GetComboSelectNotification());
@@ -55,11 +48,11 @@ TEST_F(UserTest, TypingIntoAListComboChoosesTheLineItNames) {
 }
 
 TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
-  auto* plainDialog = new VOKDlgDialog(window, "Plain", 0);
+  auto* plainDialog = new VOKDlgDialog(window.get(), "Plain", 0);
   plainDialog->SetVisibility(VOKDlgVisibility::Shown);
-  auto* combo = new VOKDlgCombo(window, "Combo", 0);
-  auto* spinner = new VOKDlgSpinner(window, "Spinner", 0);
-  auto* button = new VOKDlgPushButton(window, "Button", 0);
+  auto* combo = new VOKDlgCombo(window.get(), "Combo", 0);
+  auto* spinner = new VOKDlgSpinner(window.get(), "Spinner", 0);
+  auto* button = new VOKDlgPushButton(window.get(), "Button", 0);
   combo->SetLine("only", -1, 64);
   spinner->SetCurrentText("5", 0);
   std::vector<VOKCommand*> sent;
@@ -76,7 +69,7 @@ TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
   EXPECT_FALSE(VOKDlgUser::Press(button));
   window->SetVisibility(VOKDlgVisibility::Hidden);
   EXPECT_FALSE(VOKDlgUser::StepUp(spinner));
-  EXPECT_FALSE(VOKDlgUser::PressOK(window));
+  EXPECT_FALSE(VOKDlgUser::PressOK(window.get()));
   EXPECT_FALSE(VOKDlgUser::Press(nullptr));
 
   EXPECT_TRUE(sent.empty());
@@ -84,13 +77,7 @@ TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
   EXPECT_EQ(-1, combo->GetSelect());
 }
 
-class ModalTest : public ToolkitTest {
- protected:
-  void TearDown() override {
-    VOKDlgNotify::SetResponder(nullptr);
-    ToolkitTest::TearDown();
-  }
-};
+using ModalTest = ToolkitTest;
 
 TEST_F(ModalTest, ResponderAnswersWhileTheBoxIsShownAndDestructionsWait) {
   Log seen;
