@@ -31,10 +31,12 @@ class ToolkitTest : public ::testing::Test {
   long _liveAtStart = VOKBaseUnknown::LiveObjects();
 };
 
+using Log = std::vector<std::string>;
+
 // Logs "<name> <notification> <data>" per callback, then runs its action.
 class Recorder : public VOKCommand {
  public:
-  Recorder(std::vector<std::string>* log, std::string name) : _log(log), _name(std::move(name)) {}
+  Recorder(Log* log, std::string name) : _log(log), _name(std::move(name)) {}
 
   void Listen(VOKCommand* sender, VOKNotification* notification, const char* data = nullptr) {
     AddAnalyseNotificationCB(sender, notification, &Recorder::Record, const_cast<char*>(data));
@@ -50,6 +52,6 @@ class Recorder : public VOKCommand {
   VOKCommand* lastSender = nullptr;
 
  private:
-  std::vector<std::string>* _log;
+  Log* _log;
   std::string _name;
 };

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
 // Logs its own destruction.
 class Mortal : public VOKCommand {
  public:

@@ -12,8 +12,6 @@ using frontend_test::Find;
 
 namespace {
 
-using Log = std::vector<std::string>;
-
 const std::string kOK = "user VOKDlgDiaOKNotification Calendar";
 const std::string kMonth = "user VOKDlgComboSelectNotification Month";
 const std::string kNextYear = "user VOKDlgSpinnerBtnUpNotification Year";

@@ -12,8 +12,6 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
 const std::string kClose = "user VOKDlgWindCloseNotification Notes";
 const std::string kGo = "user VOKDlgPushBActivateNotification Go";
 

@@ -10,8 +10,6 @@
 
 namespace {
 
-using Log = std::vector<std::string>;
-
 const std::string kGo = "user VOKDlgPushBActivateNotification Go";
 const std::string kOK = "user VOKDlgDiaOKNotification Form";
 const std::string kCancel = "user VOKDlgDiaCANCELNotification Form";
@@ -19,7 +17,7 @@ const std::string kMonth = "user VOKDlgComboSelectNotification Month";
 const std::string kUp = "user VOKDlgSpinnerBtnUpNotification Year";
 const std::string kDown = "user VOKDlgSpinnerBtnDownNotification Year";
 const std::string kName = "user VOKDlgEditModifyNotification Name";
-const std::string kOpen = "opener VOKDlgPushBActivateNotification Open";
+const std::string kOpen = "user VOKDlgPushBActivateNotification Open";
 
 class FrontEndSessionTest : public ToolkitTest {
  protected:
@@ -63,18 +61,6 @@ class FrontEndSessionTest : public ToolkitTest {
 
   void Run(std::vector<Step> steps) { screen.Play(*form, std::move(steps)); }
 
-  // "Open" shows a small window over the form; its close control hides it.
-  VOKDlgWindow* OpensPopup(std::uint64_t style) {
-    auto* popup = new VOKDlgWindow(form.get(), "Popup", style | VOKDlgStyle::CloseControl);
-    auto* text = new VOKDlgLabel(popup, "text", 0);
-    text->SetTitle("hi");
-    opener = std::make_unique<Recorder>(&log, "opener");
-    opener->Listen(open, open->GetPushBActivateNotification(), "Open");
-    opener->action = [popup] { popup->SetVisibility(VOKDlgVisibility::Shown); };
-    user->Listen(popup, popup->GetWindCloseNotification(), "Popup");
-    return popup;
-  }
-
   static std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
     std::vector<Step> all;
     for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
@@ -84,7 +70,6 @@ class FrontEndSessionTest : public ToolkitTest {
 
   Log log;
   std::unique_ptr<Recorder> user;
-  std::unique_ptr<Recorder> opener;
   std::unique_ptr<VOKDlgDialog> form;
   VOKDlgEditor* editor = nullptr;
   VOKDlgCombo* combo = nullptr;
@@ -255,14 +240,20 @@ TEST_F(FrontEndSessionTest, AMessageBoxRunsANestedLoopAndBlocksEverythingUnderIt
   EXPECT_FALSE(screen.Shows("Question"));
 }
 
+// "Open" shows a small window over the form; its close control hides it.
 TEST_F(FrontEndSessionTest, ClicksReachTheWindowBelowThroughAModelessWindow) {
-  VOKDlgWindow* popup = OpensPopup(VOKDlgStyle::Modeless);
-  user->action = [popup, this] {
-    if (log.back() == "user VOKDlgWindCloseNotification Popup")
-      popup->SetVisibility(VOKDlgVisibility::Hidden);
+  const std::string kClose = "user VOKDlgWindCloseNotification Popup";
+  auto* popup =
+      new VOKDlgWindow(form.get(), "Popup", VOKDlgStyle::Modeless | VOKDlgStyle::CloseControl);
+  (new VOKDlgLabel(popup, "text", 0))->SetTitle("hi");
+  user->Listen(open, open->GetPushBActivateNotification(), "Open");
+  user->Listen(popup, popup->GetWindCloseNotification(), "Popup");
+  user->action = [popup, &kClose, this] {
+    if (log.back() == kOpen) popup->SetVisibility(VOKDlgVisibility::Shown);
+    if (log.back() == kClose) popup->SetVisibility(VOKDlgVisibility::Hidden);
   };
   Run({ClickOn("[Open]"), ClickOn("[Go]"), Key(VOKKey::Escape), Key(VOKKey::Tab)});
-  EXPECT_EQ((Log{kOpen, kGo, "user VOKDlgWindCloseNotification Popup"}), log);
+  EXPECT_EQ((Log{kOpen, kGo, kClose}), log);
   EXPECT_EQ("OK", screen.focusNames.back());  // the form kept its focus on Open
 }
 
