@@ -16,17 +16,6 @@ std::string Format(const VOKTime& time, const char* format) {
   return time.ConvertToString(VOKUnicodeString(format), 0).ToUtf8();
 }
 
-TEST_F(TimeTest, WeekdaysRunFromSundayOneToSaturdaySeven) {
-  struct Row {
-    int year, month, day, weekday;
-  };
-  const Row rows[] = {{2025, 6, 1, 1}, {2025, 3, 1, 7}, {1969, 12, 31, 4}};
-  for (const Row& row : rows) {
-    EXPECT_EQ(row.weekday, Day(row.year, row.month, row.day).GetDayOfWeek(0))
-        << row.year << "-" << row.month << "-" << row.day;
-  }
-}
-
 TEST_F(TimeTest, LeapYearsFollowTheGregorianRules) {
   for (int year : {2024, 2000, 2400})
     EXPECT_NE(VOKTime::Invalid, Day(year, 2, 29).Gettime_t()) << year;
