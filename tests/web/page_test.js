@@ -61,8 +61,12 @@ async function checkRefusals(address) {
 const win = (title) => `section[aria-label="${title}"]`;
 const calendar = win('Choose a date');
 
-// Resolves to how the program ended, or null if it has not within ms.
-const endWithin = (run, ms) => Promise.race([run.exited, new Promise((resolve) => setTimeout(() => resolve(null), ms))]);
+// The program must end with status 0 within ms; it is killed otherwise.
+async function expectEnd(run, ms, after) {
+  const end = await Promise.race([run.exited, new Promise((resolve) => setTimeout(() => resolve(null), ms))]);
+  if (end === null) run.child.kill('SIGKILL');
+  if (end === null || end.code !== 0) fail(`vok_demo did not end with status 0 ${after}: ${JSON.stringify(end)}`);
+}
 
 async function messageBox(page) {
   await page.waitForSelector('section[role="alertdialog"]', { timeout });
@@ -207,22 +211,13 @@ async function main() {
     fs.rmSync(profile, { recursive: true, force: true });
   }
   // Closing the page ends the program by itself.
-  const end = await endWithin(demoRun, 15000);
-  if (end === null) {
-    demoRun.child.kill('SIGKILL');
-    fail('vok_demo did not end after its page was closed');
-  }
-  if (end.code !== 0) fail(`vok_demo ended with ${JSON.stringify(end)}`);
+  await expectEnd(demoRun, 15000, 'after its page was closed');
 
   // Ctrl-C ends a run cleanly, with or without a page.
   const interrupted = startDemo();
   await interrupted.address;
   interrupted.child.kill('SIGINT');
-  const stopped = await endWithin(interrupted, 5000);
-  if (stopped === null || stopped.code !== 0) {
-    interrupted.child.kill('SIGKILL');
-    fail(`vok_demo did not end with status 0 on Ctrl-C: ${JSON.stringify(stopped)}`);
-  }
+  await expectEnd(interrupted, 5000, 'on Ctrl-C');
   console.log('web page test passed');
 }
 
