@@ -40,11 +40,7 @@ class BaseRuntimeFixture : public ::testing::Test {
 
  private:
   static void Set(const std::string& name, const char* value) {
-    if (value) {
-      setenv(name.c_str(), value, 1);
-    } else {
-      unsetenv(name.c_str());
-    }
+    value ? setenv(name.c_str(), value, 1) : unsetenv(name.c_str());
   }
 
   std::map<std::string, std::optional<std::string>> _savedEnvironment;

@@ -68,15 +68,14 @@ async function expectEnd(run, ms, after) {
   if (end === null || end.code !== 0) fail(`vok_demo did not end with status 0 ${after}: ${JSON.stringify(end)}`);
 }
 
-async function messageBox(page) {
-  await page.waitForSelector('section[role="alertdialog"]', { timeout });
-  return page.$eval('section[role="alertdialog"]', (box) =>
-    ({ title: box.getAttribute('aria-label'), text: Array.from(box.querySelectorAll('.message'), (line) => line.textContent).join(' ') }));
-}
-
+// Waits for the message box, presses its OK and gives what it said.
 async function answerBox(page) {
+  await page.waitForSelector('section[role="alertdialog"]', { timeout });
+  const box = await page.$eval('section[role="alertdialog"]', (shown) =>
+    ({ title: shown.getAttribute('aria-label'), text: Array.from(shown.querySelectorAll('.message'), (line) => line.textContent).join(' ') }));
   await clickFound(page, 'section[role="alertdialog"] [data-name="OK"]');
   await page.waitForSelector('section[role="alertdialog"]', { hidden: true, timeout });
+  return box;
 }
 
 // The page draws every view afresh: what is clicked is looked up in the
@@ -151,9 +150,8 @@ async function refuseYear(page) {
   await clickFound(page, `${calendar} [data-name="YearSpinner"]`);
   await page.keyboard.type('2099');
   await page.keyboard.press('Tab');
-  const box = await messageBox(page);
+  const box = await answerBox(page);
   if (!box.text.includes('"2099" is not a valid year.')) fail(`the year box says "${box.text}"`);
-  await answerBox(page);
   // The calendar stays open; Esc closes it as Cancel does.
   await page.waitForSelector(calendar, { timeout });
   await page.keyboard.press('Escape');
@@ -167,9 +165,8 @@ async function refuseTypedDate(page, typed) {
   await page.keyboard.up('Control');
   await page.keyboard.type(typed);
   await clickFound(page, '[data-name="Search"]');
-  const box = await messageBox(page);
+  const box = await answerBox(page);
   if (box.title !== 'Invalid date') fail(`"${typed}" gave the box "${box.title}"`);
-  await answerBox(page);
   await page.waitForFunction(() => document.querySelector('[data-name="Result"]').textContent
     .includes('"Created after" is not a date'), { timeout });
 }
