@@ -96,6 +96,13 @@ class ScriptScreen : public VOKFrontEndScreen {
 
 inline VOKInputEvent Key(VOKKey key) { return VOKInputEvent::Pressed(key); }
 
+// The steps of the parts, one part after the other.
+inline std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
+  std::vector<Step> all;
+  for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
 // Each character of a text as a typed character.
 inline std::vector<Step> Typed(const std::string& text) {
   std::vector<Step> events;

@@ -96,9 +96,7 @@ TEST_F(CalendarKeysTest, PageUpAndPageDownTurnTheMonthAcrossTheYearsEnds) {
 // The month combo is a list: letters jump to the month they start, and a
 // letter that continues no month starts a new name.
 TEST_F(CalendarKeysTest, TypingIntoTheMonthListChoosesTheMonthItNames) {
-  std::vector<Step> steps{Key(VOKKey::BackTab), Key(VOKKey::BackTab)};
-  for (const Step& letter : Typed("mays")) steps.push_back(letter);
-  Run(steps);
+  Run(Join({{Key(VOKKey::BackTab), Key(VOKKey::BackTab)}, Typed("mays")}));
   EXPECT_EQ((Log{kMonth, kMonth, kMonth}), log);
   EXPECT_EQ(8, combo->GetSelect());
   VOKUnicodeString field;

@@ -78,8 +78,7 @@ TEST_F(FrontEndScreenTest, AWindowThatCannotFitGetsANoticeInstead) {
 TEST_F(FrontEndScreenTest, AWindowOpenedFromAWidgetStandsNextToIt) {
   auto* popup = new VOKDlgWindow(go, "Popup", 0);
   popup->SetTitle("Pop");
-  auto* text = new VOKDlgLabel(popup, "text", 0);
-  text->SetTitle("hi");
+  (new VOKDlgLabel(popup, "text", 0))->SetTitle("hi");
   popup->SetVisibility(VOKDlgVisibility::Shown);
   Run({});
   const VOKCellPoint button = screen.Where("[Go]");

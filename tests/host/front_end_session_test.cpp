@@ -61,11 +61,6 @@ class FrontEndSessionTest : public ToolkitTest {
 
   void Run(std::vector<Step> steps) { screen.Play(*form, std::move(steps)); }
 
-  static std::vector<Step> Join(std::initializer_list<std::vector<Step>> parts) {
-    std::vector<Step> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-  }
   static std::vector<Step> Tabs(int count) { return std::vector<Step>(count, Key(VOKKey::Tab)); }
 
   Log log;
