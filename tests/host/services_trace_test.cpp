@@ -89,7 +89,13 @@ TEST_F(ServicesTraceTest, TheEnvironmentNamesTheClassesToTraceOrAll) {
 
   SetEnv("VOK_TRACE", "all");
   ImmersiveUITrace::ReadEnvironment();
-  EXPECT_TRUE(ImmersiveUITrace("TraceTestD").IsOn());  // a class without objects till now
+  const int before = ImmersiveUITrace::LiveTraceObjects();
+  {
+    ImmersiveUITrace d("TraceTestD");  // switches hold for classes without objects
+    EXPECT_TRUE(d.IsOn());
+    EXPECT_EQ(before + 1, ImmersiveUITrace::LiveTraceObjects());
+  }
+  EXPECT_EQ(before, ImmersiveUITrace::LiveTraceObjects());
 }
 
 TEST_F(ServicesTraceTest, RecordsGoToTheTraceFileOrWithAMessageToStderr) {
