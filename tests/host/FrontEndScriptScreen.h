@@ -72,8 +72,7 @@ class ScriptScreen : public VOKFrontEndScreen {
     const std::size_t at = picture.find(text);
     EXPECT_NE(std::string::npos, at) << "\"" << text << "\" is not on the screen:\n" << picture;
     if (at == std::string::npos) return {-1, -1};
-    const std::size_t lineStart =
-        picture.rfind('\n', at) == std::string::npos ? 0 : picture.rfind('\n', at) + 1;
+    const std::size_t lineStart = picture.rfind('\n', at) + 1;  // npos + 1 is 0
     const int line = static_cast<int>(
         std::count(picture.begin(), picture.begin() + static_cast<long>(at), '\n'));
     return {VOKTextColumns(picture.substr(lineStart, at - lineStart)), line};

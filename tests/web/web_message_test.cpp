@@ -33,27 +33,23 @@ std::string Decoded(const std::string& body) {
 }
 
 TEST(WebMessage, KeysByNameOneCharacterOfAnyScriptClicksAndQuit) {
+  using E = VOKInputEvent;
   // Blanks make a valid message as long as the bound.
   const std::string quit = R"({"stream": 1, "kind": "quit"})";
   const std::string longest = quit + std::string(vok::web::kMaxMessageBytes - quit.size(), ' ');
   const std::vector<std::pair<std::string, std::string>> rows = {
-      {R"({"stream": 1, "kind": "key", "key": "BackTab"})",
-       Described(1, VOKInputEvent::Pressed(VOKKey::BackTab))},
-      {R"({"stream": 1, "kind": "key", "key": "PageDown"})",
-       Described(1, VOKInputEvent::Pressed(VOKKey::PageDown))},
-      {R"({"stream": 1, "kind": "key", "key": "EraseToStart"})",
-       Described(1, VOKInputEvent::Pressed(VOKKey::EraseToStart))},
-      {R"({"stream": 2, "kind": "char", "text": "7"})", Described(2, VOKInputEvent::Typed(U'7'))},
-      {R"({"stream": 2, "kind": "char", "text": " "})", Described(2, VOKInputEvent::Typed(U' '))},
-      {R"({"stream": 2, "kind": "char", "text": "ü"})", Described(2, VOKInputEvent::Typed(U'ü'))},
-      {R"({"stream": 2, "kind": "char", "text": "\u0e59"})",
-       Described(2, VOKInputEvent::Typed(U'๙'))},
-      {R"({"stream": 0, "kind": "click", "x": 4, "y": 23})",
-       Described(0, VOKInputEvent::Clicked(4, 23))},
-      {R"({"stream": 0, "kind": "double", "x": 0, "y": 999})",
-       Described(0, VOKInputEvent::DoubleClicked(0, 999))},
-      {R"({"kind": "quit", "stream": 41})", Described(41, VOKInputEvent{})},
-      {longest, Described(1, VOKInputEvent{})},
+      {R"({"stream":1,"kind":"key","key":"BackTab"})", Described(1, E::Pressed(VOKKey::BackTab))},
+      {R"({"stream":1,"kind":"key","key":"PageDown"})", Described(1, E::Pressed(VOKKey::PageDown))},
+      {R"({"stream":1,"kind":"key","key":"EraseToStart"})",
+       Described(1, E::Pressed(VOKKey::EraseToStart))},
+      {R"({"stream":2,"kind":"char","text":"7"})", Described(2, E::Typed(U'7'))},
+      {R"({"stream":2,"kind":"char","text":" "})", Described(2, E::Typed(U' '))},
+      {R"({"stream":2,"kind":"char","text":"ü"})", Described(2, E::Typed(U'ü'))},
+      {R"({"stream":2,"kind":"char","text":"\u0e59"})", Described(2, E::Typed(U'๙'))},
+      {R"({"stream":0,"kind":"click","x":4,"y":23})", Described(0, E::Clicked(4, 23))},
+      {R"({"stream":0,"kind":"double","x":0,"y":999})", Described(0, E::DoubleClicked(0, 999))},
+      {R"({"kind":"quit","stream":41})", Described(41, E{})},
+      {longest, Described(1, E{})},
   };
   for (const auto& [body, event] : rows) EXPECT_EQ(event, Decoded(body)) << body;
 }

@@ -40,22 +40,21 @@ class PageScreen : public VOKFrontEndScreen {
   std::size_t _next = 0;
 };
 
-const Json& Window(const Json& view, const std::string& title) {
-  for (const Json& window : view["windows"]) {
-    if (window["title"] == title) return window;
+// The item of a list whose field holds value.
+const Json& Find(const Json& list, const char* field, const std::string& value) {
+  for (const Json& item : list) {
+    if (item[field] == value) return item;
   }
-  ADD_FAILURE() << "no window \"" << title << "\" in " << view.dump();
+  ADD_FAILURE() << "no " << field << " \"" << value << "\" in " << list.dump();
   static const Json none = Json::object();
   return none;
 }
 
+const Json& Window(const Json& view, const std::string& title) {
+  return Find(view["windows"], "title", title);
+}
 const Json& Widget(const Json& window, const std::string& name) {
-  for (const Json& widget : window["widgets"]) {
-    if (widget["name"] == name) return widget;
-  }
-  ADD_FAILURE() << "no widget " << name << " in " << window.dump();
-  static const Json none = Json::object();
-  return none;
+  return Find(window["widgets"], "name", name);
 }
 
 VOKInputEvent ClickAt(const Json& at) { return VOKInputEvent::Clicked(at["x"], at["y"]); }
@@ -166,11 +165,7 @@ TEST_F(WebViewTest, TheSpinnersArrowsAndTheMonthListChosenByItsCell) {
          EXPECT_EQ("December", last["text"]);
          EXPECT_EQ(11, last["index"]);
          EXPECT_EQ(list["box"]["x"].get<int>() + 1, last["at"]["x"]);
-         for (const Json& line : list["lines"]) {
-           if (line["text"] == "July") return ClickAt(line["at"]);
-         }
-         ADD_FAILURE() << "July is not shown";
-         return VOKInputEvent{};
+         return ClickAt(Find(list["lines"], "text", "July")["at"]);
        }});
   EXPECT_TRUE(Last()["list"].is_null());
   EXPECT_EQ("July", Widget(Window(Last(), "Choose a date"), "MonthCombo")["text"]);
