@@ -1,11 +1,12 @@
-// File: calendar_test_support.h
-// Driving a calendar as a user would, and the fixtures of the calendar and
-// frame tests: English placeholders dd, mm, yyyy and the layout mm/dd/yyyy
-// unless a test picks others, and a shown host dialog for the frames.
+// Driving a calendar as a user would, and the fixtures of the calendar,
+// dialog and frame tests: English placeholders dd, mm, yyyy and the layout
+// mm/dd/yyyy unless a test picks others, the dialog's catalog texts, and a
+// shown host dialog for the dialogs and frames.
 #pragma once
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "datepicker/calendar_invariants.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "support/HostFixture.h"
@@ -58,21 +60,14 @@ inline bool TypeYear(const VOKPLMDlgDate& calendar, const char* year) {
   return VOKDlgUser::Type(Find<VOKDlgSpinner>(calendar, "YearSpinner"), year);
 }
 
-// The date the calendar's widgets show, as year-month-day: the spinner's
-// text, the selected combo line and the title of the marked day button.
+// What the calendar's widgets show, as year-month-day: the spinner's text,
+// the selected combo line and the title of the marked day button; or the
+// first calendar rule the widgets break.
 inline std::string Shown(const VOKPLMDlgDate& calendar) {
-  std::string day = "?";
-  for (int cell = 1; cell <= 37; ++cell) {
-    auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
-    if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
-        button->GetSensitivity() == VOKDlgSensitivity::Greyed) {
-      day = button->GetTitle().ToUtf8();
-    }
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%s-%02d-%02d",
-                Find<VOKDlgSpinner>(calendar, "YearSpinner")->GetCurrentText().ToUtf8().c_str(),
-                Find<VOKDlgCombo>(calendar, "MonthCombo")->GetSelect() + 1, std::atoi(day.c_str()));
+  const CalendarReading reading = ReadCalendar(calendar);
+  if (!reading.broken.empty()) return reading.broken;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d-%02d-%02d", reading.year, reading.month, reading.day);
   return text;
 }
 
@@ -107,6 +102,44 @@ class CalendarFixture : public HostFixture {
                                                     "\nYear.Title = " + year + "\n");
     VOKHostSettings::SetDateLayout(layout);
   }
+};
+
+// A shown host dialog under which the tests open date-picker dialogs.
+class DateDialogTest : public CalendarFixture {
+ protected:
+  void SetUp() override {
+    CalendarFixture::SetUp();
+    VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate",
+                                  "CalendarChoose = Choose a date\nSun = Su\nMon = Mo\nTue = Tu\n"
+                                  "Wed = We\nThu = Th\nFri = Fr\nSat = Sa\n");
+    VOKMsgCatalog::LoadFromMemory("VOKZeltSheetEditor",
+                                  "InvalidYear.Text = The year %1 is not valid.\n"
+                                  "InvalidYear.Title = Invalid year %1\n");
+    host = std::make_unique<VOKDlgDialog>(nullptr, "Host", VOKDlgStyle::OKButton);
+    host->SetVisibility(VOKDlgVisibility::Shown);
+  }
+  void TearDown() override {
+    host.reset();
+    CalendarFixture::TearDown();
+  }
+
+  // A new dialog under the host, shown so that the user can reach it.
+  VOKPLMDlgDate& Open() {
+    auto* dialog = new VOKPLMDlgDate(host.get());
+    dialog->SetVisibility(VOKDlgVisibility::Shown);
+    return *dialog;
+  }
+  static VOKDlgSpinner* Spinner(const VOKPLMDlgDate& dialog) {
+    return calendar_test::Find<VOKDlgSpinner>(dialog, "YearSpinner");
+  }
+  static std::string YearShown(const VOKPLMDlgDate& dialog) {
+    return Spinner(dialog)->GetCurrentText().ToUtf8();
+  }
+  static std::string Title(const VOKPLMDlgDate& dialog, int cell) {  // cells 1 to 37
+    return calendar_test::Find<VOKDlgPushButton>(dialog, std::to_string(cell))->GetTitle().ToUtf8();
+  }
+
+  std::unique_ptr<VOKDlgDialog> host;
 };
 
 // A shown host dialog holding a father frame for the frames under test.

@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/VOKBaseUnknown.h"
-#include "base_runtime/VOKHostSettings.h"
-#include "base_runtime/VOKMsgCatalog.h"
-#include "datepicker/date_dialog_fixture.h"
-#include "dialog_toolkit/VOKDlgUser.h"
+#include "datepicker/calendar_test_support.h"
 
+using calendar_test::ChooseMonth;
+using calendar_test::Shown;
+using calendar_test::TypeYear;
 using ::testing::Contains;
 using ::testing::Not;
 
@@ -24,8 +23,7 @@ class YearEntryTest : public DateDialogTest {
     VOKPLMDlgDate& dialog = Open();
     const std::size_t shownBefore = boxes.size();
     EXPECT_TRUE(TypeYear(dialog, text));
-    const std::string shown = Spinner(dialog)->GetCurrentText().ToUtf8();
-    return (boxes.size() > shownBefore ? "!" : "") + shown;
+    return (boxes.size() > shownBefore ? "!" : "") + YearShown(dialog);
   }
 
   std::vector<std::string> TracedTyping(const char* text) {
@@ -145,7 +143,7 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
       TakeTrace("VOKPLMDlgDate"));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
-  EXPECT_EQ(VOKTime(2025, 12, 4, 0, 0, 0, 0), dialog.GetDate());
+  EXPECT_EQ("2025-12-04", Shown(dialog));
   EXPECT_TRUE(boxes.empty());
 }
 
@@ -163,7 +161,7 @@ TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
     spinner->SetCurrentText(row.start, 0);
     ASSERT_TRUE(row.up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner));
     EXPECT_EQ(std::string("Invalid year ") + row.refused, boxes.back().title);
-    EXPECT_EQ("2026", spinner->GetCurrentText().ToUtf8());
+    EXPECT_EQ("2026-12-04", Shown(dialog));
   }
 }
 
