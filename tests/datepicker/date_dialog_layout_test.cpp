@@ -20,26 +20,19 @@ const int kUidNAtStart = VOKPLMDlgDate::uidN;
 
 std::string Name(int n) { return "Calendar" + std::to_string(n); }
 
-struct Line {
-  int line;
-  int mode;
-  std::vector<std::string> widgets;
-  friend bool operator==(const Line&, const Line&) = default;
-};
-
-std::vector<Line> Lines(const std::vector<VOKDlgAttachment>& attachments) {
-  std::vector<Line> lines;
+// Attachment lines as "line:mode widget widget; ...".
+std::string Lines(const std::vector<VOKDlgAttachment>& attachments) {
+  std::string text;
   for (const VOKDlgAttachment& a : attachments) {
-    Line line{a.line, a.mode, {}};
-    for (const VOKDialog* w : a.widgets) line.widgets.push_back(w->GetName().str());
-    lines.push_back(line);
+    text += (text.empty() ? "" : "; ") + std::to_string(a.line) + ":" + std::to_string(a.mode);
+    for (const VOKDialog* widget : a.widgets) text += " " + widget->GetName().str();
   }
-  return lines;
+  return text;
 }
 
-std::vector<std::string> ChildNames(const VOKDialog* parent) {
-  std::vector<std::string> names;
-  for (const VOKDialog* child : parent->GetChildren()) names.push_back(child->GetName().str());
+std::string ChildNames(const VOKDialog& parent) {
+  std::string names;
+  for (const VOKDialog* child : parent.GetChildren()) names += child->GetName().str() + " ";
   return names;
 }
 
@@ -65,18 +58,14 @@ TEST_F(DateDialogTest, ModelessWindowWithItsFramesAttachedInOrder) {
   EXPECT_EQ(host.get(), dialog.GetParent());
   EXPECT_NE(0u, dialog.GetStyle() & VOKDlgStyle::Modeless);  // the host stays usable
   EXPECT_EQ("Choose a date", dialog.GetTitle().ToUtf8());
-  const std::vector<std::string> all{"YearMonthFrame", "DaySepartor", "DayFrame"};
-  EXPECT_EQ(all, ChildNames(&dialog));
-  EXPECT_EQ((std::vector<Line>{{1, 1, all}, {2, 4, all}}),
+  EXPECT_EQ("YearMonthFrame DaySepartor DayFrame ", ChildNames(dialog));
+  EXPECT_EQ("1:1 YearMonthFrame DaySepartor DayFrame; 2:4 YearMonthFrame DaySepartor DayFrame",
             Lines(dialog.GetTabulation().Vertical()));
-  EXPECT_EQ((std::vector<Line>{
-                {1, 5, {"YearMonthFrame"}}, {2, 1, {"DaySepartor"}}, {3, 5, {"DayFrame"}}}),
+  EXPECT_EQ("1:5 YearMonthFrame; 2:1 DaySepartor; 3:5 DayFrame",
             Lines(dialog.GetTabulation().Horizontal()));
   const auto* top = Find<VOKDlgFrame>(dialog, "YearMonthFrame");
-  EXPECT_EQ((std::vector<Line>{{1, 1, {"MonthCombo", "YearSpinner"}}}),
-            Lines(top->GetTabulation().Horizontal()));
-  EXPECT_EQ((std::vector<Line>{{1, 5, {"MonthCombo"}}, {2, 5, {"YearSpinner"}}}),
-            Lines(top->GetTabulation().Vertical()));
+  EXPECT_EQ("1:1 MonthCombo YearSpinner", Lines(top->GetTabulation().Horizontal()));
+  EXPECT_EQ("1:5 MonthCombo; 2:5 YearSpinner", Lines(top->GetTabulation().Vertical()));
   EXPECT_EQ(1970.0f, Spinner(dialog)->GetMinimum());
   EXPECT_EQ(2038.0f, Spinner(dialog)->GetMaximum());
 }
@@ -155,16 +144,16 @@ TEST_F(DateDialogTest, MissingComboLeavesYearAndDaysWorking) {
 TEST_F(DateDialogTest, MissingFramesOrSeparatorLeaveAttachmentsOut) {
   VOKAllocationFaults::FailClass("VOKDlgFrame");
   VOKPLMDlgDate& dialog = Open();
-  EXPECT_EQ(std::vector<std::string>{"DaySepartor"}, ChildNames(&dialog));
-  EXPECT_TRUE(dialog.GetTabulation().Vertical().empty());
+  EXPECT_EQ("DaySepartor ", ChildNames(dialog));
+  EXPECT_EQ("", Lines(dialog.GetTabulation().Vertical()));
   dialog.SetDay(15);
   dialog.SetYear(2030, 1);
   EXPECT_EQ(VOKTime(2030, 12, 1, 0, 0, 0, 0), dialog.GetDate());
   VOKAllocationFaults::Clear();
   VOKAllocationFaults::FailClass("VOKDlgSeparator");  // only the dialog's attachments go
   VOKPLMDlgDate& noSeparator = Open();
-  EXPECT_TRUE(noSeparator.GetTabulation().Vertical().empty());
-  EXPECT_TRUE(noSeparator.GetTabulation().Horizontal().empty());
+  EXPECT_EQ("", Lines(noSeparator.GetTabulation().Vertical()) +
+                    Lines(noSeparator.GetTabulation().Horizontal()));
   EXPECT_EQ("2026-12-04", Shown(noSeparator));
 }
 
