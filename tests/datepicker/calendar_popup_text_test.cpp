@@ -88,21 +88,13 @@ TEST_F(CalendarTextTest, JudgesTextAgainstOtherLayouts) {
   ExpectJudged({{"12/25/2024", kFormat}});
 }
 
-TEST_F(CalendarTextTest, NlsTestDemandsMonthDayYearShapeButKeepsLocaleConversion) {
-  UseLayout("dd.mm.yyyy");
-  ScopedEnv nlsTest("VOKNlsTest", "");
-  VOKQELNavCalendarUI calendar;
-  EXPECT_EQ("%d.%m.%Y", calendar.getDateFormat().ToUtf8());
-  EXPECT_EQ(kFormat, calendar.validateDate("25.12.2024"));
-  // The shape passes; the host still reads the locale's layout.
-  EXPECT_EQ(kValue, calendar.validateDate("12/25/2024"));
-}
-
-TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
+// Under VOKNlsTest, set even to nothing, text must have the shape
+// mm/dd/yyyy, while the host still converts it in the locale's layout.
+TEST_F(CalendarTextTest, FormatsAndNlsTestAreReadOnceAtConstruction) {
   VOKQELNavCalendarUI calendar;
   UseLayout("dd.mm.yyyy");
   std::optional<ScopedEnv> nlsTest;
-  nlsTest.emplace("VOKNlsTest", "1");
+  nlsTest.emplace("VOKNlsTest", "");
   VOKQELNavCalendarUI underNlsTest;
   nlsTest.reset();
   VOKQELNavCalendarUI copy(calendar);
@@ -110,6 +102,7 @@ TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
   EXPECT_EQ(kFormat, copy.validateDate("25.12.2024"));
   EXPECT_EQ("%d.%m.%Y", underNlsTest.getDateFormat().ToUtf8());
   EXPECT_EQ(kFormat, underNlsTest.validateDate("25.12.2024"));
+  EXPECT_EQ(kValue, underNlsTest.validateDate("12/25/2024"));
   EXPECT_EQ(kValid, VOKQELNavCalendarUI().validateDate("25.12.2024"));
 }
 

@@ -36,12 +36,9 @@ std::string ChildNames(const VOKDialog& parent) {
   return names;
 }
 
-TEST(DateDialogNaming, TheFirstDialogOfAProcessIsCalendar0) {
+TEST_F(DateDialogTest, SuccessiveDialogsTakeTheNextNamesFromCalendar0) {
   EXPECT_EQ("Calendar0", kUidAtStart);
   EXPECT_EQ(0, kUidNAtStart);
-}
-
-TEST_F(DateDialogTest, SuccessiveDialogsTakeTheNextNames) {
   const int first = VOKPLMDlgDate::uidN;
   ASSERT_EQ(Name(first), VOKPLMDlgDate::uid);
   CaptureTrace("VOKPLMDlgDate");

@@ -181,21 +181,6 @@ TEST_P(BothFramesTest, OkWritesInTheLocalesConversionFormatWhateverTheFieldHolds
   EXPECT_EQ("14.07.2021", Field());
 }
 
-TEST_P(BothFramesTest, TwoCalendarsEachWriteTheirOwnDateAndReleaseOnlyThemselves) {
-  PressWith("07/04/2021");
-  EXPECT_TRUE(VOKDlgUser::Press(button));
-  const auto calendars = CalendarsUnder(*frame);
-  ASSERT_EQ(2u, calendars.size());
-  EXPECT_TRUE(PressDay(*calendars[0], 10));
-  EXPECT_TRUE(PressDay(*calendars[1], 20));
-  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[1]));
-  EXPECT_EQ("07/20/2021", Field());
-  ASSERT_EQ(std::vector<VOKQELNavCalendarUI*>{calendars[0]}, CalendarsUnder(*frame));
-  EXPECT_EQ("2021-07-10", Shown(*calendars[0]));
-  EXPECT_TRUE(VOKDlgUser::PressOK(calendars[0]));
-  EXPECT_EQ("07/10/2021", Field());
-}
-
 // Without a button nothing is registered; a calendar that cannot be made
 // leaves nothing behind.
 TEST_P(BothFramesTest, MissingButtonOrCalendarIsSkippedAndRecorded) {
@@ -335,6 +320,7 @@ TEST_F(DateFramesTest, ComboFrameCopiesLeaveNothingBehind) {
   EXPECT_EQ(callbacks, VOKCommand::RegisteredCallbacks());
 }
 
+// Without a combo, OK hides and releases the calendar only.
 TEST_F(DateFramesTest, ComboFrameWithoutAnEditorOrAComboOpensNothing) {
   Build(kComboKind);
   VOKAllocationFaults::FailClass("VOKDlgEditor");
@@ -349,11 +335,6 @@ TEST_F(DateFramesTest, ComboFrameWithoutAnEditorOrAComboOpensNothing) {
   EXPECT_TRUE(CalendarsUnder(*noCombo).empty());
   noCombo->OpenCalendarMngt(nullptr, nullptr, nullptr);
   EXPECT_EQ((Records{kCombo + "::OpenCalendarMngt", "pDate is NULL!"}), TakeTrace(kCombo));
-}
-
-TEST_F(DateFramesTest, ComboFrameOkWithoutAComboReleasesTheCalendarOnly) {
-  Build(kComboKind);
-  VOKQELNavDateComboButtonFrame* noCombo = ComboFrame(nullptr);
   auto* calendar = new VOKQELNavCalendarUI(static_cast<VOKDialog*>(noCombo));
   calendar->SetVisibility(VOKDlgVisibility::Shown);
   noCombo->OpenCalendarMngt(calendar, calendar->GetDiaOKNotification(), calendar);

@@ -177,14 +177,13 @@ class Session {
     const FieldText& field = fromCombo ? _comboText : _entryText;
     std::string action = std::string("open the ") + (fromCombo ? "combo" : "entry") +
                          " frame's calendar on \"" + field.text + "\"";
-    const std::vector<VOKQELNavCalendarUI*> before = CalendarsUnder(frame);
+    const std::size_t before = CalendarsUnder(frame).size();
     if (!VOKDlgUser::Press(button)) _problem = "the calendar button could not be pressed";
-    for (VOKQELNavCalendarUI* calendar : CalendarsUnder(frame)) {
-      if (std::find(before.begin(), before.end(), calendar) != before.end()) continue;
-      _open.push_back({calendar, fromCombo, OpeningDate(field)});
-      return action;
-    }
-    _problem = "no new calendar";
+    const std::vector<VOKQELNavCalendarUI*> after = CalendarsUnder(frame);
+    if (after.size() != before + 1)
+      _problem = "no new calendar";
+    else
+      _open.push_back({after.back(), fromCombo, OpeningDate(field)});
     return action;
   }
 
