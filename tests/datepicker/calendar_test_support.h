@@ -119,6 +119,7 @@ class DateDialogTest : public CalendarFixture {
     host->SetVisibility(VOKDlgVisibility::Shown);
   }
   void TearDown() override {
+    VOKCommand::FlushDelayedDestructions();
     host.reset();
     CalendarFixture::TearDown();
   }
@@ -142,21 +143,13 @@ class DateDialogTest : public CalendarFixture {
   std::unique_ptr<VOKDlgDialog> host;
 };
 
-// A shown host dialog holding a father frame for the frames under test.
-class FrameFixture : public CalendarFixture {
+// A father frame in the shown host dialog, for the frames under test.
+class FrameFixture : public DateDialogTest {
  protected:
   void SetUp() override {
-    CalendarFixture::SetUp();
-    host = new VOKDlgDialog(nullptr, "Host", 0);
-    host->SetVisibility(VOKDlgVisibility::Shown);
-    father = new VOKDlgFrame(host, "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
-  }
-  void TearDown() override {
-    VOKCommand::FlushDelayedDestructions();
-    delete host;
-    CalendarFixture::TearDown();
+    DateDialogTest::SetUp();
+    father = new VOKDlgFrame(host.get(), "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
   }
 
-  VOKDlgDialog* host = nullptr;
   VOKDlgFrame* father = nullptr;
 };

@@ -56,7 +56,7 @@ class DateFramesTest : public FrameFixture {
     kind = frameKind;
     CaptureTrace(kind.traceClass);
     if (kind.traceClass == kEntry) {
-      entry = new VOKQELNavDateEntryFrame(host, father, "DateEntry");
+      entry = new VOKQELNavDateEntryFrame(host.get(), father, "DateEntry");
       frame = entry;
       button = entry->getButton();
       editor = entry->getEditor();
@@ -233,7 +233,7 @@ class OkRecordingFrame : public VOKQELNavDateEntryFrame {
 };
 
 TEST_F(DateFramesTest, ADerivedEntryFrameReceivesOk) {
-  auto* derived = new OkRecordingFrame(host, father, "Derived");
+  auto* derived = new OkRecordingFrame(host.get(), father, "Derived");
   EXPECT_TRUE(VOKDlgUser::Type(derived->getEditor(), "07/04/2021"));
   EXPECT_TRUE(VOKDlgUser::Press(derived->getButton()));
   VOKQELNavCalendarUI* calendar = CalendarUnder(*derived);
