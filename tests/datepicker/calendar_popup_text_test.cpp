@@ -1,9 +1,9 @@
 // The calendar for date text: the formats it reads at construction, the
 // example it gives, and its judgement and conversion of text that users
 // type, in any script.
-#include "datepicker/calendar_test_support.h"
+#include <cstdlib>
 
-using calendar_test::ScopedEnv;
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 
@@ -93,10 +93,9 @@ TEST_F(CalendarTextTest, JudgesTextAgainstOtherLayouts) {
 TEST_F(CalendarTextTest, FormatsAndNlsTestAreReadOnceAtConstruction) {
   VOKQELNavCalendarUI calendar;
   UseLayout("dd.mm.yyyy");
-  std::optional<ScopedEnv> nlsTest;
-  nlsTest.emplace("VOKNlsTest", "");
+  setenv("VOKNlsTest", "", 1);
   VOKQELNavCalendarUI underNlsTest;
-  nlsTest.reset();
+  unsetenv("VOKNlsTest");
   VOKQELNavCalendarUI copy(calendar);
   EXPECT_EQ("%m/%d/%Y", copy.getDateFormat().ToUtf8());
   EXPECT_EQ(kFormat, copy.validateDate("25.12.2024"));

@@ -5,9 +5,7 @@
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,22 +68,6 @@ inline std::string Shown(const VOKPLMDlgDate& calendar) {
   std::snprintf(text, sizeof text, "%d-%02d-%02d", reading.year, reading.month, reading.day);
   return text;
 }
-
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : _name(name) {
-    if (const char* old = std::getenv(name)) _old = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedEnv() { _old ? setenv(_name.c_str(), _old->c_str(), 1) : unsetenv(_name.c_str()); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string _name;
-  std::optional<std::string> _old;
-};
 
 }  // namespace calendar_test
 

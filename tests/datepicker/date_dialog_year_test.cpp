@@ -164,6 +164,7 @@ TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
     VOKDlgSpinner* spinner = Spinner(dialog);
     spinner->SetCurrentText(row.start, 0);
     ASSERT_TRUE(row.up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner));
+    ASSERT_FALSE(boxes.empty()) << row.start;
     EXPECT_EQ(std::string("Invalid year ") + row.refused, boxes.back().title);
     EXPECT_EQ("2026-12-04", Shown(dialog));
   }
