@@ -1,5 +1,6 @@
 #include "datepicker/calendar_invariants.h"
 
+#include <charconv>
 #include <chrono>
 #include <string>
 
@@ -13,14 +14,11 @@
 
 namespace {
 
+// Digits only: no sign, no blanks.
 bool ReadNumber(const std::string& text, int& number) {
-  if (text.empty() || text.size() > 6) return false;
-  number = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-    number = number * 10 + (c - '0');
-  }
-  return true;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, number);
+  return !text.empty() && text[0] != '-' && error == std::errc{} && stop == end;
 }
 
 // Cell of the 1st: 0 under Sunday to 6 under Saturday.

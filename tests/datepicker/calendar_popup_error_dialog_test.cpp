@@ -19,8 +19,9 @@ class CalendarErrorDialogTest : public CalendarFixture {
   VOKDlgDialog parent{nullptr, "Parent", 0};
 };
 
-TEST_F(CalendarErrorDialogTest, ShowsCatalogTextsWithParametersUnderTheParent) {
+TEST_F(CalendarErrorDialogTest, ShowsCatalogTextsWithParametersUnderTheParentThenReleasesTheBox) {
   VOKQELNavCalendarUI calendar(&parent);
+  const long live = VOKBaseUnknown::LiveObjects();
   std::vector<std::string> traceWhileShown;
   onBox = [&](VOKDlgNotify&) { traceWhileShown = TakeTrace(kTrace); };
   VOKUnicodeString params[] = {"13/13/2024", "2039"};
@@ -36,6 +37,9 @@ TEST_F(CalendarErrorDialogTest, ShowsCatalogTextsWithParametersUnderTheParent) {
             traceWhileShown);
   EXPECT_EQ(std::vector<std::string>{"VOKQELNavCalendarUI::ShowErrorDialog END"},
             TakeTrace(kTrace));
+  EXPECT_EQ(1u, VOKCommand::PendingDestructions());
+  VOKCommand::FlushDelayedDestructions();
+  EXPECT_EQ(live, VOKBaseUnknown::LiveObjects());
 }
 
 TEST_F(CalendarErrorDialogTest, MissingKeysGiveTheKeyAndErrorAsTexts) {
@@ -49,31 +53,18 @@ TEST_F(CalendarErrorDialogTest, MissingKeysGiveTheKeyAndErrorAsTexts) {
   EXPECT_EQ("Error", boxes[1].title);
 }
 
-TEST_F(CalendarErrorDialogTest, TheBoxIsReleasedAfterTheNotification) {
-  VOKQELNavCalendarUI calendar(&parent);
-  const long live = VOKBaseUnknown::LiveObjects();
-  calendar.ShowErrorDialog("BadDate", nullptr, 0);
-  EXPECT_EQ(1u, VOKCommand::PendingDestructions());
-  VOKCommand::FlushDelayedDestructions();
-  EXPECT_EQ(live, VOKBaseUnknown::LiveObjects());
-}
-
-TEST_F(CalendarErrorDialogTest, WithoutAParentNothingIsShown) {
+TEST_F(CalendarErrorDialogTest, NoBoxWithoutAParentOrWhenItCannotBeCreated) {
   VOKQELNavCalendarUI calendar;
   calendar.ShowErrorDialog("BadDate", nullptr, 0);
-  EXPECT_TRUE(boxes.empty());
   EXPECT_EQ((std::vector<std::string>{"VOKQELNavCalendarUI::ShowErrorDialog START",
                                       "Parent Dialog is NULL",
                                       "VOKQELNavCalendarUI::ShowErrorDialog END"}),
             TakeTrace(kTrace));
-}
-
-TEST_F(CalendarErrorDialogTest, NoBoxWhenItCannotBeCreated) {
-  VOKQELNavCalendarUI calendar(&parent);
+  VOKQELNavCalendarUI withParent(&parent);
   VOKAllocationFaults::FailClass("VOKDlgNotify");
-  calendar.ShowErrorDialog("BadDate", nullptr, 0);
-  EXPECT_TRUE(boxes.empty());
+  withParent.ShowErrorDialog("BadDate", nullptr, 0);
   EXPECT_EQ(2u, TakeTrace(kTrace).size());
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace

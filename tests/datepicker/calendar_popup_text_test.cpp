@@ -1,8 +1,9 @@
 // The calendar for date text: the formats it reads at construction, the
-// example it gives, and its judgement of text that users type.
-#include "datepicker/calendar_test_support.h"
+// example it gives, and its judgement and conversion of text that users
+// type, in any script.
+#include <cstdlib>
 
-using calendar_test::ScopedEnv;
+#include "datepicker/calendar_test_support.h"
 
 namespace {
 
@@ -13,15 +14,28 @@ constexpr int kValid = 2;   // VALID_DATE
 struct TextRow {
   const char* text;
   int expected;
+  const char* date = "";  // year-month-day of a valid text
 };
+
+// Year-month-day, with the seconds past midnight when there are any.
+std::string Written(const VOKTime& time) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%d-%02d-%02d", time.GetYear(), time.GetMonth(), time.GetDay());
+  const auto seconds = time.Gettime_t() % 86400;
+  return text + (seconds == 0 ? "" : " +" + std::to_string(seconds) + "s");
+}
 
 class CalendarTextTest : public CalendarFixture {
  protected:
+  // Each text judged three ways; only a date is converted into the time.
   void ExpectJudged(const std::vector<TextRow>& rows) {
     VOKQELNavCalendarUI calendar;
     for (const TextRow& row : rows) {
+      VOKTime time(777);
       EXPECT_EQ(row.expected, calendar.validateDate(row.text)) << '"' << row.text << '"';
       EXPECT_EQ(row.expected == kValid ? 1 : 0, calendar.isDateValid(row.text)) << row.text;
+      EXPECT_EQ(row.expected, calendar.ConvertToVOKTime(row.text, time)) << row.text;
+      EXPECT_EQ(row.expected == kValid ? row.date : "1970-01-01 +777s", Written(time)) << row.text;
     }
   }
 };
@@ -37,50 +51,57 @@ TEST_F(CalendarTextTest, JudgesTypedTextAgainstMonthDayYear) {
       {"1:/25/2024", kFormat},   // the characters either side of the digits
       {"12//5/2024", kFormat},
       {"MM/DD/YYYY", kFormat},  // placeholders in the wrong case
-      {"mm/dd/yyyy", kValue},   // the right shape, no date
-      {"12125/2024", kValue},   // a digit in place of a separator
+      {"12\u2215"
+       "25/2024",
+       kFormat},               // a slash look-alike
+      {"mm/dd/yyyy", kValue},  // the right shape, no date
+      {"12125/2024", kValue},  // a digit in place of a separator
       {"13/01/2024", kValue},
       {"02/29/2023", kValue},
-      {"02/29/2024", kValid},  // leap day
-      {"01/01/2100", kValid},  // the host, not the calendar, bounds years
+      // Digits of other scripts have the shape but are no date for the host.
+      {"\u0E51\u0E52/25/2024", kValue},            // Thai digits for the month
+      {"12/25/\u0662\u0660\u0662\u0664", kValue},  // Arabic-Indic year
+      {"\uFF11\uFF12/25/2024", kValue},            // full-width digits
+      {"02/29/2024", kValid, "2024-02-29"},        // leap day
+      {"01/01/2100", kValid, "2100-01-01"},        // the host, not the calendar, bounds years
   });
 }
 
 TEST_F(CalendarTextTest, JudgesTextAgainstOtherLayouts) {
   UseLayout("dd.mm.yyyy");
-  ExpectJudged({{"25.12.2024", kValid}, {"12/25/2024", kFormat}, {"31.04.2024", kValue}});
-  UseLayout("[dd]/[mm]/[yyyy]");
-  ExpectJudged({{"25/12/2024", kValid}, {"[25]/[12]/[2024]", kFormat}});
+  ExpectJudged(
+      {{"25.12.2024", kValid, "2024-12-25"}, {"12/25/2024", kFormat}, {"31.04.2024", kValue}});
+  UseLayout("[dd].[mm].[yyyy]");
+  ExpectJudged(
+      {{"29.02.2024", kValid, "2024-02-29"}, {"29.02.2023", kValue}, {"[29].02.2024", kFormat}});
   UseLayout("mm/dd/yy", "dd", "mm", "yy");
-  ExpectJudged({{"12/25/24", kValid}, {"12/25/2024", kFormat}});
+  ExpectJudged({{"12/25/24", kValid, "2024-12-25"}, {"12/25/2024", kFormat}});
+  // Non-ASCII separators take ASCII digits between them.
+  UseLayout("yyyy\u5E74mm\u6708dd\u65E5");
+  ExpectJudged({{"2024\u5E7412\u670825\u65E5", kValid, "2024-12-25"},
+                {"2024\u5E7402\u670830\u65E5", kValue},
+                {"2024/12/25", kFormat},
+                {"2024\u5E7412\u6708", kFormat}});
   UseLayout("");
   ExpectJudged({{"", kFormat}, {"12/25/2024", kFormat}});
   UseLayout("//");
   ExpectJudged({{"12/25/2024", kFormat}});
 }
 
-TEST_F(CalendarTextTest, NlsTestDemandsMonthDayYearShapeButKeepsLocaleConversion) {
-  UseLayout("dd.mm.yyyy");
-  ScopedEnv nlsTest("VOKNlsTest", "");
-  VOKQELNavCalendarUI calendar;
-  EXPECT_EQ("%d.%m.%Y", calendar.getDateFormat().ToUtf8());
-  EXPECT_EQ(kFormat, calendar.validateDate("25.12.2024"));
-  // The shape passes; the host still reads the locale's layout.
-  EXPECT_EQ(kValue, calendar.validateDate("12/25/2024"));
-}
-
-TEST_F(CalendarTextTest, FormatsAreReadOnceAtConstruction) {
+// Under VOKNlsTest, set even to nothing, text must have the shape
+// mm/dd/yyyy, while the host still converts it in the locale's layout.
+TEST_F(CalendarTextTest, FormatsAndNlsTestAreReadOnceAtConstruction) {
   VOKQELNavCalendarUI calendar;
   UseLayout("dd.mm.yyyy");
-  std::optional<ScopedEnv> nlsTest;
-  nlsTest.emplace("VOKNlsTest", "1");
+  setenv("VOKNlsTest", "", 1);
   VOKQELNavCalendarUI underNlsTest;
-  nlsTest.reset();
+  unsetenv("VOKNlsTest");
   VOKQELNavCalendarUI copy(calendar);
   EXPECT_EQ("%m/%d/%Y", copy.getDateFormat().ToUtf8());
   EXPECT_EQ(kFormat, copy.validateDate("25.12.2024"));
   EXPECT_EQ("%d.%m.%Y", underNlsTest.getDateFormat().ToUtf8());
   EXPECT_EQ(kFormat, underNlsTest.validateDate("25.12.2024"));
+  EXPECT_EQ(kValue, underNlsTest.validateDate("12/25/2024"));
   EXPECT_EQ(kValid, VOKQELNavCalendarUI().validateDate("25.12.2024"));
 }
 
@@ -96,6 +117,8 @@ TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
       {"~ dd ~-mm-yyy", "yyy", "%d-%m-%Y", "04-12-2026"},
       {"mm/dd/yy", "yy", "%m/%d/%y", "12/04/26"},
       {"mm/dd/[y]", "[y]", "%m/%d/%y", "12/04/26"},
+      {"yyyy\u5E74mm\u6708dd\u65E5", "yyyy", "%Y\u5E74%m\u6708%d\u65E5",
+       "2026\u5E7412\u670804\u65E5"},
       {"", "yyyy", "", ""},
       {"//", "yyyy", "//", "//"},
   };
@@ -110,19 +133,6 @@ TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
 TEST_F(CalendarTextTest, ThaiExampleIsTheReadableGregorianText) {
   VOKHostSettings::SetThai(true, true);
   EXPECT_EQ("12/04/2026", VOKQELNavCalendarUI().getDateExample().ToUtf8());
-}
-
-TEST_F(CalendarTextTest, ConvertToVOKTimeSetsTheTimeOnlyForDates) {
-  UseLayout("[dd].[mm].[yyyy]");
-  VOKQELNavCalendarUI calendar;
-  VOKTime time(12345);
-  EXPECT_EQ(kValid, calendar.ConvertToVOKTime("29.02.2024", time));
-  EXPECT_EQ(VOKTime(2024, 2, 29, 0, 0, 0, 0), time);
-  for (const char* text : {"", "29.02.2023", "[29].02.2024"}) {
-    VOKTime untouched(12345);
-    EXPECT_NE(kValid, calendar.ConvertToVOKTime(text, untouched)) << text;
-    EXPECT_EQ(12345, untouched.Gettime_t()) << text;
-  }
 }
 
 TEST_F(CalendarTextTest, ThaiDigitsGiveTheDateOfAsciiOnesInTheThaiSetting) {

@@ -1,18 +1,18 @@
-// File: calendar_test_support.h
-// Driving a calendar as a user would, and the fixtures of the calendar and
-// frame tests: English placeholders dd, mm, yyyy and the layout mm/dd/yyyy
-// unless a test picks others, and a shown host dialog for the frames.
+// Driving a calendar as a user would, and the fixtures of the calendar,
+// dialog and frame tests: English placeholders dd, mm, yyyy and the layout
+// mm/dd/yyyy unless a test picks others, the dialog's catalog texts, and a
+// shown host dialog for the dialogs and frames.
 #pragma once
 
 #include <cstdio>
-#include <cstdlib>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "datepicker/calendar_invariants.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "support/HostFixture.h"
@@ -58,39 +58,16 @@ inline bool TypeYear(const VOKPLMDlgDate& calendar, const char* year) {
   return VOKDlgUser::Type(Find<VOKDlgSpinner>(calendar, "YearSpinner"), year);
 }
 
-// The date the calendar's widgets show, as year-month-day: the spinner's
-// text, the selected combo line and the title of the marked day button.
+// What the calendar's widgets show, as year-month-day: the spinner's text,
+// the selected combo line and the title of the marked day button; or the
+// first calendar rule the widgets break.
 inline std::string Shown(const VOKPLMDlgDate& calendar) {
-  std::string day = "?";
-  for (int cell = 1; cell <= 37; ++cell) {
-    auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
-    if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
-        button->GetSensitivity() == VOKDlgSensitivity::Greyed) {
-      day = button->GetTitle().ToUtf8();
-    }
-  }
-  char text[64];
-  std::snprintf(text, sizeof text, "%s-%02d-%02d",
-                Find<VOKDlgSpinner>(calendar, "YearSpinner")->GetCurrentText().ToUtf8().c_str(),
-                Find<VOKDlgCombo>(calendar, "MonthCombo")->GetSelect() + 1, std::atoi(day.c_str()));
+  const CalendarReading reading = ReadCalendar(calendar);
+  if (!reading.broken.empty()) return reading.broken;
+  char text[32];
+  std::snprintf(text, sizeof text, "%d-%02d-%02d", reading.year, reading.month, reading.day);
   return text;
 }
-
-// Sets an environment variable for the life of the object, then restores it.
-class ScopedEnv {
- public:
-  ScopedEnv(const char* name, const char* value) : _name(name) {
-    if (const char* old = std::getenv(name)) _old = old;
-    value ? setenv(name, value, 1) : unsetenv(name);
-  }
-  ~ScopedEnv() { _old ? setenv(_name.c_str(), _old->c_str(), 1) : unsetenv(_name.c_str()); }
-  ScopedEnv(const ScopedEnv&) = delete;
-  ScopedEnv& operator=(const ScopedEnv&) = delete;
-
- private:
-  std::string _name;
-  std::optional<std::string> _old;
-};
 
 }  // namespace calendar_test
 
@@ -109,21 +86,52 @@ class CalendarFixture : public HostFixture {
   }
 };
 
-// A shown host dialog holding a father frame for the frames under test.
-class FrameFixture : public CalendarFixture {
+// A shown host dialog under which the tests open date-picker dialogs.
+class DateDialogTest : public CalendarFixture {
  protected:
   void SetUp() override {
     CalendarFixture::SetUp();
-    host = new VOKDlgDialog(nullptr, "Host", 0);
+    VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate",
+                                  "CalendarChoose = Choose a date\nSun = Su\nMon = Mo\nTue = Tu\n"
+                                  "Wed = We\nThu = Th\nFri = Fr\nSat = Sa\n");
+    VOKMsgCatalog::LoadFromMemory("VOKZeltSheetEditor",
+                                  "InvalidYear.Text = The year %1 is not valid.\n"
+                                  "InvalidYear.Title = Invalid year %1\n");
+    host = std::make_unique<VOKDlgDialog>(nullptr, "Host", VOKDlgStyle::OKButton);
     host->SetVisibility(VOKDlgVisibility::Shown);
-    father = new VOKDlgFrame(host, "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
   }
   void TearDown() override {
     VOKCommand::FlushDelayedDestructions();
-    delete host;
+    host.reset();
     CalendarFixture::TearDown();
   }
 
-  VOKDlgDialog* host = nullptr;
+  // A new dialog under the host, shown so that the user can reach it.
+  VOKPLMDlgDate& Open() {
+    auto* dialog = new VOKPLMDlgDate(host.get());
+    dialog->SetVisibility(VOKDlgVisibility::Shown);
+    return *dialog;
+  }
+  static VOKDlgSpinner* Spinner(const VOKPLMDlgDate& dialog) {
+    return calendar_test::Find<VOKDlgSpinner>(dialog, "YearSpinner");
+  }
+  static std::string YearShown(const VOKPLMDlgDate& dialog) {
+    return Spinner(dialog)->GetCurrentText().ToUtf8();
+  }
+  static std::string Title(const VOKPLMDlgDate& dialog, int cell) {  // cells 1 to 37
+    return calendar_test::Find<VOKDlgPushButton>(dialog, std::to_string(cell))->GetTitle().ToUtf8();
+  }
+
+  std::unique_ptr<VOKDlgDialog> host;
+};
+
+// A father frame in the shown host dialog, for the frames under test.
+class FrameFixture : public DateDialogTest {
+ protected:
+  void SetUp() override {
+    DateDialogTest::SetUp();
+    father = new VOKDlgFrame(host.get(), "Father", VOKDlgStyle::GridLayout | VOKDlgStyle::Placed);
+  }
+
   VOKDlgFrame* father = nullptr;
 };

@@ -3,47 +3,43 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/VOKHostSettings.h"
-#include "datepicker/date_dialog_fixture.h"
-#include "dialog_toolkit/VOKDlgUser.h"
+#include "datepicker/calendar_test_support.h"
 #include "services/ImmersiveUITrace.h"
+
+using calendar_test::ChooseMonth;
+using calendar_test::PressDay;
+using calendar_test::Shown;
+using calendar_test::TypeYear;
 
 namespace {
 
 VOKTime Date(int year, int month, int day) { return VOKTime(year, month, day, 0, 0, 0, 0); }
 
-}  // namespace
-
 TEST_F(DateDialogTest, OutOfRangeDatePartsAreIgnored) {
   VOKPLMDlgDate& dialog = Open();
-  const std::string today = MonthView(dialog);
   dialog.SetYear(2039, 1);
   dialog.SetYear(1969, 1);
   dialog.SetMonth(0, 1, 1);
   dialog.SetMonth(13, 1, 1);
   dialog.SetDay(0);
   dialog.SetDay(32);
-  EXPECT_EQ(today, MonthView(dialog));
-  EXPECT_EQ("2026", Spinner(dialog)->GetCurrentText().ToUtf8());
+  EXPECT_EQ("2026-12-04", Shown(dialog));
   EXPECT_EQ(Date(2026, 12, 4), dialog.GetDate());
   VOKTime outside = Date(2040, 5, 31);
   dialog.SetDate(outside);  // keeps the year, takes month and day
   EXPECT_EQ(Date(2026, 5, 31), dialog.GetDate());
   dialog.SetYear(2038, 1);
-  EXPECT_EQ("2038", Spinner(dialog)->GetCurrentText().ToUtf8());
+  EXPECT_EQ("2038-05-30", Shown(dialog));  // the marked cell stays where the 31st was
   dialog.SetYear(1970, 0);
   EXPECT_EQ(1970, dialog.GetYear());
-  EXPECT_EQ(6, FirstShownCell(dialog));  // not redrawn: still May 2038
+  EXPECT_EQ("1", Title(dialog, 7));  // not redrawn: still May 2038
 }
 
 TEST_F(DateDialogTest, ThaiHostShowingGregorianYearsStartsAtTheLowestYear) {
   VOKHostSettings::SetThai(true, false);
   VOKPLMDlgDate& dialog = Open();
   EXPECT_EQ(2513, dialog.GetYear());
-  EXPECT_EQ("2513", Spinner(dialog)->GetCurrentText().ToUtf8());
-  EXPECT_EQ(11, Combo(dialog)->GetSelect());
-  EXPECT_EQ(5, FirstShownCell(dialog));  // December 2513, drawn as a Gregorian year
-  EXPECT_EQ(std::vector<int>{9}, MarkedButtons(dialog));
+  EXPECT_EQ("2513-12-04", Shown(dialog));  // drawn as a Gregorian year
 }
 
 TEST_F(DateDialogTest, DayAndMonthActionsTraceTheirSteps) {
@@ -51,6 +47,7 @@ TEST_F(DateDialogTest, DayAndMonthActionsTraceTheirSteps) {
   CaptureTrace("VOKPLMDlgDate");
   ASSERT_TRUE(PressDay(dialog, 31));
   ASSERT_TRUE(ChooseMonth(dialog, 2));
+  EXPECT_EQ("2026-02-28", Shown(dialog));
   EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::ChangeDay", "VOKPLMDlgDate::ChangeMonth",
                                       "VOKPLMDlgDate::GetDay", "February selected.",
                                       "VOKPLMDlgDate::SetMonth", "VOKPLMDlgDate::RefreshCalendar",
@@ -68,7 +65,7 @@ TEST_F(DateDialogTest, DayAndMonthActionsTraceTheirSteps) {
 TEST_F(DateDialogTest, ConstructionTracesItsSteps) {
   CaptureTrace("VOKPLMDlgDate");
   const int next = VOKPLMDlgDate::uidN + 1;
-  Open();
+  EXPECT_EQ("2026-12-04", Shown(Open()));
   EXPECT_EQ((std::vector<std::string>{"VOKPLMDlgDate::VOKPLMDlgDate", "VOKPLMDlgDate::StripNLS",
                                       "VOKPLMDlgDate::StripNLS", "VOKPLMDlgDate::StripNLS",
                                       "VOKPLMDlgDate::SetYear", "VOKPLMDlgDate::SetMonth",
@@ -87,3 +84,5 @@ TEST_F(DateDialogTest, NothingIsRecordedWhileTracingIsOff) {
   ASSERT_TRUE(VOKDlgUser::StepUp(Spinner(dialog)));
   EXPECT_EQ(before, ImmersiveUITrace::RecordsEmitted());
 }
+
+}  // namespace

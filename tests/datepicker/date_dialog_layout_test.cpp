@@ -4,12 +4,13 @@
 #include <vector>
 
 #include "base_runtime/VOKBaseUnknown.h"
-#include "base_runtime/VOKHostSettings.h"
-#include "base_runtime/VOKMsgCatalog.h"
-#include "datepicker/date_dialog_fixture.h"
-#include "dialog_toolkit/VOKDlgFrame.h"
-#include "dialog_toolkit/VOKDlgStyle.h"
-#include "dialog_toolkit/VOKDlgUser.h"
+#include "datepicker/calendar_test_support.h"
+
+using calendar_test::ChooseMonth;
+using calendar_test::Find;
+using calendar_test::PressDay;
+using calendar_test::Shown;
+using calendar_test::TypeYear;
 
 namespace {
 
@@ -19,37 +20,25 @@ const int kUidNAtStart = VOKPLMDlgDate::uidN;
 
 std::string Name(int n) { return "Calendar" + std::to_string(n); }
 
-struct Line {
-  int line;
-  int mode;
-  std::vector<std::string> widgets;
-  friend bool operator==(const Line&, const Line&) = default;
-};
-
-std::vector<Line> Lines(const std::vector<VOKDlgAttachment>& attachments) {
-  std::vector<Line> lines;
+// Attachment lines as "line:mode widget widget; ...".
+std::string Lines(const std::vector<VOKDlgAttachment>& attachments) {
+  std::string text;
   for (const VOKDlgAttachment& a : attachments) {
-    Line line{a.line, a.mode, {}};
-    for (const VOKDialog* w : a.widgets) line.widgets.push_back(w->GetName().str());
-    lines.push_back(line);
+    text += (text.empty() ? "" : "; ") + std::to_string(a.line) + ":" + std::to_string(a.mode);
+    for (const VOKDialog* widget : a.widgets) text += " " + widget->GetName().str();
   }
-  return lines;
+  return text;
 }
 
-std::vector<std::string> ChildNames(const VOKDialog* parent) {
-  std::vector<std::string> names;
-  for (const VOKDialog* child : parent->GetChildren()) names.push_back(child->GetName().str());
+std::string ChildNames(const VOKDialog& parent) {
+  std::string names;
+  for (const VOKDialog* child : parent.GetChildren()) names += child->GetName().str() + " ";
   return names;
 }
 
-}  // namespace
-
-TEST(DateDialogNaming, TheFirstDialogOfAProcessIsCalendar0) {
+TEST_F(DateDialogTest, SuccessiveDialogsTakeTheNextNamesFromCalendar0) {
   EXPECT_EQ("Calendar0", kUidAtStart);
   EXPECT_EQ(0, kUidNAtStart);
-}
-
-TEST_F(DateDialogTest, SuccessiveDialogsTakeTheNextNames) {
   const int first = VOKPLMDlgDate::uidN;
   ASSERT_EQ(Name(first), VOKPLMDlgDate::uid);
   CaptureTrace("VOKPLMDlgDate");
@@ -66,18 +55,16 @@ TEST_F(DateDialogTest, ModelessWindowWithItsFramesAttachedInOrder) {
   EXPECT_EQ(host.get(), dialog.GetParent());
   EXPECT_NE(0u, dialog.GetStyle() & VOKDlgStyle::Modeless);  // the host stays usable
   EXPECT_EQ("Choose a date", dialog.GetTitle().ToUtf8());
-  const std::vector<std::string> all{"YearMonthFrame", "DaySepartor", "DayFrame"};
-  EXPECT_EQ(all, ChildNames(&dialog));
-  EXPECT_EQ((std::vector<Line>{{1, 1, all}, {2, 4, all}}),
+  EXPECT_EQ("YearMonthFrame DaySepartor DayFrame ", ChildNames(dialog));
+  EXPECT_EQ("1:1 YearMonthFrame DaySepartor DayFrame; 2:4 YearMonthFrame DaySepartor DayFrame",
             Lines(dialog.GetTabulation().Vertical()));
-  EXPECT_EQ((std::vector<Line>{
-                {1, 5, {"YearMonthFrame"}}, {2, 1, {"DaySepartor"}}, {3, 5, {"DayFrame"}}}),
+  EXPECT_EQ("1:5 YearMonthFrame; 2:1 DaySepartor; 3:5 DayFrame",
             Lines(dialog.GetTabulation().Horizontal()));
-  const auto* top = dynamic_cast<const VOKDlgFrame*>(dialog.FindDescendant("YearMonthFrame"));
-  EXPECT_EQ((std::vector<Line>{{1, 1, {"MonthCombo", "YearSpinner"}}}),
-            Lines(top->GetTabulation().Horizontal()));
-  EXPECT_EQ((std::vector<Line>{{1, 5, {"MonthCombo"}}, {2, 5, {"YearSpinner"}}}),
-            Lines(top->GetTabulation().Vertical()));
+  const auto* top = Find<VOKDlgFrame>(dialog, "YearMonthFrame");
+  EXPECT_EQ("1:1 MonthCombo YearSpinner", Lines(top->GetTabulation().Horizontal()));
+  EXPECT_EQ("1:5 MonthCombo; 2:5 YearSpinner", Lines(top->GetTabulation().Vertical()));
+  EXPECT_EQ(1970.0f, Spinner(dialog)->GetMinimum());
+  EXPECT_EQ(2038.0f, Spinner(dialog)->GetMaximum());
 }
 
 TEST_F(DateDialogTest, WithoutCatalogTextsTheTitlesAreEmpty) {
@@ -86,13 +73,6 @@ TEST_F(DateDialogTest, WithoutCatalogTextsTheTitlesAreEmpty) {
   EXPECT_EQ("", untitled.GetTitle().ToUtf8());
   EXPECT_EQ("", untitled.FindDescendant("day1")->GetTitle().ToUtf8());
   EXPECT_EQ("", untitled.FindDescendant("day7")->GetTitle().ToUtf8());
-}
-
-// Today's date in the widgets is checked by the random sessions.
-TEST_F(DateDialogTest, TheSpinnerSpansTheSettingsYears) {
-  const VOKDlgSpinner* spinner = Spinner(Open());
-  EXPECT_EQ(1970.0f, spinner->GetMinimum());
-  EXPECT_EQ(2038.0f, spinner->GetMaximum());
 }
 
 TEST_F(DateDialogTest, StripNLSRemovesOnlyDecorationAndBlanks) {
@@ -113,7 +93,7 @@ TEST_F(DateDialogTest, CopiesShareTheWidgetsButOwnTheirArrays) {
     VOKPLMDlgDate copy(dialog);
     EXPECT_EQ(dialog.GetDate(), copy.GetDate());
     copy.SetDay(20);
-    EXPECT_EQ(std::vector<int>{22}, MarkedButtons(dialog));
+    EXPECT_EQ("2026-12-20", Shown(dialog));
     other = copy;
     EXPECT_EQ(20, other.GetDay());
     delete &other;
@@ -141,9 +121,7 @@ TEST_F(DateDialogTest, MissingSpinnerLeavesMonthsAndDaysWorking) {
   VOKAllocationFaults::FailClass("VOKDlgSpinner");
   VOKPLMDlgDate& dialog = Open();
   EXPECT_EQ(nullptr, Spinner(dialog));
-  const auto* top = dynamic_cast<const VOKDlgFrame*>(dialog.FindDescendant("YearMonthFrame"));
-  EXPECT_TRUE(top->GetTabulation().Horizontal().empty());
-  EXPECT_EQ(2026, dialog.GetYear());
+  EXPECT_TRUE(Find<VOKDlgFrame>(dialog, "YearMonthFrame")->GetTabulation().Horizontal().empty());
   EXPECT_TRUE(ChooseMonth(dialog, 2));
   EXPECT_TRUE(PressDay(dialog, 28));
   EXPECT_EQ(VOKTime(2026, 2, 28, 0, 0, 0, 0), dialog.GetDate());
@@ -152,36 +130,33 @@ TEST_F(DateDialogTest, MissingSpinnerLeavesMonthsAndDaysWorking) {
 TEST_F(DateDialogTest, MissingComboLeavesYearAndDaysWorking) {
   VOKAllocationFaults::FailClass("VOKDlgCombo");
   VOKPLMDlgDate& dialog = Open();
-  EXPECT_EQ(nullptr, Combo(dialog));
+  EXPECT_EQ(nullptr, Find<VOKDlgCombo>(dialog, "MonthCombo"));
   EXPECT_TRUE(TypeYear(dialog, "2025"));
-  EXPECT_EQ(1, FirstShownCell(dialog));  // December 2025 starts on a Monday
-  EXPECT_EQ(std::vector<int>{5}, MarkedButtons(dialog));
+  EXPECT_EQ(VOKTime(2025, 12, 4, 0, 0, 0, 0), dialog.GetDate());
+  EXPECT_EQ("1", Title(dialog, 2));  // December 2025 starts on a Monday
   dialog.SetMonth(6, 1, 1);
-  EXPECT_EQ(0, FirstShownCell(dialog));
+  EXPECT_EQ("1", Title(dialog, 1));
 }
 
 TEST_F(DateDialogTest, MissingFramesOrSeparatorLeaveAttachmentsOut) {
   VOKAllocationFaults::FailClass("VOKDlgFrame");
   VOKPLMDlgDate& dialog = Open();
-  EXPECT_EQ(std::vector<std::string>{"DaySepartor"}, ChildNames(&dialog));
-  EXPECT_TRUE(dialog.GetTabulation().Vertical().empty());
-  EXPECT_EQ(1, dialog.GetDay());
+  EXPECT_EQ("DaySepartor ", ChildNames(dialog));
+  EXPECT_EQ("", Lines(dialog.GetTabulation().Vertical()));
   dialog.SetDay(15);
   dialog.SetYear(2030, 1);
   EXPECT_EQ(VOKTime(2030, 12, 1, 0, 0, 0, 0), dialog.GetDate());
   VOKAllocationFaults::Clear();
   VOKAllocationFaults::FailClass("VOKDlgSeparator");  // only the dialog's attachments go
   VOKPLMDlgDate& noSeparator = Open();
-  EXPECT_TRUE(noSeparator.GetTabulation().Vertical().empty());
-  EXPECT_TRUE(noSeparator.GetTabulation().Horizontal().empty());
-  EXPECT_EQ(std::vector<int>{6}, MarkedButtons(noSeparator));
+  EXPECT_EQ("", Lines(noSeparator.GetTabulation().Vertical()) +
+                    Lines(noSeparator.GetTabulation().Horizontal()));
+  EXPECT_EQ("2026-12-04", Shown(noSeparator));
 }
 
 TEST_F(DateDialogTest, MissingButtonsOrHeadingsAreSkipped) {
   VOKAllocationFaults::FailClass("VOKDlgPushButton");
   VOKPLMDlgDate& noButtons = Open();
-  EXPECT_EQ(nullptr, Button(noButtons, 1));
-  EXPECT_EQ(1, noButtons.GetDay());
   noButtons.SetDay(3);
   EXPECT_TRUE(ChooseMonth(noButtons, 3));
   EXPECT_EQ(VOKTime(2026, 3, 1, 0, 0, 0, 0), noButtons.GetDate());
@@ -189,5 +164,7 @@ TEST_F(DateDialogTest, MissingButtonsOrHeadingsAreSkipped) {
   VOKAllocationFaults::FailClass("VOKDlgLabel");
   VOKPLMDlgDate& noHeadings = Open();
   EXPECT_EQ(nullptr, noHeadings.FindDescendant("day1"));
-  EXPECT_EQ(4, noHeadings.GetDay());
+  EXPECT_EQ("2026-12-04", Shown(noHeadings));
 }
+
+}  // namespace

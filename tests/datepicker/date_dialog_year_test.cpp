@@ -5,12 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/VOKBaseUnknown.h"
-#include "base_runtime/VOKHostSettings.h"
-#include "base_runtime/VOKMsgCatalog.h"
-#include "datepicker/date_dialog_fixture.h"
-#include "dialog_toolkit/VOKDlgUser.h"
+#include "datepicker/calendar_test_support.h"
 
+using calendar_test::ChooseMonth;
+using calendar_test::Shown;
+using calendar_test::TypeYear;
 using ::testing::Contains;
 using ::testing::Not;
 
@@ -18,53 +17,55 @@ namespace {
 
 class YearEntryTest : public DateDialogTest {
  protected:
-  // Types text into a new dialog's spinner; returns what the spinner then
-  // shows, "!" before it when a message box was shown.
+  // Types text into a new dialog's spinner, keeping the records traced;
+  // returns what the spinner then shows, "!" before it when a message box
+  // was shown.
   std::string Typed(const char* text) {
     VOKPLMDlgDate& dialog = Open();
     const std::size_t shownBefore = boxes.size();
-    EXPECT_TRUE(TypeYear(dialog, text));
-    const std::string shown = Spinner(dialog)->GetCurrentText().ToUtf8();
-    return (boxes.size() > shownBefore ? "!" : "") + shown;
-  }
-
-  std::vector<std::string> TracedTyping(const char* text) {
-    VOKPLMDlgDate& dialog = Open();
     CaptureTrace("VOKPLMDlgDate");
     EXPECT_TRUE(TypeYear(dialog, text));
-    return TakeTrace("VOKPLMDlgDate");
+    records = TakeTrace("VOKPLMDlgDate");
+    return (boxes.size() > shownBefore ? "!" : "") + YearShown(dialog);
   }
+
+  std::vector<std::string> records;
 };
 
 }  // namespace
 
-TEST_F(YearEntryTest, RangeAndDateTestsAreTraced) {
+TEST_F(YearEntryTest, AYearInRangeIsTestedWithTheChosenMonth) {
   VOKPLMDlgDate& dialog = Open();
   ASSERT_TRUE(ChooseMonth(dialog, 3));
   CaptureTrace("VOKPLMDlgDate");
-  for (const char* year : {"1970", "2039"}) ASSERT_TRUE(TypeYear(dialog, year));
-  const std::vector<std::string> records = TakeTrace("VOKPLMDlgDate");
+  ASSERT_TRUE(TypeYear(dialog, "1970"));
+  records = TakeTrace("VOKPLMDlgDate");
   EXPECT_THAT(records, Contains("Checking with date: 03/01/1970"));
   EXPECT_THAT(records, Contains("Year \"1970\" is valid."));
-  EXPECT_THAT(records, Contains("Year \"2039\" falls outside of thresholds (1970-2038)."));
 }
 
-TEST_F(YearEntryTest, ThaiYearsAreTestedAsGregorianWhenTheHostShowsTheBuddhistEra) {
-  VOKHostSettings::SetThai(true, true);
-  const std::vector<std::string> records = TracedTyping("2569");
-  EXPECT_THAT(records, Contains("Checking with date: 12/01/2026"));
-  EXPECT_THAT(records, Contains("Year \"2026\" is valid."));
-  EXPECT_THAT(TracedTyping("2582"),
-              Contains("Year \"2582\" falls outside of thresholds (2513-2581)."));
-}
-
-TEST_F(YearEntryTest, ThaiHostShowingGregorianYearsKeepsTheThaiBounds) {
-  VOKHostSettings::SetThai(true, false);
-  const std::vector<std::string> records = TracedTyping("2026");
-  EXPECT_THAT(records, Contains("Year \"2026\" falls outside of thresholds (2513-2581)."));
-  EXPECT_THAT(records, Contains("example year: 2513"));
+// A Thai host has Thai bounds, and tests the Gregorian year when it shows
+// the Buddhist era.
+TEST_F(YearEntryTest, BoundsAndTheDateTestedFollowTheSetting) {
+  const struct {
+    bool thai, buddhistEra;
+    const char* typed;
+    const char* record;
+  } rows[] = {
+      {false, false, "2039", "Year \"2039\" falls outside of thresholds (1970-2038)."},
+      {true, true, "2569", "Checking with date: 12/01/2026"},
+      {true, true, "2569", "Year \"2026\" is valid."},
+      {true, true, "2582", "Year \"2582\" falls outside of thresholds (2513-2581)."},
+      {true, false, "2530", "Checking with date: 12/01/2530"},
+      {true, false, "2026", "Year \"2026\" falls outside of thresholds (2513-2581)."},
+      {true, false, "2026", "example year: 2513"},
+  };
+  for (const auto& row : rows) {
+    VOKHostSettings::SetThai(row.thai, row.buddhistEra);
+    Typed(row.typed);
+    EXPECT_THAT(records, Contains(row.record)) << row.typed;
+  }
   EXPECT_EQ("!2513", Typed("2026"));
-  EXPECT_THAT(TracedTyping("2530"), Contains("Checking with date: 12/01/2530"));
 }
 
 TEST_F(YearEntryTest, TextAroundTheDigits) {
@@ -78,11 +79,13 @@ TEST_F(YearEntryTest, TextAroundTheDigits) {
     if (shown[0] == '!') {
       EXPECT_EQ(std::string("The year ") + typed + " is not valid.", boxes.back().message);
     }
+    if (std::string(typed) == "2030x") {
+      EXPECT_THAT(records, Contains("Checking with date: 12/01/030x"));
+      EXPECT_THAT(records, Contains("Year \"2030x\" is invalid."));
+    }
   }
-  const std::vector<std::string> records = TracedTyping("2030x");
-  EXPECT_THAT(records, Contains("Checking with date: 12/01/030x"));
-  EXPECT_THAT(records, Contains("Year \"2030x\" is invalid."));
-  EXPECT_THAT(TracedTyping("2030 ]"), Contains("VOKPLMDlgDate::isYearValid(2030 ])"));
+  Typed("2030 ]");
+  EXPECT_THAT(records, Contains("VOKPLMDlgDate::isYearValid(2030 ])"));
 }
 
 TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
@@ -91,8 +94,7 @@ TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
     EXPECT_EQ("2030", Typed("2030x"));
     // Accepted without a message, but a year out of bounds is not taken.
     EXPECT_EQ("2026", Typed("1900"));
-    EXPECT_THAT(TracedTyping("1900"),
-                Contains("NLS strings are blank for format.. skipping test."));
+    EXPECT_THAT(records, Contains("NLS strings are blank for format.. skipping test."));
     EXPECT_TRUE(boxes.empty());
   }
 }
@@ -100,7 +102,7 @@ TEST_F(YearEntryTest, EmptyPlaceholdersAcceptEveryReadableYear) {
 // The records with data, in order; which methods ran is left to the
 // exact sequences of the valid paths.
 TEST_F(YearEntryTest, RefusedYearShowsTheMessageAndFallsBackOnTheExample) {
-  std::vector<std::string> records = TracedTyping("1969");
+  Typed("1969");
   std::erase_if(records, [](const std::string& r) { return r.starts_with("VOKPLMDlgDate::"); });
   EXPECT_EQ((std::vector<std::string>{
                 "className: VOKDlgSpinner", "evtName:   VOKDlgSpinnerModifyNotification",
@@ -145,7 +147,7 @@ TEST_F(YearEntryTest, SteppingAddsTheStepToTheShownYear) {
       TakeTrace("VOKPLMDlgDate"));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
   ASSERT_TRUE(VOKDlgUser::StepDown(spinner));
-  EXPECT_EQ(VOKTime(2025, 12, 4, 0, 0, 0, 0), dialog.GetDate());
+  EXPECT_EQ("2025-12-04", Shown(dialog));
   EXPECT_TRUE(boxes.empty());
 }
 
@@ -162,8 +164,9 @@ TEST_F(YearEntryTest, SteppingPastTheBoundsFallsBackOnTheExample) {
     VOKDlgSpinner* spinner = Spinner(dialog);
     spinner->SetCurrentText(row.start, 0);
     ASSERT_TRUE(row.up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner));
+    ASSERT_FALSE(boxes.empty()) << row.start;
     EXPECT_EQ(std::string("Invalid year ") + row.refused, boxes.back().title);
-    EXPECT_EQ("2026", spinner->GetCurrentText().ToUtf8());
+    EXPECT_EQ("2026-12-04", Shown(dialog));
   }
 }
 
@@ -183,11 +186,10 @@ TEST_F(YearEntryTest, ExampleYearComesFromTodayInTheLocalesLayout) {
     SCOPED_TRACE(row.layout);
     VOKHostSettings::SetThai(row.thai, true);
     UseLayout(row.layout, "dd", row.monthTitle, row.yearTitle);
-    const std::vector<std::string> records = TracedTyping("1900");
-    EXPECT_THAT(records, Contains(std::string("example year: ") + row.example));
     EXPECT_EQ(std::string("!") + row.example, Typed("1900"));
+    EXPECT_THAT(records, Contains(std::string("example year: ") + row.example));
   }
-  EXPECT_THAT(TracedTyping("1900"), Contains("Couldn't convert text \"/202\" to number."));
+  EXPECT_THAT(records, Contains("Couldn't convert text \"/202\" to number."));
 }
 
 // A year that passes the range is tested in the display format; a refused
@@ -213,7 +215,7 @@ TEST_F(YearEntryTest, LocaleLayoutsAndTheirConversionFormats) {
   for (const Row& row : rows) {
     SCOPED_TRACE(row.layout);
     UseLayout(row.layout, "dd", "mm", row.yearTitle);
-    const std::vector<std::string> records = TracedTyping(row.typed);
+    Typed(row.typed);
     EXPECT_THAT(records, Contains(row.expected));
     if (!row.noExample) continue;
     EXPECT_THAT(records, Not(Contains(::testing::StartsWith("example year"))));

@@ -14,7 +14,6 @@
 
 #include "date_frames/VOKQELNavDateComboButtonFrame.h"
 #include "date_frames/VOKQELNavDateEntryFrame.h"
-#include "datepicker/calendar_invariants.h"
 #include "datepicker/calendar_test_support.h"
 
 using namespace calendar_test;
@@ -30,9 +29,9 @@ struct Date {
   int year;  // as the spinner shows it
   int month;
   int day;
-  friend bool operator==(const Date&, const Date&) = default;
 };
 
+// As calendar_test::Shown writes it.
 std::string ToText(const Date& date) {
   char text[32];
   std::snprintf(text, sizeof text, "%d-%02d-%02d", date.year, date.month, date.day);
@@ -178,14 +177,13 @@ class Session {
     const FieldText& field = fromCombo ? _comboText : _entryText;
     std::string action = std::string("open the ") + (fromCombo ? "combo" : "entry") +
                          " frame's calendar on \"" + field.text + "\"";
-    const std::vector<VOKQELNavCalendarUI*> before = CalendarsUnder(frame);
+    const std::size_t before = CalendarsUnder(frame).size();
     if (!VOKDlgUser::Press(button)) _problem = "the calendar button could not be pressed";
-    for (VOKQELNavCalendarUI* calendar : CalendarsUnder(frame)) {
-      if (std::find(before.begin(), before.end(), calendar) != before.end()) continue;
-      _open.push_back({calendar, fromCombo, OpeningDate(field)});
-      return action;
-    }
-    _problem = "no new calendar";
+    const std::vector<VOKQELNavCalendarUI*> after = CalendarsUnder(frame);
+    if (after.size() != before + 1)
+      _problem = "no new calendar";
+    else
+      _open.push_back({after.back(), fromCombo, OpeningDate(field)});
     return action;
   }
 
@@ -314,12 +312,9 @@ class Session {
     }
     for (const OpenCalendar& open : _open) {
       if (!_problem.empty()) break;
-      const CalendarReading reading = ReadCalendar(*open.calendar);
-      const Date shown{reading.year, reading.month, reading.day};
-      if (!reading.broken.empty()) {
-        _problem = reading.broken;
-      } else if (shown != open.expected) {
-        _problem = "calendar shows " + ToText(shown) + ", expected " + ToText(open.expected);
+      const std::string shown = Shown(*open.calendar);
+      if (shown != ToText(open.expected)) {
+        _problem = "calendar shows " + shown + ", expected " + ToText(open.expected);
       }
     }
     return _problem.empty();
