@@ -175,7 +175,7 @@ TEST_F(WebViewTest, TheSpinnersArrowsAndTheMonthListChosenByItsCell) {
 TEST_F(WebViewTest, TheTextBeingTypedItsCursorAndSelection) {
   std::vector<Step> steps = Type(U"12/25/2026");
   steps.push_back(Press(VOKKey::Left));
-  steps.push_back([](const Json& view) {
+  steps.emplace_back([](const Json& view) {
     const Json& editor = Widget(Window(view, "Find documents"), "_calEditor");
     EXPECT_EQ("12/25/2026", editor["text"]);
     EXPECT_EQ(9, editor["cursor"]);
