@@ -16,17 +16,9 @@ VOKDlgFrame::VOKDlgFrame(VOKDialog* parent, const VOKString& name, std::uint64_t
     : VOKDlgContainer(parent, name, style) {}
 
 // The grid's resizable rows and columns are properties and follow.
-VOKDlgFrame::VOKDlgFrame(const VOKDlgFrame& other)
-    : VOKDlgContainer(other),
-      _resizableColumns(other._resizableColumns),
-      _resizableRows(other._resizableRows) {}
+VOKDlgFrame::VOKDlgFrame(const VOKDlgFrame& other) = default;
 
-VOKDlgFrame& VOKDlgFrame::operator=(const VOKDlgFrame& other) {
-  VOKDlgContainer::operator=(other);
-  _resizableColumns = other._resizableColumns;
-  _resizableRows = other._resizableRows;
-  return *this;
-}
+VOKDlgFrame& VOKDlgFrame::operator=(const VOKDlgFrame& other) = default;
 
 VOKDlgFrame::~VOKDlgFrame() = default;
 
