@@ -12,7 +12,7 @@ namespace {
 
 using Json = nlohmann::json;
 
-constexpr std::array<std::pair<std::string_view, VOKKey>, 15> kKeys{{
+constexpr std::array<std::pair<std::string_view, VOKKey>, 17> kKeys{{
     {"Tab", VOKKey::Tab},
     {"BackTab", VOKKey::BackTab},
     {"Enter", VOKKey::Enter},
@@ -25,6 +25,8 @@ constexpr std::array<std::pair<std::string_view, VOKKey>, 15> kKeys{{
     {"End", VOKKey::End},
     {"PageUp", VOKKey::PageUp},
     {"PageDown", VOKKey::PageDown},
+    {"ShiftPageUp", VOKKey::ShiftPageUp},
+    {"ShiftPageDown", VOKKey::ShiftPageDown},
     {"Backspace", VOKKey::Backspace},
     {"Delete", VOKKey::Delete},
     {"EraseToStart", VOKKey::EraseToStart},

@@ -1,62 +1,83 @@
 // File: PageView.cpp
 #include "web_front_end/PageView.h"
 
+#include <algorithm>
+#include <map>
 #include <nlohmann/json.hpp>
 
+#include "base_runtime/VOKHostSettings.h"
 #include "dialog_toolkit/VOKDlgEditor.h"
 #include "dialog_toolkit/VOKDlgFrame.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
+#include "front_end/layout/CalendarDays.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/paint/PaintWidgets.h"
+#include "web_front_end/DayNames.h"
 
 namespace vok::web {
 namespace {
 
 using Json = nlohmann::json;
 
-Json rect(const VOKCellRect& r) {
-  return {{"x", r.x}, {"y", r.y}, {"w", r.width}, {"h", r.height}};
-}
-
 Json point(int x, int y) { return {{"x", x}, {"y", y}}; }
 
-Json windowButton(const std::optional<VOKCellRect>& place, const std::string& label,
-                  const VOKScreenView& view) {
-  if (!place) return nullptr;
-  return {{"label", label},
-          {"rect", rect(*place)},
-          {"at", point(place->x, place->y)},
-          {"focus", view.focus == place}};
+// The page's own words, from the toolkit's catalog.
+Json words() {
+  return {{"close", window::Text("Page.Close", "Close")},
+          {"month", window::Text("Page.Month", "Month")},
+          {"year", window::Text("Page.Year", "Year")},
+          {"taken", window::Text("Page.Taken", "This form is now open in another tab; this tab "
+                                               "no longer works with it.")},
+          {"ended", window::Text("Page.Ended", "The program has ended. You can close this tab.")},
+          {"lost", window::Text("Page.Lost", "The connection to the program was lost.")}};
 }
 
-// The kind of widget and its own text.
-void kindAndText(const VOKDialog& widget, const VOKCellRect& place, Json& out) {
-  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget)) {
-    out["kind"] = "button";
-    out["text"] = button->GetTitle().ToUtf8();
-    out["icon"] = !button->GetIconName().str().empty();
-  } else if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&widget)) {
+// The name a screen reader gives a button drawn as an icon: its short
+// help, else what the catalog calls the icon.
+std::string iconName(const VOKDlgPushButton& button) {
+  const std::string help = button.GetShortHelp().ToUtf8();
+  if (!help.empty()) return help;
+  const std::string icon = button.GetIconName().str();
+  return window::Text(("Icon." + icon).c_str(), icon.c_str());
+}
+
+std::string fieldText(const VOKDialog& widget) {
+  if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&widget)) {
     VOKUnicodeString field;
     combo->GetField(field);
+    return field.ToUtf8();
+  }
+  if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&widget))
+    return spinner->GetCurrentText().ToUtf8();
+  if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&widget)) return editor->GetText().ToUtf8();
+  return widget.GetTitle().ToUtf8();
+}
+
+// The kind of widget and what it says.
+void kindAndText(const VOKDialog& widget, const VOKCellRect& place, Json& out) {
+  out["text"] = fieldText(widget);
+  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget)) {
+    out["kind"] = "button";
+    out["icon"] = !button->GetIconName().str().empty();
+    if (out["icon"]) out["label"] = iconName(*button);
+  } else if (dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr) {
     out["kind"] = "combo";
-    out["text"] = field.ToUtf8();
   } else if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&widget)) {
     const int arrows = VOKFieldTextArea(widget, place).Right() + 1;
     out["kind"] = "spinner";
-    out["text"] = spinner->GetCurrentText().ToUtf8();
+    out["min"] = spinner->GetMinimum();
+    out["max"] = spinner->GetMaximum();
     out["up"] = point(arrows, place.y);
     out["down"] = point(arrows + 1, place.y);
-  } else if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&widget)) {
+  } else if (dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr) {
     out["kind"] = "editor";
-    out["text"] = editor->GetText().ToUtf8();
   } else if (dynamic_cast<const VOKDlgSeparator*>(&widget) != nullptr) {
     out["kind"] = "separator";
   } else {
     out["kind"] = dynamic_cast<const VOKDlgFrame*>(&widget) != nullptr ? "frame" : "label";
-    out["text"] = widget.GetTitle().ToUtf8();
   }
 }
 
@@ -64,31 +85,148 @@ Json describeWidget(const VOKLaidWidget& laid, const VOKScreenView& view) {
   Json out;
   kindAndText(*laid.widget, laid.rect, out);
   out["name"] = laid.widget->GetName().str();
-  out["rect"] = rect(laid.rect);
   out["at"] = point(laid.rect.x, laid.rect.y);
   out["greyed"] = vok::paint::IsGreyed(*laid.widget);
   out["editable"] = VOKTakesTypedText(*laid.widget);
-  if (out["kind"] == "editor" || out["kind"] == "combo" || out["kind"] == "spinner") {
-    out["area"] = rect(VOKFieldTextArea(*laid.widget, laid.rect));
-  }
   out["focus"] = view.focus == laid.rect;
   if (view.draft && view.draft->field == laid.widget) {
     out["text"] = view.draft->text;
     out["cursor"] = view.draft->cursor;
     out["selected"] = view.draft->selected;
   }
+  if (view.list && view.list->combo == laid.widget) out["open"] = true;
   return out;
 }
 
-Json describeWindow(const VOKWindowLayout& window, const VOKScreenView& view) {
-  Json widgets = Json::array();
-  for (const VOKLaidWidget& laid : window.Widgets()) widgets.push_back(describeWidget(laid, view));
+// A calendar's day grid: its headings and its days by their grid places,
+// each day named by its full date.
+class DayGrid {
+ public:
+  explicit DayGrid(const VOKDialog* frame) : _frame(frame) {}
+  const VOKDialog* Frame() const { return _frame; }
+
+  void Heading(const VOKDialog& label) {
+    if (const auto* place = label.GetGridConstraints())
+      _headings[place->column] = label.GetTitle().ToUtf8();
+  }
+  void Day(const VOKLaidWidget& laid, const vok::calendar::Date& date, const VOKScreenView& view,
+           const vok::HostLocale& locale) {
+    const auto* place = laid.widget->GetGridConstraints();
+    if (place == nullptr) return;
+    Json day = describeWidget(laid, view);
+    day["kind"] = "day";
+    day["label"] = FullDate(date, locale.localeName);
+    day["chosen"] = laid.widget->GetSensitivity() == VOKDlgSensitivity::Greyed;
+    day["today"] = vok::calendar::IsToday(*laid.widget);
+    _weekdays[place->column] = vok::calendar::Weekday(date);
+    _days[place->row][place->column] = std::move(day);
+  }
+
+  Json Describe(const std::string& heading, const vok::HostLocale& locale) const {
+    const std::array<std::string, 7>& names = locale.names.weekdays;
+    Json columns = Json::array();
+    for (const auto& [column, text] : _headings) {
+      const auto weekday = _weekdays.find(column);
+      columns.push_back({{"text", text},
+                         {"label", weekday == _weekdays.end()
+                                       ? text
+                                       : names[static_cast<std::size_t>(weekday->second - 1)]}});
+    }
+    Json rows = Json::array();
+    for (const auto& [row, cells] : _days) {
+      Json line = Json::array();
+      for (const auto& [column, text] : _headings) {
+        const auto day = cells.find(column);
+        line.push_back(day == cells.end() ? Json(nullptr) : day->second);
+      }
+      rows.push_back(std::move(line));
+    }
+    return {{"kind", "grid"},
+            {"name", _frame->GetName().str()},
+            {"heading", heading},
+            {"columns", std::move(columns)},
+            {"rows", std::move(rows)}};
+  }
+
+ private:
+  const VOKDialog* _frame;
+  std::map<int, std::string> _headings;
+  std::map<int, int> _weekdays;
+  std::map<int, std::map<int, Json>> _days;
+};
+
+// A field's name: the label just before it on its line, else what it is
+// in a calendar (the month or the year), else its short help.
+void nameFields(Json& line, bool calendar, const Json& pageWords) {
+  std::string label;
+  for (Json& item : line) {
+    if (item["kind"] == "label") label = item["text"];
+    if (item["kind"] != "editor" && item["kind"] != "combo" && item["kind"] != "spinner") continue;
+    if (calendar && item["kind"] != "editor")
+      item["label"] = pageWords[item["kind"] == "combo" ? "month" : "year"];
+    else
+      item["label"] = label.empty() ? item["name"] : Json(label);
+    label.clear();
+  }
+}
+
+// The window's widgets, line by line as the layout placed them; a day
+// grid is one item on the line of its first row.
+Json describeLines(const VOKWindowLayout& window, const VOKScreenView& view,
+                   const vok::HostLocale& locale, const Json& pageWords) {
+  std::map<int, Json> lines;
+  std::optional<DayGrid> grid;
+  int gridLine = 0;
+  for (const VOKLaidWidget& laid : window.Widgets()) {
+    if (!grid && vok::calendar::DayOf(*laid.widget)) {
+      grid.emplace(laid.widget->GetParent());
+      gridLine = laid.rect.y;
+    }
+  }
+  std::string heading;
+  for (const VOKLaidWidget& laid : window.Widgets()) {
+    if (grid && laid.widget->GetParent() == grid->Frame()) {
+      if (const auto date = vok::calendar::DayOf(*laid.widget))
+        grid->Day(laid, *date, view, locale);
+      else
+        grid->Heading(*laid.widget);
+      gridLine = std::min(gridLine, laid.rect.y);
+      continue;
+    }
+    Json item = describeWidget(laid, view);
+    if (item["kind"] == "frame" && item["text"] == "") continue;
+    if (item["kind"] == "combo" || item["kind"] == "spinner")
+      heading += (heading.empty() ? "" : " ") + item["text"].get<std::string>();
+    lines[laid.rect.y].push_back(std::move(item));
+  }
+  Json out = Json::array();
+  for (auto& [y, line] : lines) {
+    nameFields(line, grid.has_value(), pageWords);
+    if (grid && y > gridLine) {
+      out.push_back(Json::array({grid->Describe(heading, locale)}));
+      grid.reset();
+    }
+    out.push_back(std::move(line));
+  }
+  if (grid) out.push_back(Json::array({grid->Describe(heading, locale)}));
+  return out;
+}
+
+Json windowButton(const std::optional<VOKCellRect>& place, const std::string& label,
+                  const VOKScreenView& view) {
+  if (!place) return nullptr;
+  return {{"label", label}, {"at", point(place->x, place->y)}, {"focus", view.focus == place}};
+}
+
+Json describeWindow(const VOKWindowLayout& window, const VOKScreenView& view,
+                    const vok::HostLocale& locale, const Json& pageWords) {
+  const bool box = window::IsMessageBox(window.Window());
   Json out = {{"title", window.Window().GetTitle().ToUtf8()},
               {"name", window.Window().GetName().str()},
-              {"box", rect(window.Bounds())},
+              {"role", box ? "alertdialog" : "dialog"},
               {"modal", (window.Window().GetStyle() & VOKDlgStyle::Modeless) == 0},
               {"message", window.MessageLines()},
-              {"widgets", std::move(widgets)},
+              {"lines", describeLines(window, view, locale, pageWords)},
               {"ok", windowButton(window.OKButton(), vok::window::OKLabel(), view)},
               {"cancel", windowButton(window.CancelButton(), vok::window::CancelLabel(), view)},
               {"close", nullptr}};
@@ -104,21 +242,29 @@ Json describeList(const VOKOpenListView& list) {
                      {"index", line},
                      {"at", point(list.place.box.x + 1, list.place.box.y + 1 + i)}});
   }
-  return {{"box", rect(list.place.box)}, {"highlighted", list.highlighted}, {"lines", lines}};
+  return {{"combo", list.combo->GetName().str()},
+          {"highlighted", list.highlighted},
+          {"lines", lines}};
 }
 
 }  // namespace
 
-std::string DescribeView(const VOKScreenView& view, VOKCellSize screen) {
+Json DescribeViewJson(const VOKScreenView& view) {
+  const vok::HostLocale& locale = VOKHostSettings::Current();
+  const Json pageWords = words();
   Json windows = Json::array();
   for (const VOKWindowLayout& window : view.windows)
-    windows.push_back(describeWindow(window, view));
-  const Json out = {{"size", {{"w", screen.width}, {"h", screen.height}}},
-                    {"status", view.status},
-                    {"notice", view.notice},
-                    {"windows", std::move(windows)},
-                    {"list", view.list ? describeList(*view.list) : Json(nullptr)}};
-  return out.dump(-1, ' ', false, Json::error_handler_t::replace);
+    windows.push_back(describeWindow(window, view, locale, pageWords));
+  return {{"lang", locale.language},
+          {"words", pageWords},
+          {"status", view.status},
+          {"notice", view.notice},
+          {"windows", std::move(windows)},
+          {"list", view.list ? describeList(*view.list) : Json(nullptr)}};
+}
+
+std::string DescribeView(const VOKScreenView& view) {
+  return DescribeViewJson(view).dump(-1, ' ', false, Json::error_handler_t::replace);
 }
 
 }  // namespace vok::web

@@ -15,10 +15,15 @@ WebScreen::WebScreen(VOKCellSize size, std::function<bool()> interrupted)
     : _size(size), _interrupted(std::move(interrupted)) {}
 
 void WebScreen::Show(const VOKScreenView& view) {
-  std::string described = DescribeView(view, _size);
+  nlohmann::json described = DescribeViewJson(view);
+  std::string patch = nlohmann::json::diff(_described, described)
+                          .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  std::string text = described.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+  _described = std::move(described);
   {
     std::lock_guard lock(_mutex);
-    _view = std::move(described);
+    _view = std::move(text);
+    _patch = std::move(patch);
     ++_version;
   }
   _changed.notify_all();
@@ -72,6 +77,8 @@ WebScreen::Update WebScreen::WaitForUpdate(long stream, long seen, std::chrono::
   const auto ready = [&] { return _ended || stream != _current || _version > seen; };
   if (!_changed.wait_for(lock, wait, ready)) return {};
   if (stream != _current) return {Update::Kind::TakenOver, "", _version};
+  if (_version > seen && seen > 0 && seen == _version - 1)
+    return {Update::Kind::Patch, _patch, _version};
   if (_version > seen) return {Update::Kind::View, _view, _version};
   return {Update::Kind::Ended, "", _version};
 }

@@ -16,6 +16,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "base_runtime/HostExport.h"
@@ -30,6 +31,8 @@ inline constexpr std::chrono::milliseconds kPageGone{3000};
 class VOK_HOST_API WebScreen final : public VOKFrontEndScreen {
  public:
   // interrupted is asked between events, from the toolkit's thread.
+  // size: the screen the session lays the windows out on, in cells; the
+  // page's clicks name its cells.
   WebScreen(VOKCellSize size, std::function<bool()> interrupted);
 
   VOKCellSize Size() const override { return _size; }
@@ -44,12 +47,15 @@ class VOK_HOST_API WebScreen final : public VOKFrontEndScreen {
   Posted Post(long stream, const VOKInputEvent& event);
 
   struct Update {
-    enum class Kind { View, Idle, TakenOver, Ended } kind = Kind::Idle;
-    std::string view;  // the JSON description, for View
+    enum class Kind { View, Patch, Idle, TakenOver, Ended } kind = Kind::Idle;
+    // The JSON description for View; for Patch, what changed since the
+    // view before as a JSON Patch (RFC 6902).
+    std::string view;
     long version = 0;
   };
   // The view after the one numbered seen, or what ended the stream; Idle
-  // when nothing happened within wait.
+  // when nothing happened within wait. A page that has the view just
+  // before the latest one gets only what changed.
   Update WaitForUpdate(long stream, long seen, std::chrono::milliseconds wait);
 
   // The session is over: streams end, events are refused.
@@ -63,7 +69,9 @@ class VOK_HOST_API WebScreen final : public VOKFrontEndScreen {
   mutable std::mutex _mutex;
   std::condition_variable _changed;
   std::deque<VOKInputEvent> _events;
+  nlohmann::json _described;
   std::string _view;
+  std::string _patch;  // from the view before
   long _version = 0;
   long _current = 0;  // the stream that has the session, 0 before any
   int _open = 0;

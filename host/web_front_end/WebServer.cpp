@@ -114,8 +114,10 @@ struct WebServer::Routes {
           const WebScreen::Update update = screen.WaitForUpdate(number, *seen, kHeartbeat);
           switch (update.kind) {
             case WebScreen::Update::Kind::View:
+            case WebScreen::Update::Kind::Patch:
               *seen = update.version;
-              return send(event("view", update.view));
+              return send(
+                  event(update.kind == WebScreen::Update::Kind::View ? "view" : "patch", update.view));
             case WebScreen::Update::Kind::Idle:
               return send(": idle\n\n");
             case WebScreen::Update::Kind::TakenOver:

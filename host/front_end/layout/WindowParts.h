@@ -26,7 +26,7 @@ inline constexpr int kCloseWidth = 3;
 bool HasClose(const VOKDlgWindow& window);
 bool HasOK(const VOKDlgWindow& window);
 bool HasCancel(const VOKDlgWindow& window);
-bool IsMessageBox(const VOKDlgWindow& window);
+VOK_HOST_API bool IsMessageBox(const VOKDlgWindow& window);
 
 // "┌─ Title " (or "┌─" without a title).
 std::string TitleLead(const VOKDlgWindow& window);
@@ -35,7 +35,7 @@ int TitleBarColumns(const VOKDlgWindow& window);
 
 // A text of the toolkit's catalog ("VOKDlgToolkit"), its parameters in
 // the places %1, %2...; the English fallback when the catalog lacks it.
-std::string Text(const char* key, const char* fallback,
+VOK_HOST_API std::string Text(const char* key, const char* fallback,
                  std::initializer_list<std::string> params = {});
 
 // The words of a window's own buttons, from the toolkit's catalog.

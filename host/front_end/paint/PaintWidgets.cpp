@@ -9,6 +9,7 @@
 #include "dialog_toolkit/VOKDlgSeparator.h"
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/CalendarDays.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKPainter.h"
 #include "front_end/text/VOKCellText.h"
@@ -29,9 +30,12 @@ void pushButton(VOKCanvas& canvas, const VOKDlgPushButton& button, const VOKCell
     Centred(canvas, rect, kIcon, role);
     return;
   }
+  // The chosen (greyed) button points inwards; today's day doubles its marks.
   const bool greyed = role == VOKCellRole::Greyed;
-  canvas.Text(rect.x, rect.y, greyed ? "›" : "[", 1, role);
-  canvas.Text(rect.Right() - 1, rect.y, greyed ? "‹" : "]", 1, role);
+  const bool today = vok::calendar::IsToday(button);
+  canvas.Text(rect.x, rect.y, greyed ? (today ? "»" : "›") : (today ? "«" : "["), 1, role);
+  canvas.Text(rect.Right() - 1, rect.y, greyed ? (today ? "«" : "‹") : (today ? "»" : "]"), 1,
+              role);
   Centred(canvas, {rect.x + 1, rect.y, rect.width - 2, 1}, button.GetTitle().ToUtf8(), role);
 }
 

@@ -76,8 +76,14 @@ class Session {
 
   // SessionCalendar.cpp: the keys of windows that hold a button grid.
   void pickAndAccept(VOKDialog& button);
-  void turnPage(bool forward);
-  void focusGridTitle(const std::string& title);
+  void moveChoice(int index, VOKKey key);
+  void pickDay(VOKDialog& button);
+  void crossMonth(VOKKey key);
+  bool focusInGrid() const;
+  void focusChosen();
+  bool turnPage(bool forward);
+  void turnYear(bool forward);
+  bool stepYear(bool forward);
   void typeAhead(VOKDlgCombo& combo, char32_t character);
 
   // SessionClicks.cpp

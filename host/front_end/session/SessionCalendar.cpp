@@ -1,10 +1,12 @@
 // File: SessionCalendar.cpp
 // The keys of windows built like a calendar: a grid of day buttons, a
-// combo of months and a spinner of years. Enter, Space or a double click
-// on a day picks it and accepts the window as OK does; PageUp and PageDown
-// choose the previous or next line of the combo, stepping the spinner
-// across the year's ends; typing into a list combo jumps to the line that
-// starts with what was typed.
+// combo of months and a spinner of years. The chosen day follows the
+// focus: arrows, Home and End press the day they move to. Enter, Space or
+// a double click on a day picks it and accepts the window as OK does;
+// PageUp and PageDown choose the previous or next line of the combo,
+// stepping the spinner across the year's ends, Shift with them steps the
+// spinner; typing into a list combo jumps to the line that starts with
+// what was typed.
 #include <algorithm>
 
 #include "dialog_toolkit/VOKDlgPushButton.h"
@@ -48,42 +50,92 @@ void Session::pickAndAccept(VOKDialog& button) {
   if (&top().Window() == &window && window::HasOK(window)) pressWindowButton(window, Part::OK);
 }
 
-void Session::turnPage(bool forward) {
-  if (!commitDraft()) return;
-  auto* combo = firstOf<VOKDlgCombo>(top());
-  const bool grid = std::any_of(_chain.begin(), _chain.end(), [](const Target& target) {
-    return target.part == Part::Widget && InButtonGrid(*target.widget);
-  });
-  if (combo == nullptr || !grid || combo->GetLineCount() == 0) return;
+// The choice follows the focus: a key that moves inside the grid presses
+// the button it reaches, as a click would; at the grid's edge an arrow
+// goes on into the month before or after.
+void Session::moveChoice(int index, VOKKey key) {
+  if (index == _focus) return crossMonth(key);
+  pickDay(*_chain[static_cast<std::size_t>(index)].widget);
+}
+
+// The press may bring up a message box or close the window; the focus
+// goes to the button only while its window stays on top.
+void Session::pickDay(VOKDialog& button) {
+  VOKDlgWindow& window = top().Window();
+  if (button.IsReachable()) press(button);
+  if (&top().Window() != &window) return;
+  const int index = IndexOf(_chain, Target{&button, Part::Widget, {}});
+  if (index >= 0) setFocus(index);
+}
+
+// Left from the first day, Right from the last, Up from the first week and
+// Down from the last go a day or a week on into the next page.
+void Session::crossMonth(VOKKey key) {
+  const int offset = key == VOKKey::Left    ? -1
+                     : key == VOKKey::Right ? 1
+                     : key == VOKKey::Up    ? -7
+                     : key == VOKKey::Down  ? 7
+                                            : 0;
+  int day = 0;
+  if (offset == 0 || !focusedWidget()->GetTitle().ConvertToNum(&day, "%d")) return;
+  const auto daysShown = [this] {
+    return std::count_if(_chain.begin(), _chain.end(), [](const Target& target) {
+      return target.part == Part::Widget && InButtonGrid(*target.widget);
+    });
+  };
+  const auto before = static_cast<int>(daysShown());
+  if (!turnPage(offset > 0)) return;
+  day = offset > 0 ? day + offset - before : day + offset + static_cast<int>(daysShown());
+  for (const Target& target : _chain) {
+    if (target.part == Part::Widget && InButtonGrid(*target.widget) &&
+        target.widget->GetTitle() == std::to_string(day).c_str()) {
+      return pickDay(*target.widget);
+    }
+  }
+}
+
+// Whether the window on top is a calendar (a grid, a combo and a spinner)
+// whose grid has the focus.
+bool Session::focusInGrid() const {
   const Target* target = focus();
-  const std::string cursor =
-      target != nullptr && target->part == Part::Widget && InButtonGrid(*target->widget)
-          ? target->widget->GetTitle().ToUtf8()
-          : "";
+  return target != nullptr && target->part == Part::Widget && InButtonGrid(*target->widget);
+}
+
+void Session::focusChosen() {
+  if (const int chosen = ChosenInGrid(_chain); chosen >= 0) setFocus(chosen);
+}
+
+// True when the page turned.
+bool Session::turnPage(bool forward) {
+  if (!commitDraft()) return false;
+  auto* combo = firstOf<VOKDlgCombo>(top());
+  if (combo == nullptr || ChosenInGrid(_chain) < 0 || combo->GetLineCount() == 0) return false;
+  const bool inGrid = focusInGrid();
   int line = std::max(combo->GetSelect(), 0) + (forward ? 1 : -1);
   if (line < 0 || line >= combo->GetLineCount()) {
-    auto* spinner = firstOf<VOKDlgSpinner>(top());
-    if (spinner == nullptr || atEnd(*spinner, forward)) return;
-    const int boxes = _boxesShown;
-    forward ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
-    rebuild();
-    if (boxes != _boxesShown) return;
+    if (!stepYear(forward)) return false;
     line = forward ? 0 : combo->GetLineCount() - 1;
   }
   chooseLine(*combo, line);
-  if (!cursor.empty()) focusGridTitle(cursor);
+  if (inGrid) focusChosen();
+  return true;
 }
 
-// The cursor stays on the same day, or the last one of a shorter month.
-void Session::focusGridTitle(const std::string& title) {
-  int last = -1;
-  for (std::size_t i = 0; i < _chain.size(); ++i) {
-    const Target& target = _chain[i];
-    if (target.part != Part::Widget || !InButtonGrid(*target.widget)) continue;
-    last = static_cast<int>(i);
-    if (target.widget->GetTitle().ToUtf8() == title) return setFocus(last);
-  }
-  if (last >= 0) setFocus(last);
+void Session::turnYear(bool forward) {
+  if (!commitDraft() || ChosenInGrid(_chain) < 0) return;
+  const bool inGrid = focusInGrid();
+  if (stepYear(forward) && inGrid) focusChosen();
+}
+
+// Steps the calendar's spinner; false at the end of its range or when the
+// step brought up a message box.
+bool Session::stepYear(bool forward) {
+  auto* spinner = firstOf<VOKDlgSpinner>(top());
+  if (spinner == nullptr || atEnd(*spinner, forward)) return false;
+  const int boxes = _boxesShown;
+  forward ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
+  rebuild();
+  return boxes == _boxesShown;
 }
 
 // Letters typed one after another name a line by its start ("jun" is

@@ -35,7 +35,7 @@ void Session::handle(const VOKInputEvent& event) {
 void Session::handleKey(VOKKey key) {
   if (_list && handleListKey(key)) return;
   if (handleFieldKey(key)) return;
-  if (const int moved = GridMove(_chain, _focus, key); moved >= 0) return setFocus(moved);
+  if (const int moved = GridMove(_chain, _focus, key); moved >= 0) return moveChoice(moved, key);
   switch (key) {
     case VOKKey::Tab:
     case VOKKey::BackTab:
@@ -47,7 +47,11 @@ void Session::handleKey(VOKKey key) {
       return activate();
     case VOKKey::PageUp:
     case VOKKey::PageDown:
-      return turnPage(key == VOKKey::PageDown);
+      turnPage(key == VOKKey::PageDown);
+      return;
+    case VOKKey::ShiftPageUp:
+    case VOKKey::ShiftPageDown:
+      return turnYear(key == VOKKey::ShiftPageDown);
     case VOKKey::Up:
     case VOKKey::Down: {
       if (!commitDraft()) return;

@@ -28,6 +28,8 @@ enum class VOKKey {
   End,
   PageUp,
   PageDown,
+  ShiftPageUp,
+  ShiftPageDown,
   Backspace,
   Delete,
   EraseToStart  // Ctrl-U

@@ -67,6 +67,10 @@ VOKInputEvent functionKey(wint_t key) {
       return VOKInputEvent::Pressed(VOKKey::PageUp);
     case KEY_NPAGE:
       return VOKInputEvent::Pressed(VOKKey::PageDown);
+    case KEY_SPREVIOUS:
+      return VOKInputEvent::Pressed(VOKKey::ShiftPageUp);
+    case KEY_SNEXT:
+      return VOKInputEvent::Pressed(VOKKey::ShiftPageDown);
     case KEY_BTAB:
       return VOKInputEvent::Pressed(VOKKey::BackTab);
     case KEY_ENTER:

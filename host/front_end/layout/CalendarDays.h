@@ -1,0 +1,34 @@
+// File: CalendarDays.h
+// Internal to the front end. The dates behind the buttons of a calendar:
+// a window holding a combo of the twelve months, a spinner of years and a
+// grid frame (GridLayout) of push buttons titled with day numbers. A day
+// button stands for the year the spinner shows (a Buddhist-era year when
+// the spinner's range lies in that era), the month of the combo's
+// selected line and the day of its title. Both front ends mark today's
+// button; the web page also names each day by its full date.
+#pragma once
+
+#include <optional>
+
+#include "base_runtime/HostExport.h"
+#include "dialog_toolkit/VOKDialog.h"
+
+namespace vok::calendar {
+
+// A Gregorian date.
+struct Date {
+  int year = 0;
+  int month = 0;  // 1 to 12
+  int day = 0;    // 1 to 31
+
+  friend bool operator==(const Date&, const Date&) = default;
+};
+
+// The date of a calendar's day button; nullopt for any other widget.
+VOK_HOST_API std::optional<Date> DayOf(const VOKDialog& widget);
+// Whether the widget is the day button of the host clock's today.
+VOK_HOST_API bool IsToday(const VOKDialog& widget);
+// 1 for Sunday to 7 for Saturday.
+VOK_HOST_API int Weekday(const Date& date);
+
+}  // namespace vok::calendar

@@ -1,0 +1,33 @@
+// File: DayNames.cpp
+#include "web_front_end/DayNames.h"
+
+#include <unicode/datefmt.h>
+#include <unicode/timezone.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+namespace vok::web {
+
+std::string FullDate(const vok::calendar::Date& date, const std::string& localeName) {
+  const std::chrono::sys_days day{
+      std::chrono::year_month_day{std::chrono::year(date.year),
+                                  std::chrono::month(static_cast<unsigned>(date.month)),
+                                  std::chrono::day(static_cast<unsigned>(date.day))}};
+  std::unique_ptr<icu::DateFormat> format(
+      icu::DateFormat::createDateInstance(icu::DateFormat::kFull, icu::Locale(localeName.c_str())));
+  if (format == nullptr) {
+    char iso[16];
+    std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
+    return iso;
+  }
+  // Midnight UTC of the day, written in UTC: no zone moves it to another day.
+  format->adoptTimeZone(icu::TimeZone::createTimeZone("Etc/UTC"));
+  icu::UnicodeString text;
+  format->format(static_cast<UDate>(day.time_since_epoch().count()) * 86400000.0, text);
+  std::string written;
+  return text.toUTF8String(written);
+}
+
+}  // namespace vok::web
