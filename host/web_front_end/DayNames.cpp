@@ -10,24 +10,40 @@
 
 namespace vok::web {
 
-std::string FullDate(const vok::calendar::Date& date, const std::string& localeName) {
-  const std::chrono::sys_days day{
-      std::chrono::year_month_day{std::chrono::year(date.year),
-                                  std::chrono::month(static_cast<unsigned>(date.month)),
-                                  std::chrono::day(static_cast<unsigned>(date.day))}};
-  std::unique_ptr<icu::DateFormat> format(
-      icu::DateFormat::createDateInstance(icu::DateFormat::kFull, icu::Locale(localeName.c_str())));
+namespace {
+
+// Midnight UTC of the day, written in UTC: no zone moves it to another
+// day. The ISO form when ICU has no format.
+std::string written(std::unique_ptr<icu::DateFormat> format, const vok::calendar::Date& date) {
   if (format == nullptr) {
     char iso[16];
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
     return iso;
   }
-  // Midnight UTC of the day, written in UTC: no zone moves it to another day.
+  const std::chrono::sys_days day{
+      std::chrono::year_month_day{std::chrono::year(date.year),
+                                  std::chrono::month(static_cast<unsigned>(date.month)),
+                                  std::chrono::day(static_cast<unsigned>(date.day))}};
   format->adoptTimeZone(icu::TimeZone::createTimeZone("Etc/UTC"));
   icu::UnicodeString text;
   format->format(static_cast<UDate>(day.time_since_epoch().count()) * 86400000.0, text);
-  std::string written;
-  return text.toUTF8String(written);
+  std::string out;
+  return text.toUTF8String(out);
+}
+
+}  // namespace
+
+std::string FullDate(const vok::calendar::Date& date, const std::string& localeName) {
+  return written(std::unique_ptr<icu::DateFormat>(icu::DateFormat::createDateInstance(
+                     icu::DateFormat::kFull, icu::Locale(localeName.c_str()))),
+                 date);
+}
+
+std::string MonthAndYear(const vok::calendar::Date& date, const std::string& localeName) {
+  UErrorCode status = U_ZERO_ERROR;
+  std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createInstanceForSkeleton(
+      "yMMMM", icu::Locale(localeName.c_str()), status));
+  return written(U_SUCCESS(status) ? std::move(format) : nullptr, date);
 }
 
 }  // namespace vok::web

@@ -119,10 +119,11 @@ class DayGrid {
     day["chosen"] = laid.widget->GetSensitivity() == VOKDlgSensitivity::Greyed;
     day["today"] = vok::calendar::IsToday(*laid.widget);
     _weekdays[place->column] = vok::calendar::Weekday(date);
+    if (_shown.year == 0) _shown = date;
     _days[place->row][place->column] = std::move(day);
   }
 
-  Json Describe(const std::string& heading, const vok::HostLocale& locale) const {
+  Json Describe(const vok::HostLocale& locale) const {
     const std::array<std::string, 7>& names = locale.names.weekdays;
     Json columns = Json::array();
     for (const auto& [column, text] : _headings) {
@@ -143,7 +144,7 @@ class DayGrid {
     }
     return {{"kind", "grid"},
             {"name", _frame->GetName().str()},
-            {"heading", heading},
+            {"heading", MonthAndYear(_shown, locale.localeName)},
             {"columns", std::move(columns)},
             {"rows", std::move(rows)}};
   }
@@ -153,6 +154,7 @@ class DayGrid {
   std::map<int, std::string> _headings;
   std::map<int, int> _weekdays;
   std::map<int, std::map<int, Json>> _days;
+  vok::calendar::Date _shown;  // a day of the month shown
 };
 
 // A field's name: the label just before it on its line, else what it is
@@ -183,7 +185,6 @@ Json describeLines(const VOKWindowLayout& window, const VOKScreenView& view,
       gridLine = laid.rect.y;
     }
   }
-  std::string heading;
   for (const VOKLaidWidget& laid : window.Widgets()) {
     if (grid && laid.widget->GetParent() == grid->Frame()) {
       if (const auto date = vok::calendar::DayOf(*laid.widget))
@@ -195,20 +196,20 @@ Json describeLines(const VOKWindowLayout& window, const VOKScreenView& view,
     }
     Json item = describeWidget(laid, view);
     if (item["kind"] == "frame" && item["text"] == "") continue;
-    if (item["kind"] == "combo" || item["kind"] == "spinner")
-      heading += (heading.empty() ? "" : " ") + item["text"].get<std::string>();
     lines[laid.rect.y].push_back(std::move(item));
   }
   Json out = Json::array();
   for (auto& [y, line] : lines) {
+    std::stable_sort(line.begin(), line.end(),
+                     [](const Json& a, const Json& b) { return a["at"]["x"] < b["at"]["x"]; });
     nameFields(line, grid.has_value(), pageWords);
     if (grid && y > gridLine) {
-      out.push_back(Json::array({grid->Describe(heading, locale)}));
+      out.push_back(Json::array({grid->Describe(locale)}));
       grid.reset();
     }
     out.push_back(std::move(line));
   }
-  if (grid) out.push_back(Json::array({grid->Describe(heading, locale)}));
+  if (grid) out.push_back(Json::array({grid->Describe(locale)}));
   return out;
 }
 
