@@ -1,5 +1,6 @@
 // The real date-picker in an interactive session, driven by keys only
-// (its pictures are the demo's golden files).
+// (its pictures are the demo's golden files): the chosen day follows the
+// keys, across months and years, and today keeps its own mark.
 #include <gtest/gtest.h>
 
 #include "base_runtime/VOKTime.h"
@@ -9,32 +10,68 @@
 
 namespace {
 
-using FrontEndCalendarKeyboardTest = HostFixture;
-
-// Tab to the calendar button and open it: the focus is on the chosen day.
-// Down twice and Right reach day 16; Enter picks it and accepts it as OK
-// does: the entry frame's editor holds the date and the focus is back on
-// the calendar button.
-TEST_F(FrontEndCalendarKeyboardTest, ADatePickedWithTheKeyboardLandsInTheEntryFrame) {
-  VOKHostClock::FixToday(2025, 6, 1);
-  VOKDlgDialog host(nullptr, "Host", VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton);
-  host.SetVisibility(VOKDlgVisibility::Shown);
-  auto* frame = new VOKDlgFrame(&host, "Fields", VOKDlgStyle::GridLayout);
-  auto* entry = new VOKQELNavDateEntryFrame(&host, frame, "Created");
-  entry->SetGridConstraints(0, 0, 1, 1, 30);
-  ScriptScreen screen;
-  screen.events = {Key(VOKKey::Tab),  Key(VOKKey::Enter), Key(VOKKey::Down),
-                   Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Enter)};
-  {
+class FrontEndCalendarKeyboardTest : public HostFixture {
+ protected:
+  // Today is 1 June 2025; Tab and Enter open the calendar on it, the keys
+  // follow.
+  void Run(std::vector<Step> keys) {
+    VOKHostClock::FixToday(2025, 6, 1);
+    VOKDlgDialog host(nullptr, "Host", VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton);
+    host.SetVisibility(VOKDlgVisibility::Shown);
+    auto* frame = new VOKDlgFrame(&host, "Fields", VOKDlgStyle::GridLayout);
+    auto* entry = new VOKQELNavDateEntryFrame(&host, frame, "Created");
+    entry->SetGridConstraints(0, 0, 1, 1, 30);
+    screen = ScriptScreen();
+    screen.events = {Key(VOKKey::Tab), Key(VOKKey::Enter)};
+    screen.events.insert(screen.events.end(), keys.begin(), keys.end());
     VOKFrontEndSession session(host, screen);
     screen.session = &session;
     session.Run();
+    written = entry->getEditor()->GetText().ToUtf8();
   }
+
+  ScriptScreen screen;
+  std::string written;
+};
+
+// The focus opens on the chosen day, today; Down twice and Right press day
+// 8, 15 and 16 in turn; Enter accepts the last as OK does, and the focus
+// is back on the calendar button. Today keeps a mark of its own.
+TEST_F(FrontEndCalendarKeyboardTest, ADatePickedWithTheKeyboardLandsInTheEntryFrame) {
+  Run({Key(VOKKey::Down), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Enter)});
   EXPECT_EQ(
       (std::vector<std::string>{"_calEditor", "_calButton", "1", "8", "15", "16", "_calButton"}),
       screen.focusNames);
-  EXPECT_EQ("06/16/2025", entry->getEditor()->GetText().ToUtf8());
-  EXPECT_NE(std::string::npos, screen.pictures[2].find("│ › 1‹ [ 2]")) << screen.pictures[2];
+  EXPECT_EQ("06/16/2025", written);
+  EXPECT_NE(std::string::npos, screen.pictures[2].find("│ » 1« [ 2]")) << screen.pictures[2];
+  EXPECT_NE(std::string::npos, screen.pictures[3].find("│ « 1» [ 2]")) << screen.pictures[3];
+  EXPECT_NE(std::string::npos, screen.pictures[3].find("│ › 8‹ [ 9]")) << screen.pictures[3];
+}
+
+// Past the month's first or last day the arrows go on into the month
+// before or after, by a day or a week, across the year's end too.
+TEST_F(FrontEndCalendarKeyboardTest, ArrowsAtTheEdgesChooseDaysOfTheNextMonth) {
+  Run({Key(VOKKey::Left), Key(VOKKey::Enter)});
+  EXPECT_EQ("05/31/2025", written);
+  Run({Key(VOKKey::Up), Key(VOKKey::Enter)});
+  EXPECT_EQ("05/25/2025", written);
+  Run({Key(VOKKey::End), Key(VOKKey::Right), Key(VOKKey::Enter)});
+  EXPECT_EQ("07/01/2025", written);
+  Run({Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Enter)});
+  EXPECT_EQ("07/07/2025", written);
+  Run({Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp),
+       Key(VOKKey::PageUp), Key(VOKKey::Left), Key(VOKKey::Enter)});
+  EXPECT_EQ("12/31/2024", written);
+}
+
+// Shift-PageUp and Shift-PageDown step the year, keeping the day (29
+// February to 28 in a common year); OK writes the day the keys marked.
+TEST_F(FrontEndCalendarKeyboardTest, ShiftWithPageKeysStepsTheYearAndOKWritesTheMarkedDay) {
+  Run({Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp),
+       Key(VOKKey::ShiftPageUp), Key(VOKKey::End), Key(VOKKey::ShiftPageDown),
+       Key(VOKKey::Tab), Key(VOKKey::Enter)});
+  EXPECT_EQ("02/28/2025", written);
+  EXPECT_EQ("OK", screen.focusNames[screen.focusNames.size() - 2]);
 }
 
 }  // namespace

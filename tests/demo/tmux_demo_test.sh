@@ -3,8 +3,10 @@
 # as a person would, with keys and mouse clicks, one scenario per
 # behaviour:
 #   - the keys line shows how to quit; the calendar opens under its field,
-#     whole on the screen, with the cursor on the chosen day;
-#   - arrows, PageDown and Enter pick a day of another month and accept it;
+#     whole on the screen, with the cursor on the chosen day, today;
+#   - the chosen day follows the arrows and PageDown, today keeps its own
+#     mark, and Enter accepts the day the keys chose; OK writes the day the
+#     keys marked;
 #   - a refused year typed before a click on OK cancels that OK;
 #   - a double click on a day picks and accepts it;
 #   - a filled field is selected on entry, Ctrl-U clears it; a Search that
@@ -117,19 +119,35 @@ socket_path=$(tmux_ display-message -p '#{socket_path}')
 wait_for "Find documents"
 screen | tail -1 | grep -q "Ctrl-Q: quit" || fail "the last line does not show the quit key"
 
-# The calendar opens under the field, whole, the cursor on the chosen day.
+# The calendar opens under the field, whole, the cursor on the chosen day
+# (today, 15 June: both marks).
 keys Tab Enter
 wait_for "Choose a date"
 [ "$(where '┌─ Choose a date' | cut -d' ' -f2)" -gt "$(where 'Created after' | cut -d' ' -f2)" ] ||
   fail "the calendar is not under its field"
 screen | grep -q "\[OK\] \[Cancel\] │" || fail "OK and Cancel are not on the screen"
 screen | grep -qE "└─+┘ *$" || fail "the calendar's bottom border is not on the screen"
-focused "›15‹" || fail "the cursor is not on the chosen day"
+focused "»15«" || fail "the cursor is not on the chosen day, today"
 
-# Right and Down move by a day and a week; PageDown shows July; Enter picks.
-keys Right Down PageDown
+# Right and Down choose the day a day and a week on; today keeps its mark.
+keys Right Down
+focused "›23‹" || fail "Right and Down did not choose day 23"
+screen | grep -q "«15»" || fail "today lost its mark"
+screen | grep -q "\\[16\\]" || fail "day 16 is still chosen"
+# PageDown shows July on the same day, Left chooses the day before; OK
+# writes the day the keys marked.
+keys PageDown Left
 wait_for "July"
-focused "\\[23\\]" || fail "the cursor did not stay on day 23 in July"
+focused "›22‹" || fail "the choice did not follow to 22 July"
+click "[OK]"
+wait_without "Choose a date"
+[ "$(field)" = "07/22/2025" ] || fail "OK did not write 07/22/2025"
+
+# Enter on a day accepts the day the keys chose.
+keys Enter
+wait_for "Choose a date"
+keys Right
+focused "›23‹" || fail "Right did not choose 23 July"
 keys Enter
 wait_without "Choose a date"
 [ "$(field)" = "07/23/2025" ] || fail "Enter did not write 07/23/2025"

@@ -1,7 +1,7 @@
-// The keys of a calendar in an interactive session: arrows inside the day
-// grid, a day picked and accepted at once with Enter, Space or a double
-// click, months turned with PageUp and PageDown across the year's ends, and
-// a month chosen by typing its first letters.
+// The keys of a calendar in an interactive session: arrows pressing the
+// day they reach, a day picked and accepted at once with Enter, Space or a
+// double click, months turned with PageUp and PageDown across the year's
+// ends, years with Shift, and a month chosen by typing its first letters.
 #include <gtest/gtest.h>
 
 #include "host/FrontEndScriptScreen.h"
@@ -51,24 +51,21 @@ class CalendarKeysTest : public ToolkitTest {
   ScriptScreen screen;
 };
 
-// The calendar opens on its chosen day (9, greyed); arrows move by a day
-// or a week and stop at the month's edges, Home and End go to its first and
-// last day; Tab leaves the grid whole, Shift-Tab enters it on the chosen
-// day. None of it presses anything.
-TEST_F(CalendarKeysTest, ArrowsMoveInsideTheDayGridOnly) {
-  Run({Key(VOKKey::Left), Key(VOKKey::Up), Key(VOKKey::Up), Key(VOKKey::Left), Key(VOKKey::Right),
-       Key(VOKKey::End), Key(VOKKey::Down), Key(VOKKey::Right), Key(VOKKey::Home), Key(VOKKey::Tab),
-       Key(VOKKey::BackTab)});
-  EXPECT_EQ((Log{"12", "11", "4", "4", "4", "5", "33", "33", "33", "4", "OK", "12"}),
-            screen.focusNames);
+// The calendar opens on its chosen day (9, greyed). The choice follows
+// the focus: an arrow presses the day it reaches (day 10 is button "13",
+// day 17 button "20"); Tab leaves the grid whole, Shift-Tab enters it on
+// the chosen day.
+TEST_F(CalendarKeysTest, ArrowsPressTheDayTheyReach) {
+  Run({Key(VOKKey::Right), Key(VOKKey::Down), Key(VOKKey::Tab), Key(VOKKey::BackTab)});
+  EXPECT_EQ((Log{"12", "13", "20", "OK", "12"}), screen.focusNames);
+  EXPECT_EQ(Log{Day("13")}, log);
   EXPECT_EQ(5, combo->GetSelect());
-  EXPECT_TRUE(log.empty());
 }
 
 // The chosen day, greyed, cannot be pressed again: OK alone accepts it.
 TEST_F(CalendarKeysTest, EnterSpaceAndADoubleClickPickADayAndAcceptItAsOK) {
-  Run({Key(VOKKey::Right), Key(VOKKey::Enter)});
-  EXPECT_EQ((Log{Day("13"), kOK}), log);
+  Run({Key(VOKKey::Enter)});
+  EXPECT_EQ(Log{kOK}, log);
   log.clear();
   Run({VOKInputEvent::Typed(U' ')});
   EXPECT_EQ(Log{kOK}, log);
@@ -78,18 +75,19 @@ TEST_F(CalendarKeysTest, EnterSpaceAndADoubleClickPickADayAndAcceptItAsOK) {
 }
 
 // Across December and January the spinner steps the year first; at the
-// end of the spinner's range the page does not turn. The cursor keeps its
-// day.
+// end of the spinner's range the page does not turn. Shift steps the year
+// alone. The focus stays on the chosen day.
 TEST_F(CalendarKeysTest, PageUpAndPageDownTurnTheMonthAcrossTheYearsEnds) {
   combo->SetSelect(11, 1);
-  Run({Key(VOKKey::Left), Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp)});
-  EXPECT_EQ((Log{kNextYear, kMonth, kLastYear, kMonth, kMonth}), log);
+  Run({Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp),
+       Key(VOKKey::ShiftPageDown), Key(VOKKey::ShiftPageUp)});
+  EXPECT_EQ((Log{kNextYear, kMonth, kLastYear, kMonth, kMonth, kNextYear, kLastYear}), log);
   EXPECT_EQ(10, combo->GetSelect());
-  EXPECT_EQ("11", screen.focusNames.back());
+  EXPECT_EQ("12", screen.focusNames.back());
   log.clear();
   combo->SetSelect(11, 1);
   spinner->SetRange(1900, 2025, 1, 0);
-  Run({Key(VOKKey::PageDown)});
+  Run({Key(VOKKey::PageDown), Key(VOKKey::ShiftPageDown)});
   EXPECT_TRUE(log.empty());
 }
 
