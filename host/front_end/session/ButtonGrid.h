@@ -3,9 +3,10 @@
 // GridLayout style holding two push buttons or more and nothing but labels
 // beside them, such as a calendar's days) is one choice among many: its
 // greyed button is the one chosen, and it still takes the focus so that
-// the keyboard can rest on it. Inside the grid the arrows move by a cell
-// (Left, Right) or a row (Up, Down), Home and End go to its first and last
-// button; they stop at its edges. Tab and Shift-Tab pass over the grid as
+// the keyboard can rest on it. Inside the grid the arrows reach the
+// button a cell (Left, Right) or a row (Up, Down) away, Home and End its
+// first and last button; they stop at its edges (the session presses the
+// button reached, and in a calendar goes on past the edges). Tab and Shift-Tab pass over the grid as
 // one stop, entering it on its chosen button.
 #pragma once
 

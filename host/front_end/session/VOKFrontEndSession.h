@@ -10,14 +10,18 @@
 //                    its chosen button
 //   Enter, Space     press the focused button (OK and Cancel too); on a
 //                    grid's button, press it and then the window's OK
-//   arrows           in a grid: a cell (Left, Right) or a row (Up, Down),
-//                    stopping at its edges; on other buttons: move the
+//   arrows           in a grid: press the button a cell (Left, Right) or
+//                    a row (Up, Down) away, so that the choice follows the
+//                    focus; in a calendar (a window with a grid, a combo
+//                    and a spinner) past the grid's edges they go on into
+//                    the page before or after; on other buttons: move the
 //                    focus; Up/Down step a spinner, or choose the line
 //                    before or after in a combo
-//   Home, End        in a grid: its first and last button
-//   PageUp, PageDown in a window with a grid, a combo and a spinner (a
-//                    calendar): the combo's previous / next line, the
+//   Home, End        in a grid: press its first and last button
+//   PageUp, PageDown in a calendar: the combo's previous / next line, the
 //                    spinner stepped across the combo's ends
+//   Shift-PageUp,    in a calendar: step the spinner down / up
+//   Shift-PageDown
 //   Enter on combo   open its list; in the list Up/Down move, Enter
 //                    chooses, Esc closes it
 //   letters on a     choose the first line that starts with the letters
