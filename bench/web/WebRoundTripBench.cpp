@@ -194,7 +194,8 @@ void BM_WebArrowInCalendar(benchmark::State& state) {
   }
   std::sort(milliseconds.begin(), milliseconds.end());
   const auto at = [&](double share) {
-    return milliseconds[static_cast<std::size_t>(share * static_cast<double>(milliseconds.size() - 1))];
+    return milliseconds[static_cast<std::size_t>(share *
+                                                 static_cast<double>(milliseconds.size() - 1))];
   };
   state.counters["median_ms"] = at(0.5);
   state.counters["p99_ms"] = at(0.99);

@@ -20,10 +20,7 @@ std::string written(std::unique_ptr<icu::DateFormat> format, const vok::calendar
     std::snprintf(iso, sizeof iso, "%04d-%02d-%02d", date.year, date.month, date.day);
     return iso;
   }
-  const std::chrono::sys_days day{
-      std::chrono::year_month_day{std::chrono::year(date.year),
-                                  std::chrono::month(static_cast<unsigned>(date.month)),
-                                  std::chrono::day(static_cast<unsigned>(date.day))}};
+  const std::chrono::sys_days day(vok::calendar::Civil(date));
   format->adoptTimeZone(icu::TimeZone::createTimeZone("Etc/UTC"));
   icu::UnicodeString text;
   format->format(static_cast<UDate>(day.time_since_epoch().count()) * 86400000.0, text);
@@ -41,8 +38,8 @@ std::string FullDate(const vok::calendar::Date& date, const std::string& localeN
 
 std::string MonthAndYear(const vok::calendar::Date& date, const std::string& localeName) {
   UErrorCode status = U_ZERO_ERROR;
-  std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createInstanceForSkeleton(
-      "yMMMM", icu::Locale(localeName.c_str()), status));
+  std::unique_ptr<icu::DateFormat> format(
+      icu::DateFormat::createInstanceForSkeleton("yMMMM", icu::Locale(localeName.c_str()), status));
   return written(U_SUCCESS(status) ? std::move(format) : nullptr, date);
 }
 

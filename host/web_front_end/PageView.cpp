@@ -29,8 +29,9 @@ Json words() {
   return {{"close", window::Text("Page.Close", "Close")},
           {"month", window::Text("Page.Month", "Month")},
           {"year", window::Text("Page.Year", "Year")},
-          {"taken", window::Text("Page.Taken", "This form is now open in another tab; this tab "
-                                               "no longer works with it.")},
+          {"taken", window::Text("Page.Taken",
+                                 "This form is now open in another tab; this tab "
+                                 "no longer works with it.")},
           {"ended", window::Text("Page.Ended", "The program has ended. You can close this tab.")},
           {"lost", window::Text("Page.Lost", "The connection to the program was lost.")}};
 }
@@ -243,9 +244,8 @@ Json describeList(const VOKOpenListView& list) {
                      {"index", line},
                      {"at", point(list.place.box.x + 1, list.place.box.y + 1 + i)}});
   }
-  return {{"combo", list.combo->GetName().str()},
-          {"highlighted", list.highlighted},
-          {"lines", lines}};
+  return {
+      {"combo", list.combo->GetName().str()}, {"highlighted", list.highlighted}, {"lines", lines}};
 }
 
 }  // namespace

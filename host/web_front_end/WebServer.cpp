@@ -116,8 +116,8 @@ struct WebServer::Routes {
             case WebScreen::Update::Kind::View:
             case WebScreen::Update::Kind::Patch:
               *seen = update.version;
-              return send(
-                  event(update.kind == WebScreen::Update::Kind::View ? "view" : "patch", update.view));
+              return send(event(update.kind == WebScreen::Update::Kind::View ? "view" : "patch",
+                                update.view));
             case WebScreen::Update::Kind::Idle:
               return send(": idle\n\n");
             case WebScreen::Update::Kind::TakenOver:

@@ -68,8 +68,8 @@ TEST_F(FrontEndCalendarKeyboardTest, ArrowsAtTheEdgesChooseDaysOfTheNextMonth) {
 // February to 28 in a common year); OK writes the day the keys marked.
 TEST_F(FrontEndCalendarKeyboardTest, ShiftWithPageKeysStepsTheYearAndOKWritesTheMarkedDay) {
   Run({Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::PageUp),
-       Key(VOKKey::ShiftPageUp), Key(VOKKey::End), Key(VOKKey::ShiftPageDown),
-       Key(VOKKey::Tab), Key(VOKKey::Enter)});
+       Key(VOKKey::ShiftPageUp), Key(VOKKey::End), Key(VOKKey::ShiftPageDown), Key(VOKKey::Tab),
+       Key(VOKKey::Enter)});
   EXPECT_EQ("02/28/2025", written);
   EXPECT_EQ("OK", screen.focusNames[screen.focusNames.size() - 2]);
 }

@@ -79,8 +79,8 @@ TEST_F(CalendarKeysTest, EnterSpaceAndADoubleClickPickADayAndAcceptItAsOK) {
 // alone. The focus stays on the chosen day.
 TEST_F(CalendarKeysTest, PageUpAndPageDownTurnTheMonthAcrossTheYearsEnds) {
   combo->SetSelect(11, 1);
-  Run({Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp),
-       Key(VOKKey::ShiftPageDown), Key(VOKKey::ShiftPageUp)});
+  Run({Key(VOKKey::PageDown), Key(VOKKey::PageUp), Key(VOKKey::PageUp), Key(VOKKey::ShiftPageDown),
+       Key(VOKKey::ShiftPageUp)});
   EXPECT_EQ((Log{kNextYear, kMonth, kLastYear, kMonth, kMonth, kNextYear, kLastYear}), log);
   EXPECT_EQ(10, combo->GetSelect());
   EXPECT_EQ("12", screen.focusNames.back());

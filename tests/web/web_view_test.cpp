@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "base_runtime/VOKHostSettings.h"
 #include "demo/DemoSearchForm.h"
 #include "front_end/session/VOKFrontEndSession.h"
-#include "base_runtime/VOKHostSettings.h"
 #include "support/HostFixture.h"
-#include "web_front_end/WebScreen.h"
 #include "web_front_end/PageView.h"
+#include "web_front_end/WebScreen.h"
 
 namespace {
 
@@ -278,6 +278,21 @@ TEST_F(WebViewTest, UnderGermanTheDaysAndWordsAreGerman) {
   EXPECT_EQ("Dezember 2026", grid["heading"]);
   EXPECT_EQ("Freitag, 4. Dezember 2026", Day(grid, "4")["label"]);
   EXPECT_EQ("Sonntag", grid["columns"][0]["label"]);
+}
+
+// Thai: the spinner shows Buddhist-era years; the days are still dated
+// right, and today still found.
+TEST_F(WebViewTest, UnderThaiBuddhistEraYearsDateTheDaysRight) {
+  VOKHostSettings::SetLocale("th_TH");
+  VOKHostSettings::SetThai(true, true);
+  Run({[](const Json& view) { return ClickAt(Widget(view["windows"][0], "_calButton")["at"]); }});
+  EXPECT_EQ("th", Last()["lang"]);
+  const Json& calendar = Last()["windows"][1];
+  EXPECT_EQ("2569", Widget(calendar, "YearSpinner")["text"]);
+  const Json& grid = Grid(calendar);
+  EXPECT_EQ(std::vector<std::string>{"4"}, DaysWith(grid, "today"));
+  EXPECT_NE(std::string::npos, Day(grid, "4")["label"].get<std::string>().find("2569"))
+      << Day(grid, "4")["label"];
 }
 
 // A page that has the view before the latest gets a patch that makes the

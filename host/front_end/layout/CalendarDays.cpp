@@ -1,7 +1,6 @@
 // File: CalendarDays.cpp
 #include "front_end/layout/CalendarDays.h"
 
-#include <chrono>
 #include <string>
 
 #include "base_runtime/VOKTime.h"
@@ -66,10 +65,7 @@ std::optional<Date> DayOf(const VOKDialog& widget) {
   if (!day || !year) return std::nullopt;
   if (pickers.years->GetMinimum() >= kBuddhistEraFrom) *year -= kBuddhistEraOffset;
   const Date date{*year, pickers.months->GetSelect() + 1, *day};
-  const std::chrono::year_month_day civil{std::chrono::year(date.year),
-                                          std::chrono::month(static_cast<unsigned>(date.month)),
-                                          std::chrono::day(static_cast<unsigned>(date.day))};
-  if (!civil.ok()) return std::nullopt;
+  if (!Civil(date).ok()) return std::nullopt;
   return date;
 }
 
@@ -80,12 +76,14 @@ bool IsToday(const VOKDialog& widget) {
   return *date == Date{today.GetYear(), today.GetMonth(), today.GetDay()};
 }
 
+std::chrono::year_month_day Civil(const Date& date) {
+  return {std::chrono::year(date.year), std::chrono::month(static_cast<unsigned>(date.month)),
+          std::chrono::day(static_cast<unsigned>(date.day))};
+}
+
 int Weekday(const Date& date) {
-  const std::chrono::sys_days days{
-      std::chrono::year_month_day{std::chrono::year(date.year),
-                                  std::chrono::month(static_cast<unsigned>(date.month)),
-                                  std::chrono::day(static_cast<unsigned>(date.day))}};
-  return static_cast<int>(std::chrono::weekday(days).c_encoding()) + 1;
+  return static_cast<int>(std::chrono::weekday(std::chrono::sys_days(Civil(date))).c_encoding()) +
+         1;
 }
 
 }  // namespace vok::calendar

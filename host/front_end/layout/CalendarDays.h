@@ -8,6 +8,7 @@
 // button; the web page also names each day by its full date.
 #pragma once
 
+#include <chrono>
 #include <optional>
 
 #include "base_runtime/HostExport.h"
@@ -28,6 +29,8 @@ struct Date {
 VOK_HOST_API std::optional<Date> DayOf(const VOKDialog& widget);
 // Whether the widget is the day button of the host clock's today.
 VOK_HOST_API bool IsToday(const VOKDialog& widget);
+// The date in <chrono>'s civil calendar.
+VOK_HOST_API std::chrono::year_month_day Civil(const Date& date);
 // 1 for Sunday to 7 for Saturday.
 VOK_HOST_API int Weekday(const Date& date);
 

@@ -36,7 +36,7 @@ int TitleBarColumns(const VOKDlgWindow& window);
 // A text of the toolkit's catalog ("VOKDlgToolkit"), its parameters in
 // the places %1, %2...; the English fallback when the catalog lacks it.
 VOK_HOST_API std::string Text(const char* key, const char* fallback,
-                 std::initializer_list<std::string> params = {});
+                              std::initializer_list<std::string> params = {});
 
 // The words of a window's own buttons, from the toolkit's catalog.
 VOK_HOST_API std::string OKLabel();

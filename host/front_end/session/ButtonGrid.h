@@ -6,8 +6,9 @@
 // the keyboard can rest on it. Inside the grid the arrows reach the
 // button a cell (Left, Right) or a row (Up, Down) away, Home and End its
 // first and last button; they stop at its edges (the session presses the
-// button reached, and in a calendar goes on past the edges). Tab and Shift-Tab pass over the grid as
-// one stop, entering it on its chosen button.
+// button reached, and in a calendar goes on past the edges). Tab and
+// Shift-Tab pass over the grid as one stop, entering it on its chosen
+// button.
 #pragma once
 
 #include <vector>
