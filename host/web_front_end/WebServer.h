@@ -4,8 +4,10 @@
 //   GET  /          the page (the token written into its links)
 //   GET  /page.js, /page.css
 //   GET  /events    the event stream: "hello" with the stream's number,
-//                   then a "view" for every change, "end" when the
-//                   session is over or another page took it
+//                   then a "view", and a "patch" of what changed for
+//                   every change (a "view" again when the stream missed
+//                   one), "end" when the session is over or another page
+//                   took it
 //   POST /event     one PageMessage; 400 with {"error"} when it is bad,
 //                   409 when another page took the session, 410 when
 //                   the session is over
