@@ -39,7 +39,7 @@ Json words() {
 // The name a screen reader gives a button drawn as an icon: its short
 // help, else what the catalog calls the icon.
 std::string iconName(const VOKDlgPushButton& button) {
-  const std::string help = button.GetShortHelp().ToUtf8();
+  std::string help = button.GetShortHelp().ToUtf8();
   if (!help.empty()) return help;
   const std::string icon = button.GetIconName().str();
   return window::Text(("Icon." + icon).c_str(), icon.c_str());
