@@ -229,7 +229,8 @@ async function pickWithTheMouse(page) {
 }
 
 // At 390 px nothing scrolls sideways and every target is 24 x 24 px or
-// more; in the dark scheme the colours change and keep their contrast.
+// more; in the dark scheme the colours change and keep their contrast;
+// under forced colours the chosen day still stands out.
 async function phone(page) {
   await page.setViewport({ width: 390, height: 844 });
   const layout = await page.evaluate(() => ({
@@ -245,6 +246,17 @@ async function phone(page) {
   if (background === 'rgb(255, 255, 255)') fail('the dark scheme left the calendar white');
   await expectAccessible(page, 'the dark calendar at 390 px');
   if (screenshots) await page.screenshot({ path: path.join(screenshots, 'web-calendar-dark.png') });
+  // Forced colours: the chosen day keeps a colour of its own.
+  const devtools = await page.createCDPSession();
+  await devtools.send('Emulation.setEmulatedMedia', { features: [{ name: 'forced-colors', value: 'active' }] });
+  const forced = await page.evaluate(() => [matchMedia('(forced-colors: active)').matches,
+    ...['td[aria-selected="true"]', 'td[aria-selected="false"]']
+      .map((selector) => getComputedStyle(document.querySelector(selector)).backgroundColor)]);
+  if (!forced[0]) fail('forced colours were not emulated');
+  forced.shift();
+  if (forced[0] === forced[1]) fail(`under forced colours the chosen day looks like the others: ${forced}`);
+  await devtools.send('Emulation.setEmulatedMedia', { features: [] });
+  await devtools.detach();
   await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: 'light' }]);
   await page.setViewport({ width: 960, height: 760 });
 }
@@ -325,6 +337,22 @@ async function german(browser) {
   await page.close();
 }
 
+// Ctrl-Q in the page ends the program; the page says so and takes no
+// more input.
+async function quitFromThePage(browser) {
+  const run = startDemo();
+  const page = await open(browser, await run.address);
+  await page.keyboard.down('Control');
+  await page.keyboard.press('q');
+  await page.keyboard.up('Control');
+  await page.waitForSelector('#banner:not([hidden])', { timeout });
+  const ended = await page.evaluate(() => [document.getElementById('banner').textContent,
+    document.getElementById('screen').inert]);
+  expectEqual(ended, ['The program has ended. You can close this tab.', true], 'the page after Ctrl-Q');
+  await expectEnd(run, 5000, 'on Ctrl-Q');
+  await page.close();
+}
+
 async function main() {
   const demoRun = startDemo();
   const address = await demoRun.address;
@@ -345,6 +373,7 @@ async function main() {
     await page.close();
     await second.close();
     await german(browser);
+    await quitFromThePage(browser);
   });
   // Closing the page ends the program by itself.
   await expectEnd(demoRun, 15000, 'after its page was closed');
