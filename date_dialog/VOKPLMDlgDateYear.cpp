@@ -100,7 +100,7 @@ void VOKPLMDlgDate::ChangeYear(VOKCommand* sender, VOKNotification* notification
 // example year that is itself refused, so that the spinner and _year never
 // keep a refused year.
 int VOKPLMDlgDate::FallBackYear() {
-  int example = vok_dlgdate::LowestYear();
+  int example = vok_dlgdate::Calendar().lowestShownYear;
   getExampleYear(example);
   return example;
 }
@@ -123,16 +123,15 @@ unsigned char VOKPLMDlgDate::isYearValid(VOKUnicodeString text) {
     return 0;
   }
   if (!vok_dlgdate::IsYearInBounds(year)) {
-    VOK_TRACE(vok_module::DlgDateTrace(), "Year \"" << year << "\" falls outside of thresholds ("
-                                                    << vok_dlgdate::LowestYear() << "-"
-                                                    << vok_dlgdate::HighestYear() << ").");
+    VOK_TRACE(vok_module::DlgDateTrace(), "Year \""
+                                              << year << "\" falls outside of thresholds ("
+                                              << vok_dlgdate::Calendar().lowestShownYear << "-"
+                                              << vok_dlgdate::Calendar().highestShownYear << ").");
     return 0;
   }
   // The date test is made with the Gregorian year.
-  if (vok_dlgdate::ShowsBuddhistEraText()) {
-    text.ConvertToNum(&year, "%d");
-    text.BuildFromNum(year - vok_dlgdate::kBuddhistEraOffset, "%d");
-  }
+  if (vok_dlgdate::Calendar().showsEra)
+    text.BuildFromNum(vok_dlgdate::Calendar().GregorianYear(year), "%d");
   VOKUnicodeString date;
   const bool dated = getLongDateFormat(date) >= 0;
   if (dated) {
@@ -166,7 +165,7 @@ long VOKPLMDlgDate::getExampleYear(int& example) {
   if (isYearValid(year)) {
     year.ConvertToNum(&example, "%d");
   } else {
-    example = VOKImmDate::IsThisThai() ? minYear_Thai : minYear;
+    example = vok_dlgdate::Calendar().lowestShownYear;
   }
   VOK_TRACE(vok_module::DlgDateTrace(), "example year: " << example);
   return kOk;
