@@ -122,16 +122,15 @@ unsigned char VOKPLMDlgDate::isYearValid(VOKUnicodeString text) {
     VOK_TRACE(vok_module::DlgDateTrace(), "Couldn't convert text \"" << text << "\" to number.");
     return 0;
   }
-  if (!vok_dlgdate::IsYearInBounds(year)) {
-    VOK_TRACE(vok_module::DlgDateTrace(), "Year \""
-                                              << year << "\" falls outside of thresholds ("
-                                              << vok_dlgdate::Calendar().lowestShownYear << "-"
-                                              << vok_dlgdate::Calendar().highestShownYear << ").");
+  const vok::CalendarSystem& calendar = vok_dlgdate::Calendar();
+  if (!calendar.AcceptsShownYear(year)) {
+    VOK_TRACE(vok_module::DlgDateTrace(), "Year \"" << year << "\" falls outside of thresholds ("
+                                                    << calendar.lowestShownYear << "-"
+                                                    << calendar.highestShownYear << ").");
     return 0;
   }
   // The date test is made with the Gregorian year.
-  if (vok_dlgdate::Calendar().showsEra)
-    text.BuildFromNum(vok_dlgdate::Calendar().GregorianYear(year), "%d");
+  if (calendar.showsEra) text.BuildFromNum(calendar.GregorianYear(year), "%d");
   VOKUnicodeString date;
   const bool dated = getLongDateFormat(date) >= 0;
   if (dated) {
