@@ -1,70 +1,71 @@
 // File: DateTextBench.cpp
-// The calendar's judgement and conversion of typed date text.
+// Judging and reading typed date text with the date text of the host's
+// locale, the value every calendar for date text delegates to.
 #include <benchmark/benchmark.h>
 
+#include "base_runtime/VOKHostSettings.h"
 #include "bench/AllocationCounter.h"
 #include "bench/BenchHost.h"
 #include "bench/DateTextInputs.h"
+#include "services/VOKDateText.h"
 
 namespace {
 
-// Runs check(calendar, text) on a calendar of the host's search form;
+using Verdict = VOKDateText::Verdict;
+
+// Runs check(dates, text) on the date text of the bench host's locale;
 // "accepted" is the share of checks that found a date.
 template <class Check>
-void RunCalendarCheck(benchmark::State& state, const char* text, Check check) {
-  vok_bench::HostWindow host;
-  VOKQELNavCalendarUI* calendar = vok_bench::OpenCalendar(host.dialog());
+void RunDateTextCheck(benchmark::State& state, const char* text, Check check) {
+  vok_bench::PrepareHost();
+  const VOKDateText dates(VOKHostSettings::Current());
   const VOKUnicodeString input(text);
   long accepted = 0;
   const vok_bench::AllocationCount start = vok_bench::CountedAllocations();
-  for (auto _ : state) accepted += check(*calendar, input) ? 1 : 0;
+  for (auto _ : state) accepted += check(dates, input) ? 1 : 0;
   vok_bench::ReportAllocationsSince(state, start);
   state.counters["accepted"] =
       benchmark::Counter(static_cast<double>(accepted), benchmark::Counter::kAvgIterations);
-  vok_bench::ReleaseCalendar(calendar);
 }
 
-bool Validate(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& text) {
-  const int result = calendar.validateDate(text);
+bool Judge(const VOKDateText& dates, const VOKUnicodeString& text) {
+  const Verdict result = dates.Judge(text);
   benchmark::DoNotOptimize(result);
-  return result == VOKQELNavCalendarUI::VALID_DATE;
+  return result == Verdict::ValidDate;
 }
 
-bool Convert(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& text) {
+bool Read(const VOKDateText& dates, const VOKUnicodeString& text) {
   VOKTime time;
-  const int result = calendar.ConvertToVOKTime(text, time);
+  const Verdict result = dates.Read(text, time);
   benchmark::DoNotOptimize(time);
-  return result == VOKQELNavCalendarUI::VALID_DATE;
+  return result == Verdict::ValidDate;
 }
 
-void BM_ValidateDate(benchmark::State& state, const char* text) {
-  RunCalendarCheck(state, text, Validate);
+void BM_DateTextJudge(benchmark::State& state, const char* text) {
+  RunDateTextCheck(state, text, Judge);
 }
-VOK_BENCH_DATE_TEXTS(BM_ValidateDate);
+VOK_BENCH_DATE_TEXTS(BM_DateTextJudge);
 
-void BM_ConvertToVOKTime(benchmark::State& state, const char* text) {
-  RunCalendarCheck(state, text, Convert);
+void BM_DateTextRead(benchmark::State& state, const char* text) {
+  RunDateTextCheck(state, text, Read);
 }
-VOK_BENCH_DATE_TEXTS(BM_ConvertToVOKTime);
+VOK_BENCH_DATE_TEXTS(BM_DateTextRead);
 
-// What a field's owner does: judge the text, then convert it.
-void BM_ValidateThenConvert(benchmark::State& state, const char* text) {
-  RunCalendarCheck(state, text, [](VOKQELNavCalendarUI& calendar, const VOKUnicodeString& input) {
-    return Validate(calendar, input) && Convert(calendar, input);
+// What a field's owner does: judge the text, then read it.
+void BM_JudgeThenRead(benchmark::State& state, const char* text) {
+  RunDateTextCheck(state, text, [](const VOKDateText& dates, const VOKUnicodeString& input) {
+    return Judge(dates, input) && Read(dates, input);
   });
 }
-VOK_BENCH_DATE_TEXTS(BM_ValidateThenConvert);
+VOK_BENCH_DATE_TEXTS(BM_JudgeThenRead);
 
 }  // namespace
 
 namespace vok_bench {
 
-int CalendarVerdict(const char* text) {
-  HostWindow host;
-  VOKQELNavCalendarUI* calendar = OpenCalendar(host.dialog());
-  const int verdict = calendar->validateDate(text);
-  ReleaseCalendar(calendar);
-  return verdict;
+int DateTextVerdict(const char* text) {
+  PrepareHost();
+  return static_cast<int>(VOKDateText(VOKHostSettings::Current()).Judge(text));
 }
 
 }  // namespace vok_bench

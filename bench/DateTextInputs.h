@@ -14,8 +14,9 @@ inline constexpr const char* kValidDate = "06/15/2025";
 inline constexpr const char* kInvalidValue = "02/30/2024";
 inline constexpr const char* kInvalidFormat = "06-15-2025";
 
-// The calendar's verdict on text: INVALID_FORMAT, INVALID_VALUE or VALID_DATE.
-int CalendarVerdict(const char* text);
+// The verdict of the host locale's date text on text, as the calendar's
+// codes: INVALID_FORMAT, INVALID_VALUE or VALID_DATE.
+int DateTextVerdict(const char* text);
 
 // Prints once how each reader takes 02/30/2024.
 void PrintRolloverNote();

@@ -132,11 +132,11 @@ void PrintRolloverNote() {
   const bool icuRead = format && IcuParse(*format, icu::UnicodeString(kInvalidValue), date);
   std::printf(
       "%s: strptime+timegm %s; std::get_time+timegm %s; ICU (lenient off) %s; "
-      "validateDate gives %s\n",
+      "the date text gives %s\n",
       kInvalidValue, DayText(StrptimeTimegm(kInvalidValue, fields)).c_str(),
       DayText(GetTimeTimegm(stream, kInvalidValue)).c_str(),
       icuRead ? DayText(static_cast<std::time_t>(date / 1000)).c_str() : "rejects it",
-      VerdictName(CalendarVerdict(kInvalidValue)));
+      VerdictName(DateTextVerdict(kInvalidValue)));
 }
 
 }  // namespace vok_bench

@@ -8,7 +8,7 @@ namespace vok_bench {
 namespace {
 
 constexpr const char* kInputs[] = {"valid", "invalid_value", "invalid_format"};
-constexpr const char* kModule = "BM_ConvertToVOKTime";
+constexpr const char* kModule = "BM_DateTextRead";
 
 struct Peer {
   const char* benchmark;
@@ -104,10 +104,10 @@ const GoalReporter::Figures* GoalReporter::Find(const std::string& name) const {
 }
 
 void GoalReporter::PrintPeers(std::ostream& out) const {
-  out << "\nDate text, CPU time per operation; (x) = peer time / ConvertToVOKTime time, "
+  out << "\nDate text, CPU time per operation; (x) = peer time / date text read time, "
          "above 1 the module is faster\n";
   char line[200];
-  std::snprintf(line, sizeof line, "%-16s%-26s%-32s%-32s%-32s\n", "text", "ConvertToVOKTime",
+  std::snprintf(line, sizeof line, "%-16s%-26s%-32s%-32s%-32s\n", "text", "date text read",
                 kPeers[0].title, kPeers[1].title, kPeers[2].title);
   out << line;
   for (const char* input : kInputs) {
@@ -166,16 +166,16 @@ void GoalReporter::PrintGoals(std::ostream& out) const {
   if (const Figures* month = Find("BM_MonthChange")) {
     PrintGoal(out, "month change: < 1 us", Shown(*month), month->nanoseconds < 1000);
   }
-  // ConvertToVOKTime judges the text with validateDate, then converts it.
-  const Figures* convert = Find("BM_ConvertToVOKTime/valid");
+  // Reading judges the text, then reads the date from it.
+  const Figures* convert = Find("BM_DateTextRead/valid");
   const Figures* strptime = Find("BM_StrptimeTimegm/valid");
   if (convert != nullptr && strptime != nullptr) {
-    PrintGoal(out, "ConvertToVOKTime (validateDate inside) <= strptime+timegm",
+    PrintGoal(out, "date text read (judgement inside) <= strptime+timegm",
               Shown(*convert) + " vs " + Shown(*strptime),
               convert->nanoseconds <= strptime->nanoseconds);
   }
-  if (const Figures* both = Find("BM_ValidateThenConvert/valid")) {
-    out << "  (a caller's validateDate, then ConvertToVOKTime: " << Shown(*both) << ")\n";
+  if (const Figures* both = Find("BM_JudgeThenRead/valid")) {
+    out << "  (a caller's judgement, then the read: " << Shown(*both) << ")\n";
   }
   // From about 1,000 live calendars on, the oldest one's memory has left
   // the caches, which costs releasing it once; any work per live calendar

@@ -4,6 +4,7 @@
 #include "calendar_popup/VOKQELNavCalendarUI.h"
 
 #include "base_runtime/VOKEnvironment.h"
+#include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/ThaiDateText.h"
 #include "services/VOKImmDate.h"
@@ -42,30 +43,27 @@ VOKString VOKQELNavCalendarUI::GetResourceFilename(int level) const {
   return VOKImmQELObjCreateDate::GetResourceFilename(level);
 }
 
-VOKUnicodeString VOKQELNavCalendarUI::getDateFormat() { return _conversionFormat; }
+VOKUnicodeString VOKQELNavCalendarUI::getDateFormat() { return _dateText.ConversionFormat(); }
 
 VOKUnicodeString VOKQELNavCalendarUI::getDateExample() {
-  if (_conversionFormat == "") return "";
-  VOKUnicodeString example = VOKTime::GetCurrentLocalTime().ConvertToString(_conversionFormat, 0);
-  return vok_module::ReadableDateText(example);
+  if (_dateText.ConversionFormat() == "") return "";
+  return vok_module::ReadableDateText(_dateText.Write(VOKTime::GetCurrentLocalTime()));
 }
 
 // The display format keeps the placeholders (what typed text must look
-// like); the conversion format replaces them by strftime codes, year
-// first, then month, then day.
+// like); the conversion format replaces them by strftime codes. Texts are
+// read with the locale of this moment, as the formats are.
 void VOKQELNavCalendarUI::initDate() {
-  VOKImmDate::GetLocalDate(_dayOrder, _monthOrder, _yearOrder, &_conversionFormat, nullptr, nullptr,
-                           nullptr, nullptr, nullptr);
-  StripNLS(_conversionFormat);
-  _displayFormat = _conversionFormat;
-  if (VOKGetEnv("VOKNlsTest") != nullptr) _displayFormat = "mm/dd/yyyy";
-
-  const VOKUnicodeString day = ReadPlaceholder("Day.Title");
-  const VOKUnicodeString month = ReadPlaceholder("Month.Title");
-  const VOKUnicodeString year = ReadPlaceholder("Year.Title");
-  // A year placeholder of two characters or fewer stands for a two-digit year.
-  const char* yearCode = year.GetLengthInChar() > 2 ? "%Y" : "%y";
-  _conversionFormat.ReplaceAll(year, yearCode);
-  _conversionFormat.ReplaceAll(month, "%m");
-  _conversionFormat.ReplaceAll(day, "%d");
+  int dayOrder = 0;
+  int monthOrder = 0;
+  int yearOrder = 0;
+  VOKUnicodeString layout;
+  VOKImmDate::GetLocalDate(dayOrder, monthOrder, yearOrder, &layout, nullptr, nullptr, nullptr,
+                           nullptr, nullptr);
+  StripNLS(layout);
+  const bool nlsTest = VOKGetEnv("VOKNlsTest") != nullptr;
+  const VOKDatePlaceholderTexts placeholders{
+      ReadPlaceholder("Day.Title"), ReadPlaceholder("Month.Title"), ReadPlaceholder("Year.Title")};
+  _dateText = VOKDateText(VOKHostSettings::Current(), layout, placeholders);
+  if (nlsTest) _dateText = _dateText.WithDisplayFormat("mm/dd/yyyy");
 }

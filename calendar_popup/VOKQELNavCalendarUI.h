@@ -7,6 +7,7 @@
 #pragma once
 
 #include "calendar_popup/VOKImmQELObjCreateDate.h"
+#include "services/VOKDateText.h"
 
 class VOK_MODULE_API VOKQELNavCalendarUI : public VOKImmQELObjCreateDate {
  public:
@@ -38,9 +39,6 @@ class VOK_MODULE_API VOKQELNavCalendarUI : public VOKImmQELObjCreateDate {
   void initDate();
 
   VOKDialog* _parentDialog = nullptr;
-  VOKUnicodeString _displayFormat;
-  VOKUnicodeString _conversionFormat;
-  int _dayOrder = 0;  // the three leading outputs of the host's layout query
-  int _monthOrder = 0;
-  int _yearOrder = 0;
+  // The display and conversion formats, and the locale they are read with.
+  VOKDateText _dateText;
 };

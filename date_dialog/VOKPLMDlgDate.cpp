@@ -183,11 +183,12 @@ void VOKPLMDlgDate::BuildYearSpinner(VOKDlgFrame* yearMonthFrame) {
   _yearSpinner =
       new VOKDlgSpinner(yearMonthFrame, "YearSpinner", VOKDlgStyle::Placed | VOKDlgStyle::Editable);
   if (!_yearSpinner) return;
-  _yearSpinner->SetRange(static_cast<float>(vok_dlgdate::LowestYear()),
-                         static_cast<float>(vok_dlgdate::HighestYear()), kYearSteps, 0);
+  _yearSpinner->SetRange(static_cast<float>(vok_dlgdate::Calendar().lowestShownYear),
+                         static_cast<float>(vok_dlgdate::Calendar().highestShownYear), kYearSteps,
+                         0);
   _yearSpinner->SetFormat("%d");
   _yearSpinner->SetVisibleTextWidth(4);
-  _yearSpinner->SetCurrentValue(static_cast<float>(vok_dlgdate::LowestYear()), 1);
+  _yearSpinner->SetCurrentValue(static_cast<float>(vok_dlgdate::Calendar().lowestShownYear), 1);
   // The handler tells the three apart by the notification's name.
   AddAnalyseNotificationCB(_yearSpinner, _yearSpinner->GetSpinnerBtnDownNotification(),
                            &VOKPLMDlgDate::ChangeYear, ClientData(-1));
@@ -256,7 +257,7 @@ void VOKPLMDlgDate::ShowToday() {
   // A Thai host that shows Gregorian years refuses today's year (it lies
   // below the Thai bounds): start from the lowest year of the setting, the
   // year the spinner already shows, so that _year is never out of bounds.
-  _year = static_cast<short>(vok_dlgdate::LowestYear());
+  _year = static_cast<short>(vok_dlgdate::Calendar().lowestShownYear);
   SetYear(static_cast<short>(ShownYear(today.GetYear(0))), 0);
   SetMonth(static_cast<short>(today.GetMonth(0)), 1, 1);
   SetDay(static_cast<short>(today.GetDay(0)));

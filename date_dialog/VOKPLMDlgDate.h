@@ -56,7 +56,8 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
 
  protected:
   // The Gregorian year of a shown year, and the shown year of a Gregorian
-  // one: they differ by 543 when a Thai host shows Buddhist-era years.
+  // one: they differ by the era's offset when a Thai host shows Buddhist-era
+  // years.
   int GregorianYear(int shownYear) const;
   int ShownYear(int gregorianYear) const;
 

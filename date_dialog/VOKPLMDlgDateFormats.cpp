@@ -5,6 +5,7 @@
 #include "date_dialog/VOKPLMDlgDate.h"
 #include "date_dialog/VOKPLMDlgDateSupport.h"
 #include "module/ModuleTrace.h"
+#include "services/VOKDateText.h"
 #include "services/VOKImmDate.h"
 
 long VOKPLMDlgDate::getLongDateFormat(VOKUnicodeString& format) {
@@ -21,14 +22,10 @@ long VOKPLMDlgDate::getLongDateFormat(VOKUnicodeString& format) {
   return vok_dlgdate::kOk;
 }
 
-// Year first, then month, then day: a two-character year placeholder
-// becomes %y, a longer one %Y.
 long VOKPLMDlgDate::getShortDateFormat(VOKUnicodeString& format) {
   VOK_TRACE(vok_module::DlgDateTrace(), "VOKPLMDlgDate::getShortDateFormat");
   if (getLongDateFormat(format) < 0) return vok_dlgdate::kFail;
-  format.ReplaceAll(_yearTitle, _yearTitle.GetLengthInChar() > 2 ? "%Y" : "%y");
-  format.ReplaceAll(_monthTitle, "%m");
-  format.ReplaceAll(_dayTitle, "%d");
+  format = VOKConversionFormat(format, {_dayTitle, _monthTitle, _yearTitle});
   VOK_TRACE(vok_module::DlgDateTrace(), "shortDateFormat: " << format);
   return vok_dlgdate::kOk;
 }

@@ -8,7 +8,6 @@
 #include "date_dialog/VOKPLMDlgDateSupport.h"
 #include "module/ModuleTrace.h"
 
-using vok_dlgdate::kBuddhistEraOffset;
 using vok_dlgdate::kCellCount;
 using vok_dlgdate::kMonths;
 
@@ -24,11 +23,11 @@ void Trace(const char* operation) { VOK_TRACE(vok_module::DlgDateTrace(), operat
 }  // namespace
 
 int VOKPLMDlgDate::GregorianYear(int shownYear) const {
-  return vok_dlgdate::ShowsBuddhistEra() ? shownYear - kBuddhistEraOffset : shownYear;
+  return vok_dlgdate::Calendar().GregorianYear(shownYear);
 }
 
 int VOKPLMDlgDate::ShownYear(int gregorianYear) const {
-  return vok_dlgdate::ShowsBuddhistEra() ? gregorianYear + kBuddhistEraOffset : gregorianYear;
+  return vok_dlgdate::Calendar().ShownYear(gregorianYear);
 }
 
 VOKTime VOKPLMDlgDate::GetDate() {
@@ -98,7 +97,7 @@ void VOKPLMDlgDate::RefreshCalendar() {
   Trace("VOKPLMDlgDate::RefreshCalendar");
   const int gregorianYear = GregorianYear(_year);
   if (!_dayButtons) return;
-  _daysInMonth = vok_dlgdate::DaysInMonth(_month, gregorianYear);
+  _daysInMonth = vok::DaysInMonth(gregorianYear, _month);
   const int startCell = vok_dlgdate::FirstCellOfMonth(_month, gregorianYear);
   const int endCell = startCell + _daysInMonth;  // one past the last day
   for (int day = 1; day <= _daysInMonth; ++day) {

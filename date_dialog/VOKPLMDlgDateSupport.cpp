@@ -2,65 +2,16 @@
 
 #include <array>
 
+#include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
-#include "date_dialog/VOKPLMDlgDate.h"
-#include "services/VOKImmDate.h"
 
 namespace vok_dlgdate {
-namespace {
 
-// The year the Thai host shows for today, as decimal text.
-VOKUnicodeString ThaiReferenceYear() {
-  VOKUnicodeString text;
-  VOKUnicodeString shown;
-  VOKUnicodeString year;
-  VOKImmDate::GetThaiReferenceDate(text, VOKTime(0), shown, year);
-  return year;
-}
+const vok::CalendarSystem& Calendar() { return VOKHostSettings::Current().calendar; }
 
-int CurrentGregorianYear() { return VOKTime::GetCurrentLocalTime().GetYear(0); }
-
-}  // namespace
-
-int LowestYear() {
-  return VOKImmDate::IsThisThai() ? VOKPLMDlgDate::minYear_Thai : VOKPLMDlgDate::minYear;
-}
-
-int HighestYear() {
-  return VOKImmDate::IsThisThai() ? VOKPLMDlgDate::maxYear_Thai : VOKPLMDlgDate::maxYear;
-}
-
-bool IsYearInBounds(int year) { return year >= LowestYear() && year <= HighestYear(); }
-
-bool ShowsBuddhistEra() {
-  if (!VOKImmDate::IsThisThai()) return false;
-  int reference = 0;
-  ThaiReferenceYear().ConvertToNum(&reference, "%d");
-  return reference != CurrentGregorianYear();
-}
-
-bool ShowsBuddhistEraText() {
-  if (!VOKImmDate::IsThisThai()) return false;
-  VOKUnicodeString current;
-  current.BuildFromNum(CurrentGregorianYear(), "%d");
-  return ThaiReferenceYear() != current;
-}
-
-int DaysInMonth(int month, int gregorianYear) {
-  switch (month) {
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return 30;
-    case 2:
-      return gregorianYear % 4 == 0 ? 29 : 28;
-    default:
-      return 31;
-  }
-}
+bool IsYearInBounds(int year) { return Calendar().AcceptsShownYear(year); }
 
 const VOKUnicodeString& CellNumberText(int number) {
   static const std::array<VOKUnicodeString, kCellCount> texts = [] {

@@ -1,10 +1,12 @@
 // File: VOKPLMDlgDateSupport.h
 // Helpers shared by the source files of the date-picker dialog: the result
-// codes of its format operations, the year bounds of the current setting,
-// the Buddhist-era test and the arithmetic of the month grid. Not exported.
+// codes of its format operations, the calendar of the current setting and
+// the arithmetic of the month grid. Not exported.
 #pragma once
 
 #include <cstdint>
+
+#include "base_runtime/CalendarSystem.h"
 
 class VOKString;
 class VOKUnicodeString;
@@ -17,29 +19,16 @@ namespace vok_dlgdate {
 inline constexpr long kOk = 0;
 inline constexpr long kFail = static_cast<std::int32_t>(0x80004005u);
 
-inline constexpr int kBuddhistEraOffset = 543;
-
 // The grid: six weeks of seven cells, and one more row of two.
 inline constexpr int kCellCount = 37;
 inline constexpr int kWeekDays = 7;
 inline constexpr int kMonths = 12;
 
-// The lowest and highest year the current setting accepts.
-int LowestYear();
-int HighestYear();
+// The calendar of the host's current locale: its era, whether years are
+// shown in it, and the years it accepts as shown.
+const vok::CalendarSystem& Calendar();
 bool IsYearInBounds(int year);
 
-// Whether a Thai host shows Buddhist-era years: the reference year it
-// gives for today differs from today's Gregorian year. The numeric form
-// compares the two as numbers (a reference text that is no number counts
-// as 0), the text form compares their decimal texts. Both answer false
-// outside a Thai setting.
-bool ShowsBuddhistEra();
-bool ShowsBuddhistEraText();
-
-// 28 to 31. Every fourth year is a leap year: within the year bounds this
-// agrees with the full Gregorian rule.
-int DaysInMonth(int month, int gregorianYear);
 // [0, 6]: the cell of day 1, which is its weekday with Sunday first.
 int FirstCellOfMonth(int month, int gregorianYear);
 

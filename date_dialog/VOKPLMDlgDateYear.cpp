@@ -100,7 +100,7 @@ void VOKPLMDlgDate::ChangeYear(VOKCommand* sender, VOKNotification* notification
 // example year that is itself refused, so that the spinner and _year never
 // keep a refused year.
 int VOKPLMDlgDate::FallBackYear() {
-  int example = vok_dlgdate::LowestYear();
+  int example = vok_dlgdate::Calendar().lowestShownYear;
   getExampleYear(example);
   return example;
 }
@@ -122,17 +122,15 @@ unsigned char VOKPLMDlgDate::isYearValid(VOKUnicodeString text) {
     VOK_TRACE(vok_module::DlgDateTrace(), "Couldn't convert text \"" << text << "\" to number.");
     return 0;
   }
-  if (!vok_dlgdate::IsYearInBounds(year)) {
+  const vok::CalendarSystem& calendar = vok_dlgdate::Calendar();
+  if (!calendar.AcceptsShownYear(year)) {
     VOK_TRACE(vok_module::DlgDateTrace(), "Year \"" << year << "\" falls outside of thresholds ("
-                                                    << vok_dlgdate::LowestYear() << "-"
-                                                    << vok_dlgdate::HighestYear() << ").");
+                                                    << calendar.lowestShownYear << "-"
+                                                    << calendar.highestShownYear << ").");
     return 0;
   }
   // The date test is made with the Gregorian year.
-  if (vok_dlgdate::ShowsBuddhistEraText()) {
-    text.ConvertToNum(&year, "%d");
-    text.BuildFromNum(year - vok_dlgdate::kBuddhistEraOffset, "%d");
-  }
+  if (calendar.showsEra) text.BuildFromNum(calendar.GregorianYear(year), "%d");
   VOKUnicodeString date;
   const bool dated = getLongDateFormat(date) >= 0;
   if (dated) {
@@ -166,7 +164,7 @@ long VOKPLMDlgDate::getExampleYear(int& example) {
   if (isYearValid(year)) {
     year.ConvertToNum(&example, "%d");
   } else {
-    example = VOKImmDate::IsThisThai() ? minYear_Thai : minYear;
+    example = vok_dlgdate::Calendar().lowestShownYear;
   }
   VOK_TRACE(vok_module::DlgDateTrace(), "example year: " << example);
   return kOk;

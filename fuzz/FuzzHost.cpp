@@ -85,9 +85,10 @@ const Setting& SettingAt(std::size_t index) { return kSettings[index % kSettingC
 std::size_t ApplySetting(std::uint8_t selector) {
   currentSetting = selector % kSettingCount;
   const Setting& setting = kSettings[currentSetting];
+  // The placeholders first: the locale reads its layout with them.
+  VOKMsgCatalog::LoadFromMemory("VOKImmDate", PlaceholderCatalog(setting));
   VOKHostSettings::SetThai(setting.thai != Thai::Off, setting.thai == Thai::BuddhistEra);
   VOKHostSettings::SetDateLayout(setting.layout);
-  VOKMsgCatalog::LoadFromMemory("VOKImmDate", PlaceholderCatalog(setting));
   if (setting.nlsTest) {
     setenv("VOKNlsTest", "1", 1);
   } else {

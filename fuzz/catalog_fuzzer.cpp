@@ -17,7 +17,7 @@
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
-#include "datepicker/calendar_invariants.h"
+#include "checks/calendar_invariants.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "fuzz/FuzzHost.h"
 

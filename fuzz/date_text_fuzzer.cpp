@@ -1,18 +1,20 @@
 // File: date_text_fuzzer.cpp
-// Typed date text judged and converted by a calendar, under the setting the
-// first byte chooses. The three answers agree with each other, a rejected
-// text leaves the time alone, an accepted one is the host parser's date,
+// Typed date text judged and read by the date text of the setting the
+// first byte chooses. Judging and reading agree, a rejected text leaves
+// the time alone, an accepted one is the host parser's date,
 // the shape test agrees with one made here from the layout, and where every
 // placeholder is as wide as its conversion code a date written back in the
 // conversion format is accepted again as the same day.
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "calendar_popup/VOKQELNavCalendarUI.h"
+#include "base_runtime/VOKHostSettings.h"
 #include "fuzz/FuzzHost.h"
+#include "services/VOKDateText.h"
 #include "services/VOKImmDate.h"
 
 namespace {
@@ -58,48 +60,46 @@ Shape ShapeOf(const VOKUnicodeString& text, const VOKUnicodeString& shape) {
   return verdict;
 }
 
-// One calendar per setting, made the first time the setting comes up.
-VOKQELNavCalendarUI& CalendarFor(std::size_t index) {
-  static std::array<VOKQELNavCalendarUI*, vok_fuzz::kSettingCount> calendars{};
-  if (calendars[index] == nullptr) {
-    calendars[index] = new VOKQELNavCalendarUI();
-    if (calendars[index] == nullptr) vok_fuzz::Fail("calendar not created", "");
-    const VOKUnicodeString example = calendars[index]->getDateExample();
+using Verdict = VOKDateText::Verdict;
+
+// One date text per setting, made the first time the setting comes up.
+const VOKDateText& DateTextFor(std::size_t index) {
+  static std::array<std::optional<VOKDateText>, vok_fuzz::kSettingCount> texts{};
+  if (!texts[index]) {
+    const VOKDateText dates(VOKHostSettings::Current());
+    texts[index] =
+        vok_fuzz::SettingAt(index).nlsTest ? dates.WithDisplayFormat("mm/dd/yyyy") : dates;
+    const VOKUnicodeString example = texts[index]->Write(VOKTime::GetCurrentLocalTime());
     if (WritesTypedShape(vok_fuzz::SettingAt(index)) &&
-        calendars[index]->validateDate(example) != VOKQELNavCalendarUI::VALID_DATE) {
+        texts[index]->Judge(example) != Verdict::ValidDate) {
       vok_fuzz::Fail("today's example is refused", example.ToUtf8());
     }
   }
-  return *calendars[index];
+  return *texts[index];
 }
 
-int Judge(VOKQELNavCalendarUI& calendar, const VOKUnicodeString& text, VOKTime& time) {
-  const int result = calendar.validateDate(text);
-  if (result != VOKQELNavCalendarUI::INVALID_FORMAT &&
-      result != VOKQELNavCalendarUI::INVALID_VALUE && result != VOKQELNavCalendarUI::VALID_DATE) {
+Verdict Judge(const VOKDateText& dates, const VOKUnicodeString& text, VOKTime& time) {
+  const Verdict result = dates.Judge(text);
+  if (result != Verdict::InvalidFormat && result != Verdict::InvalidValue &&
+      result != Verdict::ValidDate) {
     vok_fuzz::Fail("unknown judgement", text.ToUtf8());
   }
-  if ((calendar.isDateValid(text) != 0) != (result == VOKQELNavCalendarUI::VALID_DATE)) {
-    vok_fuzz::Fail("isDateValid disagrees with validateDate", text.ToUtf8());
-  }
   time.Settime_t(kUntouched);
-  if (calendar.ConvertToVOKTime(text, time) != result) {
-    vok_fuzz::Fail("ConvertToVOKTime disagrees with validateDate", text.ToUtf8());
-  }
-  if (result != VOKQELNavCalendarUI::VALID_DATE && time.Gettime_t() != kUntouched) {
+  if (dates.Read(text, time) != result) vok_fuzz::Fail("Read disagrees with Judge", text.ToUtf8());
+  if (result != Verdict::ValidDate && time.Gettime_t() != kUntouched) {
     vok_fuzz::Fail("a refused text changed the time", text.ToUtf8());
   }
-  if (result == VOKQELNavCalendarUI::VALID_DATE && time != VOKImmDate(text)._time) {
-    vok_fuzz::Fail("converted time is not the parsed date", text.ToUtf8());
+  if (result == Verdict::ValidDate && time != VOKImmDate(text)._time) {
+    vok_fuzz::Fail("read time is not the parsed date", text.ToUtf8());
   }
   return result;
 }
 
-void CheckRoundTrip(VOKQELNavCalendarUI& calendar, const VOKTime& time) {
+void CheckRoundTrip(const VOKDateText& dates, const VOKTime& time) {
   if (time.GetYear(0) < 1000) return;  // "%Y" writes fewer than four digits
-  const VOKUnicodeString written = time.ConvertToString(calendar.getDateFormat(), 0);
+  const VOKUnicodeString written = dates.Write(time);
   VOKTime again;
-  if (Judge(calendar, written, again) != VOKQELNavCalendarUI::VALID_DATE || again != time) {
+  if (Judge(dates, written, again) != Verdict::ValidDate || again != time) {
     vok_fuzz::Fail("a written date is not read back", written.ToUtf8());
   }
 }
@@ -111,18 +111,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   vok_fuzz::PrepareHost();
   const std::size_t index = vok_fuzz::ApplySetting(data[0]);
   const vok_fuzz::Setting& setting = vok_fuzz::SettingAt(index);
-  VOKQELNavCalendarUI& calendar = CalendarFor(index);
+  const VOKDateText& dates = DateTextFor(index);
   const VOKUnicodeString text(std::string_view(reinterpret_cast<const char*>(data + 1), size - 1));
 
   VOKTime time;
-  const int result = Judge(calendar, text, time);
+  const Verdict result = Judge(dates, text, time);
   const Shape shape = ShapeOf(text, DisplayShape(setting));
-  if ((shape == Shape::Fits) == (result == VOKQELNavCalendarUI::INVALID_FORMAT) &&
-      shape != Shape::Unknown) {
+  if ((shape == Shape::Fits) == (result == Verdict::InvalidFormat) && shape != Shape::Unknown) {
     vok_fuzz::Fail("the shape test disagrees with the layout", text.ToUtf8());
   }
-  if (result == VOKQELNavCalendarUI::VALID_DATE && WritesTypedShape(setting)) {
-    CheckRoundTrip(calendar, time);
+  if (result == Verdict::ValidDate && WritesTypedShape(setting)) {
+    CheckRoundTrip(dates, time);
   }
   vok_fuzz::FinishInput();
   return 0;

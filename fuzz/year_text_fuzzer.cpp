@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "checks/calendar_invariants.h"
 #include "date_dialog/VOKPLMDlgDate.h"
-#include "datepicker/calendar_invariants.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "fuzz/FuzzHost.h"
 

@@ -1,62 +1,42 @@
 // File: DateFieldChecker.cpp
 #include "demo/DateFieldChecker.h"
 
+#include "base_runtime/VOKEnvironment.h"
+#include "base_runtime/VOKHostSettings.h"
 #include "calendar_popup/VOKQELNavCalendarUI.h"
-#include "services/VOKImmDate.h"
 
 namespace vok_demo {
 namespace {
 
-struct ThaiForms {
-  VOKUnicodeString gregorian;
-  VOKUnicodeString shown;
-};
-
-ThaiForms RewriteThai(const VOKUnicodeString& text, const VOKTime& date) {
-  ThaiForms forms{text, {}};
-  VOKUnicodeString year;
-  VOKImmDate::GetThaiReferenceDate(forms.gregorian, date, forms.shown, year);
-  return forms;
+// VOKNlsTest fixes the shape of typed dates, for the fields as for the
+// module's calendars; dates are still written in the locale's layout.
+VOKDateText FieldDateText() {
+  const VOKDateText dates(VOKHostSettings::Current());
+  return VOKGetEnv("VOKNlsTest") != nullptr ? dates.WithDisplayFormat("mm/dd/yyyy") : dates;
 }
 
 }  // namespace
 
-DateFieldChecker::DateFieldChecker(VOKDlgDialog& form)
-    : _calendar(new VOKQELNavCalendarUI(&form)) {}
+DateFieldChecker::DateFieldChecker(VOKDlgDialog& form) : _form(form), _dates(FieldDateText()) {}
 
 VOKUnicodeString DateFieldChecker::Write(const VOKTime& date) const {
-  if (_calendar == nullptr) return {};
-  const VOKUnicodeString text = date.ConvertToString(_calendar->getDateFormat(), 0);
-  return VOKImmDate::IsThisThai() ? RewriteThai(text, date).shown : text;
+  return _dates.Shown(_dates.Write(date));
 }
 
 std::optional<VOKTime> DateFieldChecker::Read(const VOKUnicodeString& text) const {
-  const VOKUnicodeString gregorian =
-      VOKImmDate::IsThisThai() ? RewriteThai(text, VOKTime(0)).gregorian : text;
   VOKTime date;
-  if (_calendar == nullptr || !_calendar->isDateValid(gregorian) ||
-      _calendar->ConvertToVOKTime(gregorian, date) != VOKQELNavCalendarUI::VALID_DATE) {
+  if (_dates.Read(_dates.Gregorian(text), date) != VOKDateText::Verdict::ValidDate)
     return std::nullopt;
-  }
   return date;
 }
 
 void DateFieldChecker::ShowInvalid(const VOKUnicodeString& text) const {
-  if (_calendar == nullptr) return;
+  auto* calendar = new VOKQELNavCalendarUI(&_form);
+  if (calendar == nullptr) return;
   // The example is written as the fields show dates, Thai years included.
   VOKUnicodeString params[] = {text, Write(VOKTime::GetCurrentLocalTime())};
-  _calendar->ShowErrorDialog("InvalidDate", params, 2);
-}
-
-VOKUnicodeString DateFieldChecker::Layout() {
-  int dayOrder = 0;
-  int monthOrder = 0;
-  int yearOrder = 0;
-  VOKUnicodeString layout;
-  VOKImmDate::GetLocalDate(dayOrder, monthOrder, yearOrder, &layout, nullptr, nullptr, nullptr,
-                           nullptr, nullptr);
-  VOKQELNavCalendarUI::StripNLS(layout);
-  return layout;
+  calendar->ShowErrorDialog("InvalidDate", params, 2);
+  calendar->RequestDelayedDestruction();
 }
 
 }  // namespace vok_demo

@@ -1,9 +1,9 @@
 // File: DateFieldChecker.h
-// Reads, judges and writes the dates of the form's fields with the module's
-// calendar for date text: a hidden VOKQELNavCalendarUI under the form knows
-// the locale's date format and shows the form's error boxes. In a Thai
-// setting fields hold the host's Thai form of a date (Buddhist-era years);
-// it is rewritten to the Gregorian form before it is judged.
+// Reads, judges and writes the dates of the form's fields with the date
+// text of the locale the form was built in. In a Thai setting fields hold
+// the locale's shown form of a date (Buddhist-era years); it is made
+// Gregorian before it is judged. Error boxes are the module's: a hidden
+// calendar for date text under the form shows each, then goes.
 #pragma once
 
 #include <optional>
@@ -11,8 +11,7 @@
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
 #include "dialog_toolkit/VOKDlgDialog.h"
-
-class VOKQELNavCalendarUI;
+#include "services/VOKDateText.h"
 
 namespace vok_demo {
 
@@ -27,11 +26,12 @@ class DateFieldChecker {
   // Tells the user that text is no date, with today as the fields show it
   // as an example; returns when the box is closed.
   void ShowInvalid(const VOKUnicodeString& text) const;
-  // The date layout typed text must follow, e.g. mm/dd/yyyy.
-  static VOKUnicodeString Layout();
+  // The shape typed dates must have, e.g. mm/dd/yyyy.
+  const VOKUnicodeString& Layout() const { return _dates.DisplayFormat(); }
 
  private:
-  VOKQELNavCalendarUI* _calendar;  // hidden; belongs to the form's tree
+  VOKDlgDialog& _form;
+  VOKDateText _dates;
 };
 
 }  // namespace vok_demo

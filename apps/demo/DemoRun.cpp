@@ -19,7 +19,7 @@ namespace vok_demo {
 namespace {
 
 const std::vector<std::string> kShowcase = {"press _calButton", "ok"};
-constexpr int kNameColumns = 60;
+constexpr int kTermColumns = 60;
 
 std::vector<std::string> ReadLines(std::istream& in) {
   std::vector<std::string> lines;
@@ -42,7 +42,7 @@ int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std
   std::vector<std::string> lines;
   if (in) lines = ReadLines(in);
   if (directory || !in.eof() || in.bad()) {
-    errors << "vok_demo: cannot read the script file \"" << Printable(file, kNameColumns) << "\""
+    errors << "vok_demo: cannot read the script file \"" << Printable(file) << "\""
            << (directory ? ": it is a directory" : "") << "\n";
     return 2;
   }
@@ -55,7 +55,7 @@ int RunTerminal(VOKDlgWindow& form, std::ostream& errors) {
   if (status != 0) {
     const char* term = std::getenv("TERM");
     errors << "vok_demo: cannot use the terminal: ncurses does not know TERM=\""
-           << Printable(term != nullptr ? term : "", kNameColumns) << "\"\n";
+           << Printable(term != nullptr ? term : "", kTermColumns) << "\"\n";
   }
   return status;
 }

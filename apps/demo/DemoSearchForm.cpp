@@ -87,8 +87,8 @@ void DemoSearchForm::BuildModifiedBefore(VOKDlgFrame& grid) {
 void DemoSearchForm::BuildSearchRow(VOKDlgFrame& grid) {
   VOKDlgFrame* row = AddRowFrame(grid, "SearchRow", 2, 0, 2);
   if (row != nullptr) {
-    Place(AddLabel(*row, "LayoutHint", DemoText("LayoutHint", {DateFieldChecker::Layout()})), 0, 0,
-          1, kLeft);
+    Place(AddLabel(*row, "LayoutHint", DemoText("LayoutHint", {_checker.Layout()})), 0, 0, 1,
+          kLeft);
     auto* search = new VOKDlgPushButton(row, "Search", kPlaced);
     if (search != nullptr) {
       search->SetTitle(DemoText("Search"));

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <chrono>
 
+#include "base_runtime/CalendarSystem.h"
+
 namespace vok {
 namespace {
 
@@ -35,13 +37,12 @@ bool InRange(int value, int low, int high) { return value >= low && value <= hig
 
 bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
 
-// [28, 31]
+}  // namespace
+
 int DaysInMonth(int year, int month) {
   static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   return month == 2 && IsLeapYear(year) ? 29 : kDays[month - 1];
 }
-
-}  // namespace
 
 CivilFields ToCivil(std::int64_t seconds) {
   // Floor division, so that times before 1970 fall on the previous day.

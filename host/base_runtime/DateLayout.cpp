@@ -9,11 +9,12 @@ namespace vok {
 
 DateLayout MakeDateLayout(const std::optional<std::string>& given, const std::string& localeName,
                           const std::string& language) {
-  const DatePlaceholders placeholders = ReadDatePlaceholders(language);
   DateLayout layout;
+  layout.placeholders = ReadDatePlaceholders(language);
   layout.text =
-      given ? *given : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), placeholders));
-  layout.shape = SplitLayout(StripDecoration(VOKDecodeUtf8(layout.text)), placeholders);
+      given ? *given
+            : VOKEncodeUtf8(LayoutFromPattern(ShortDatePattern(localeName), layout.placeholders));
+  layout.shape = SplitLayout(StripDecoration(VOKDecodeUtf8(layout.text)), layout.placeholders);
   return layout;
 }
 

@@ -13,6 +13,7 @@ namespace vok {
 struct DateLayout {
   std::string text;       // as the host gives it, decoration included; "" when unknown
   DateLayoutShape shape;  // the text without decoration, split into placeholders and literals
+  DatePlaceholders placeholders;  // those the text was read with
 };
 
 // The given layout (VOK_DATE_LAYOUT or a test's) when there is one, else

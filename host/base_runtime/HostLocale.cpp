@@ -47,7 +47,8 @@ HostLocale MakeHostLocale(LocaleSettings settings) {
   locale.language = parsed.language;
   locale.localeName = parsed.localeName;
   locale.thai = settings.thai.value_or(locale.language == "th" || settings.thaiRequested);
-  locale.buddhistEra = settings.buddhistEra;
+  locale.calendar =
+      locale.thai ? CalendarSystem::Thai(settings.buddhistEra) : CalendarSystem::Gregorian();
   locale.names = LoadCalendarNames(locale.localeName);
   locale.dateLayout = MakeDateLayout(settings.dateLayout, locale.localeName, locale.language);
   locale.settings = std::move(settings);

@@ -1,7 +1,7 @@
 // File: HostLocale.h
 // The host's locale as one value: the settings it was made from and
 // everything derived from them (language, Thai setting, month and weekday
-// names, date layout). A HostLocale never changes; the host replaces its
+// names, calendar, date layout). A HostLocale never changes; the host replaces its
 // current one (VOKHostSettings).
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base_runtime/CalendarNames.h"
+#include "base_runtime/CalendarSystem.h"
 #include "base_runtime/DateLayout.h"
 
 namespace vok {
@@ -36,7 +37,7 @@ struct HostLocale {
   std::string language;    // "en", "de", "fr" or "th"
   std::string localeName;  // ICU id, e.g. "de_AT"
   bool thai = false;
-  bool buddhistEra = true;  // meaningful in a Thai setting only
+  CalendarSystem calendar;  // the Thai setting's when thai is set
   CalendarNames names;
   DateLayout dateLayout;
 };

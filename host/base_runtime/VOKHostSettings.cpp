@@ -37,7 +37,7 @@ std::string VOKHostSettings::GetLocaleName() { return vok::CurrentLocale().local
 
 bool VOKHostSettings::IsThai() { return vok::CurrentLocale().thai; }
 
-bool VOKHostSettings::ShowsBuddhistEra() { return vok::CurrentLocale().buddhistEra; }
+bool VOKHostSettings::ShowsBuddhistEra() { return vok::CurrentLocale().settings.buddhistEra; }
 
 std::optional<std::string> VOKHostSettings::GetDateLayoutOverride() {
   return vok::CurrentLocale().settings.dateLayout;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 
+#include "base_runtime/CivilTime.h"
 #include "base_runtime/Utf8Text.h"
 #include "services/DateDigits.h"
 
@@ -147,6 +148,13 @@ bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool t
   fields.month = reader.values[DateLayoutShape::Index(DateField::Month)];
   fields.day = reader.values[DateLayoutShape::Index(DateField::Day)];
   return true;
+}
+
+bool ReadDate(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
+              std::int64_t& midnight) {
+  DateFields fields;
+  return ReadDateFields(text, layout, thaiDigits, fields) &&
+         MidnightOf(fields.year, fields.month, fields.day, midnight);
 }
 
 }  // namespace vok::services

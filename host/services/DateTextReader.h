@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "base_runtime/DateLayoutShape.h"
@@ -36,5 +37,11 @@ struct TextSpan {
 // registers costs more here than the reading.
 bool ReadDateFields(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
                     DateFields& fields, TextSpan* yearDigits = nullptr);
+
+// The midnight of the day text writes in layout, as ReadDateFields reads
+// it; false, midnight unwritten, when it writes none or no calendar date
+// (30 February, month 13, year 0).
+bool ReadDate(std::string_view text, const DateLayoutShape& layout, bool thaiDigits,
+              std::int64_t& midnight);
 
 }  // namespace vok::services

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 
-#include "base_runtime/CivilTime.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateTextReader.h"
 
@@ -13,11 +12,9 @@ using vok::DateField;
 
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
   const vok::HostLocale& locale = vok::CurrentLocale();
-  vok::services::DateFields fields;
   std::int64_t midnight = 0;
-  // MidnightOf refuses what is no calendar date (30 February, month 13, year 0).
-  if (vok::services::ReadDateFields(text.ToUtf8(), locale.dateLayout.shape, locale.thai, fields) &&
-      vok::MidnightOf(fields.year, fields.month, fields.day, midnight)) {
+  if (vok::services::ReadDate(text.ToUtf8(), locale.dateLayout.shape, locale.calendar.thaiDigits,
+                              midnight)) {
     _time = VOKTime(midnight);
   }
 }

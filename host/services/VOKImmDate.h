@@ -38,10 +38,11 @@ class VOK_HOST_API VOKImmDate {
   //   (Buddhist era when the setting shows it, else Gregorian);
   // - text not empty: text is rewritten to its Gregorian form (a year of
   //   2443 or more at the layout's year place is a Buddhist-era year and
-  //   loses 543) and shown receives the form the host displays (Gregorian
-  //   years gain 543 when the setting shows the Buddhist era).
+  //   loses the era's offset) and shown receives the form the host
+  //   displays (Gregorian years gain it when the setting shows the
+  //   Buddhist era).
   // Digits are those VOKImmDate reads; the rewritten year is written in
-  // ASCII digits. A text whose shape does not fit the layout has its first
+  // the digits it was typed with. A text whose shape does not fit the layout has its first
   // run of exactly four digits taken for the year; a text without a four-digit year (a
   // two-digit one among them) is left as it is and copied to shown. time is
   // the date the text stands for, or the value 0 when unknown; it is not

@@ -105,6 +105,20 @@ TEST_F(CalendarTextTest, FormatsAndNlsTestAreReadOnceAtConstruction) {
   EXPECT_EQ(kValid, VOKQELNavCalendarUI().validateDate("25.12.2024"));
 }
 
+// Shape and reading come from one locale: the one of the construction.
+TEST_F(CalendarTextTest, DatesAreReadInTheLocaleTheCalendarWasBuiltIn) {
+  VOKQELNavCalendarUI english;
+  UseLayout("dd.mm.yyyy");
+  VOKHostSettings::SetThai(true, true);
+  VOKTime time(777);
+  EXPECT_EQ(kValid, english.ConvertToVOKTime("12/25/2024", time));
+  EXPECT_EQ("2024-12-25", Written(time));
+  EXPECT_EQ(kValue, english.validateDate("\u0E51\u0E52/25/2024"));  // no Thai digits in English
+  VOKQELNavCalendarUI thai;
+  EXPECT_EQ(kValid, thai.ConvertToVOKTime("\u0E52\u0E55.12.2024", time));
+  EXPECT_EQ("2024-12-25", Written(time));
+}
+
 TEST_F(CalendarTextTest, ConversionFormatAndTodaysExample) {
   struct Row {
     const char* layout;

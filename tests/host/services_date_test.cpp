@@ -179,9 +179,10 @@ TEST_F(ServicesDateTest, ThaiTextsAreRewrittenToGregorianAndShownInTheSettingsEr
        "123456789012345678901 2567"},
       // No four-digit year: left as it is.
       {nullptr, "25/12/67", "25/12/67", "25/12/67"},
-      // Thai digits count as digits; the rewritten year is written in ASCII ones.
+      // Thai digits count as digits; the rewritten year keeps them.
       {nullptr, "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E55\u0E56\u0E57",
-       "\u0E52\u0E55/\u0E51\u0E52/2024", "\u0E52\u0E55/\u0E51\u0E52/2567"},
+       "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E50\u0E52\u0E54",
+       "\u0E52\u0E55/\u0E51\u0E52/\u0E52\u0E55\u0E56\u0E57"},
       // A text of the layout's shape has its year where the layout has it.
       {"mmdd/yyyy", "1225/2567", "1225/2024", "1225/2567"},
       {"[yyyy]-[mm]-[dd]", "2567-12-25", "2024-12-25", "2567-12-25"},

@@ -9,19 +9,6 @@ namespace vok::session {
 
 namespace {
 
-// The rectangle of the nearest ancestor of window that a window below it
-// shows, or null.
-const VOKCellRect* anchorOf(const VOKDlgWindow& window, const std::vector<VOKWindowLayout>& below) {
-  for (const VOKDialog* widget = window.GetParent(); widget != nullptr;
-       widget = widget->GetParent()) {
-    const auto shown = std::find_if(
-        below.rbegin(), below.rend(),
-        [widget](const VOKWindowLayout& layout) { return layout.Find(widget) != nullptr; });
-    if (shown != below.rend()) return shown->Find(widget);
-  }
-  return nullptr;
-}
-
 int fit(int at, int size, int room) { return std::clamp(at, 0, std::max(room - size, 0)); }
 
 VOKCellPoint centred(const VOKCellRect& window, VOKCellSize screen, int share) {
@@ -45,8 +32,7 @@ ScreenPlan PlaceOnScreen(const std::vector<VOKDlgWindow*>& windows, VOKCellSize 
   for (VOKDlgWindow* shown : windows) {
     VOKWindowLayout layout(*shown, screen.width);
     const VOKCellRect& bounds = layout.Bounds();
-    const VOKCellRect* anchor =
-        window::IsMessageBox(*shown) ? nullptr : anchorOf(*shown, plan.windows);
+    const VOKCellRect* anchor = OpenedFrom(*shown, plan.windows);
     const VOKCellPoint at = anchor != nullptr
                                 ? besideAnchor(bounds, *anchor, screen)
                                 : centred(bounds, screen, plan.windows.empty() ? 3 : 2);
@@ -60,6 +46,19 @@ ScreenPlan PlaceOnScreen(const std::vector<VOKDlgWindow*>& windows, VOKCellSize 
   if (tooLarge != plan.windows.end())
     plan.tooLarge = static_cast<int>(tooLarge - plan.windows.begin());
   return plan;
+}
+
+const VOKCellRect* OpenedFrom(const VOKDlgWindow& window,
+                              const std::vector<VOKWindowLayout>& below) {
+  if (window::IsMessageBox(window)) return nullptr;
+  for (const VOKDialog* widget = window.GetParent(); widget != nullptr;
+       widget = widget->GetParent()) {
+    const auto shown = std::find_if(
+        below.rbegin(), below.rend(),
+        [widget](const VOKWindowLayout& layout) { return layout.Find(widget) != nullptr; });
+    if (shown != below.rend()) return shown->Find(widget);
+  }
+  return nullptr;
 }
 
 }  // namespace vok::session

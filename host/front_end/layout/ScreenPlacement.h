@@ -22,4 +22,10 @@ struct ScreenPlan {
 
 ScreenPlan PlaceOnScreen(const std::vector<VOKDlgWindow*>& windows, VOKCellSize screen);
 
+// Where window was opened from: the rectangle of its nearest ancestor that
+// a window below it shows (a calendar's date field); null for a message
+// box and for a window opened from nothing shown.
+const VOKCellRect* OpenedFrom(const VOKDlgWindow& window,
+                              const std::vector<VOKWindowLayout>& below);
+
 }  // namespace vok::session

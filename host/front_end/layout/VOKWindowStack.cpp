@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "front_end/layout/ScreenPlacement.h"
+
 namespace {
 
 void collectShownWindows(const VOKDialog& widget, std::vector<VOKDlgWindow*>& stack) {
@@ -40,7 +42,9 @@ std::vector<VOKWindowLayout> VOKPlaceWindows(const std::vector<VOKDlgWindow*>& w
   std::vector<VOKWindowLayout> placed;
   for (VOKDlgWindow* window : windows) {
     VOKWindowLayout layout(*window);
-    if (!placed.empty()) {
+    if (const VOKCellRect* field = vok::session::OpenedFrom(*window, placed)) {
+      layout.MoveTo(field->x, field->Bottom());
+    } else if (!placed.empty()) {
       const VOKCellRect under = VOKWindowsBounds(placed);
       layout.MoveTo(under.x + (under.width - layout.Bounds().width) / 2,
                     under.y + (under.height - layout.Bounds().height) / 2);

@@ -12,9 +12,11 @@
 // message box after its calendar.
 VOK_HOST_API std::vector<VOKDlgWindow*> VOKWindowStack(VOKDlgWindow& root);
 
-// The windows laid out, bottom to top: the first at the top-left corner,
-// each later one centred over all the earlier ones together; then all are
-// moved so that together they start at (0, 0).
+// The windows laid out, bottom to top: the first at the top-left corner; a
+// window opened from a widget of a window below it (a calendar from its
+// date field) just under that widget, as the terminal shows it; any other
+// one centred over all the earlier ones together. Then all are moved so
+// that together they start at (0, 0).
 VOK_HOST_API std::vector<VOKWindowLayout> VOKPlaceWindows(
     const std::vector<VOKDlgWindow*>& windows);
 

@@ -1,4 +1,4 @@
-#include "datepicker/calendar_invariants.h"
+#include "checks/calendar_invariants.h"
 
 #include <charconv>
 #include <chrono>
