@@ -10,7 +10,10 @@ if [ ! -x "$chromium" ] || ! command -v node >/dev/null; then
   echo "skipped: needs $chromium and node"
   exit 77
 fi
-if [ ! -d "$here/node_modules/puppeteer-core" ]; then
+# npm records what it installed; a lockfile newer than that record (a
+# package added since) is installed again.
+installed="$here/node_modules/.package-lock.json"
+if [ ! -f "$installed" ] || [ "$here/package-lock.json" -nt "$installed" ]; then
   if ! (cd "$here" && npm ci --no-audit --no-fund --silent >/dev/null 2>&1); then
     echo "skipped: npm ci failed in $here"
     exit 77
