@@ -51,10 +51,12 @@ g++ -std=c++20 $(pkg-config --cflags vokdatepicker) "$scratch/example/main.cpp" 
   $(pkg-config --libs vokdatepicker) -Wl,-rpath,"$prefix/lib" -o "$scratch/pick_a_date_pc"
 run_example "$scratch/pick_a_date_pc"
 
-echo "== missing catalogs are named, and VOK_CATALOG_PATH finds them elsewhere"
+echo "== without a catalog folder the built-in English texts serve, and one note says so"
 mv "$prefix/share/vokdatepicker/catalogs" "$prefix/share/vokdatepicker/moved"
-# Without its catalogs the module knows no date layout, so the picks fail.
-message="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/pick_a_date_pc" 2>&1 >/dev/null || true)"
-grep -q 'catalog "VOKPLMDlgDate" not found in' <<<"$message" || { echo "no message for the missing catalogs: $message" >&2; exit 1; }
-VOK_CATALOG_PATH="$prefix/share/vokdatepicker/moved" run_example "$scratch/pick_a_date_pc"
+notes="$scratch/notes"
+run_example "$scratch/pick_a_date_pc" 2>"$notes"
+grep -q "^catalog \"[A-Za-z]*\" not found in $prefix/share/vokdatepicker/catalogs .*using the built-in English texts\$" "$notes" &&
+  (($(wc -l <"$notes") == 1)) || { echo "expected one note on the missing catalogs, got:" >&2; cat "$notes" >&2; exit 1; }
+VOK_CATALOG_PATH="$prefix/share/vokdatepicker/moved" run_example "$scratch/pick_a_date_pc" 2>"$notes"
+[[ ! -s "$notes" ]] || { echo "catalogs on VOK_CATALOG_PATH still gave notes:" >&2; cat "$notes" >&2; exit 1; }
 echo "package check passed"

@@ -25,7 +25,8 @@ class VOK_HOST_API VOKDlgChildren {
     reference operator*() const { return _child; }
     Iterator& operator++();
     Iterator operator++(int);
-    bool operator==(const Iterator& other) const = default;
+    bool operator==(const Iterator& other) const { return _child == other._child; }
+    bool operator!=(const Iterator& other) const { return _child != other._child; }
 
    private:
     VOKDialog* _child = nullptr;

@@ -31,5 +31,11 @@ struct VOKDlgGridConstraints {
   int columnSpan = 1;
   int justification = 0;
 
-  friend bool operator==(const VOKDlgGridConstraints&, const VOKDlgGridConstraints&) = default;
+  friend bool operator==(const VOKDlgGridConstraints& a, const VOKDlgGridConstraints& b) {
+    return a.row == b.row && a.column == b.column && a.rowSpan == b.rowSpan &&
+           a.columnSpan == b.columnSpan && a.justification == b.justification;
+  }
+  friend bool operator!=(const VOKDlgGridConstraints& a, const VOKDlgGridConstraints& b) {
+    return !(a == b);
+  }
 };
