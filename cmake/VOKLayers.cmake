@@ -21,21 +21,27 @@ function(vok_layer_folders target scope)
   target_include_directories(${target} ${scope} ${root})
 endfunction()
 
-# vok_public_headers(TARGET FOLDER HEADER...): the HEADERs of the current
-# source directory are TARGET's public interface as "FOLDER/HEADER": linked
-# into its public root, installed under include/vokdatepicker/FOLDER, and
-# made into the API reference (docs/).
+# vok_public_headers(TARGET FOLDER HEADER... [INTERNAL HEADER...]): the
+# HEADERs of the current source directory are TARGET's public interface as
+# "FOLDER/HEADER": linked into its public root, installed under
+# include/vokdatepicker/FOLDER, and made into the API reference (docs/).
+# INTERNAL headers are linked into the public root for the other libraries
+# of this build (front ends, tests) but neither installed nor documented.
 function(vok_public_headers target folder)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "" "INTERNAL")
   set(root ${PROJECT_BINARY_DIR}/include/public/${target})
   file(MAKE_DIRECTORY ${root}/${folder})
-  foreach(header IN LISTS ARGN)
+  foreach(header IN LISTS arg_UNPARSED_ARGUMENTS arg_INTERNAL)
     get_filename_component(source ${header} ABSOLUTE)
     file(CREATE_LINK ${source} ${root}/${folder}/${header} SYMBOLIC)
+  endforeach()
+  foreach(header IN LISTS arg_UNPARSED_ARGUMENTS)
+    get_filename_component(source ${header} ABSOLUTE)
     set_property(GLOBAL APPEND PROPERTY VOK_PUBLIC_HEADERS ${source})
   endforeach()
   target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>
                                                  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker>)
-  install(FILES ${ARGN} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
+  install(FILES ${arg_UNPARSED_ARGUMENTS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
           COMPONENT development)
 endfunction()
 

@@ -20,7 +20,10 @@
 #include <string>
 
 #include "base_runtime/HostExport.h"
-#include "base_runtime/HostLocale.h"
+
+namespace vok {
+struct HostLocale;  // base_runtime/HostLocale.h, for the host's own libraries
+}  // namespace vok
 
 class VOK_HOST_API VOKHostSettings {
  public:

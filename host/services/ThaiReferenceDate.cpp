@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/Utf8Text.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateDigits.h"

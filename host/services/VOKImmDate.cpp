@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "base_runtime/CivilTime.h"
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateTextReader.h"
 
