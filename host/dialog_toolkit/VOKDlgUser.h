@@ -7,8 +7,11 @@
 // sends, once; destructions requested during it happen before it returns.
 #pragma once
 
+#include <vector>
+
 #include "base_runtime/HostExport.h"
 #include "base_runtime/VOKUnicodeString.h"
+#include "dialog_toolkit/VOKDialog.h"
 
 class VOKDlgPushButton;
 class VOKDlgCombo;
@@ -40,4 +43,20 @@ class VOK_HOST_API VOKDlgUser {
   static bool PressCancel(VOKDlgDialog* dialog);
   // Close notification of a window whose style has the close control.
   static bool Close(VOKDlgWindow* window);
+
+  // What the person sees. The shown windows opened below root (calendars,
+  // message boxes), bottom to top in tree order; root itself not included.
+  static std::vector<VOKDlgWindow*> OpenWindows(const VOKDlgWindow& root);
+  // The window on top: the last of OpenWindows, else root; null when root
+  // is not shown.
+  static VOKDlgWindow* TopWindow(VOKDlgWindow& root);
+  // The first widget of window, depth first, whose title is text and which
+  // the person can reach; windows opened from it are not searched. Null
+  // when there is none.
+  static VOKDialog* FindShown(const VOKDlgWindow& window, const VOKUnicodeString& text);
+  // The same, of one kind: FindShown<VOKDlgPushButton>(calendar, "12").
+  template <class Widget>
+  static Widget* FindShown(const VOKDlgWindow& window, const VOKUnicodeString& text) {
+    return dynamic_cast<Widget*>(FindShown(window, text));
+  }
 };
