@@ -10,7 +10,7 @@ scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 prefix="$scratch/prefix"
 # The installed libraries find their catalogs on their own, in English.
-unset VOK_CATALOG_PATH LC_ALL LC_TIME
+unset VOK_CATALOG_PATH LC_ALL LC_TIME VOK_THAI VOK_THAI_GREGORIAN VOK_DATE_LAYOUT
 
 mkdir -p "$scratch/src"
 git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
@@ -28,7 +28,13 @@ for lib in vokhost vokdatepicker; do
   [[ "$soname" == "lib$lib.so.1" ]] || { echo "lib$lib.so has SONAME \"$soname\"" >&2; exit 1; }
 done
 
-expected=$'Created after: 02/14/2021\nModified before: 01/15/2023'
+expected='Created after: 02/14/2021
+Modified before: 01/15/2023
+"02/29/2024" is the date 2024-02-29
+"02/30/2024" is no date
+"2024-02-29" is not in the date layout
+"02/14/2025" is the date 2025-02-14
+"02/14/2568" is the date 2568-02-14'
 run_example() {
   local output status=0
   output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$1")" || status=$?
