@@ -10,9 +10,9 @@
 
 class VOK_MODULE_API VOKQELNavCalendarUI : public VOKImmQELObjCreateDate {
  public:
-  static const int INVALID_FORMAT;  // 0: empty, or not the display format's shape
-  static const int INVALID_VALUE;   // 1: the right shape, but no readable date
-  static const int VALID_DATE;      // 2
+  static const int INVALID_FORMAT;  ///< 0: empty, or not the display format's shape
+  static const int INVALID_VALUE;   ///< 1: the right shape, but no readable date
+  static const int VALID_DATE;      ///< 2
 
   explicit VOKQELNavCalendarUI(VOKDialog* parent);
   explicit VOKQELNavCalendarUI(VOKDlgDialog* parent);
@@ -23,10 +23,10 @@ class VOK_MODULE_API VOKQELNavCalendarUI : public VOKImmQELObjCreateDate {
 
   VOKString GetResourceFilename(int level) const override;
 
-  // The conversion format.
+  /// The conversion format.
   VOKUnicodeString getDateFormat();
-  // Today written in the conversion format (the host's Thai form in a Thai
-  // setting); "" when the format is empty.
+  /// Today written in the conversion format (the host's Thai form in a Thai
+  /// setting); "" when the format is empty.
   VOKUnicodeString getDateExample();
 
   int validateDate(const VOKUnicodeString& text);
@@ -40,7 +40,7 @@ class VOK_MODULE_API VOKQELNavCalendarUI : public VOKImmQELObjCreateDate {
   VOKDialog* _parentDialog = nullptr;
   VOKUnicodeString _displayFormat;
   VOKUnicodeString _conversionFormat;
-  int _dayOrder = 0;  // the three leading outputs of the host's layout query
+  int _dayOrder = 0;  ///< the three leading outputs of the host's layout query
   int _monthOrder = 0;
   int _yearOrder = 0;
 };

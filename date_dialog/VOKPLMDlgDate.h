@@ -27,11 +27,11 @@
 
 class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
  public:
-  static const int minYear;       // 1970
-  static const int maxYear;       // 2038
-  static const int minYear_Thai;  // 2513
-  static const int maxYear_Thai;  // 2581
-  // The widget name the next dialog takes, and the number that ends it.
+  static const int minYear;       ///< 1970
+  static const int maxYear;       ///< 2038
+  static const int minYear_Thai;  ///< 2513
+  static const int maxYear_Thai;  ///< 2581
+  /// The widget name the next dialog takes, and the number that ends it.
   static char uid[24];
   static int uidN;
 
@@ -42,7 +42,7 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
 
   VOKString GetResourceFilename(int level) const override;
 
-  // Removes every "[", "~", "]" and blank from text.
+  /// Removes every "[", "~", "]" and blank from text.
   static void StripNLS(VOKUnicodeString& text);
 
   VOKTime GetDate();
@@ -55,8 +55,8 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   void SetYear(short year, short refresh);
 
  protected:
-  // The Gregorian year of a shown year, and the shown year of a Gregorian
-  // one: they differ by 543 when a Thai host shows Buddhist-era years.
+  /// The Gregorian year of a shown year, and the shown year of a Gregorian
+  /// one: they differ by 543 when a Thai host shows Buddhist-era years.
   int GregorianYear(int shownYear) const;
   int ShownYear(int gregorianYear) const;
 
@@ -72,8 +72,8 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   long getLongDateFormat(VOKUnicodeString& format);
   long getShortDateFormat(VOKUnicodeString& format);
 
-  // Construction steps. A widget whose container could not be created is
-  // not created either, since it would belong to no widget tree.
+  /// Construction steps. A widget whose container could not be created is
+  /// not created either, since it would belong to no widget tree.
   struct Frames {
     VOKDlgFrame* yearMonth;
     VOKDlgFrame* day;
@@ -90,12 +90,12 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   void CopyArrays(const VOKPLMDlgDate& other);
   static void AdvanceUid();
 
-  // The day button of a cell, null when the grid or the button is missing.
+  /// The day button of a cell, null when the grid or the button is missing.
   VOKDlgPushButton* DayButton(int cell) const;
   void SetCellVisibility(int firstCell, int lastCell, int visibility);
   void MarkCell(int cell, int sensitivity);
-  // A refused year: the example year, or the lowest year of the setting
-  // when no example can be had.
+  /// A refused year: the example year, or the lowest year of the setting
+  /// when no example can be had.
   int FallBackYear();
 
   VOKUnicodeString _dayTitle;
@@ -104,10 +104,10 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   VOKDlgSpinner* _yearSpinner = nullptr;
   VOKDlgCombo* _monthCombo = nullptr;
   VOKDlgSeparator* _daySeparator = nullptr;
-  VOKDlgPushButton** _dayButtons = nullptr;  // cells 0 to 36
+  VOKDlgPushButton** _dayButtons = nullptr;  ///< cells 0 to 36
   int _selectedCell = 0;
-  int _daysInMonth = 0;  // 28 to 31
+  int _daysInMonth = 0;  ///< 28 to 31
   short _year = 0;
-  short _month = 1;                         // 1 to 12
-  VOKUnicodeString* _monthNames = nullptr;  // 12 names, January first
+  short _month = 1;                         ///< 1 to 12
+  VOKUnicodeString* _monthNames = nullptr;  ///< 12 names, January first
 };

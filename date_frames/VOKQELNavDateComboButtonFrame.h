@@ -41,8 +41,8 @@ class VOK_MODULE_API VOKQELNavDateComboButtonFrame : public VOKDlgFrame {
   VOKMsgCatalog _catalog;
   VOKDlgPushButton* _calButton = nullptr;
   VOKDlgFrame* _father = nullptr;
-  VOKDlgEditor* _calValue = nullptr;  // hidden, parentless; see above
+  VOKDlgEditor* _calValue = nullptr;  ///< hidden, parentless; see above
   VOKDlgCombo* _combo = nullptr;
   VOKString _name;
-  std::shared_ptr<VOKDlgEditor> _calValueOwner;  // deletes _calValue
+  std::shared_ptr<VOKDlgEditor> _calValueOwner;  ///< deletes _calValue
 };

@@ -54,7 +54,7 @@ class VOK_MODULE_API VOKQELNavDateEntryFrame : public VOKDlgFrame {
 
   VOKDlgPushButton* _calButton = nullptr;
   VOKMsgCatalog _catalog;
-  unsigned char _reserved = 0;  // copied with the frame, otherwise unused
+  unsigned char _reserved = 0;  ///< copied with the frame, otherwise unused
   VOKDlgDialog* _dialog = nullptr;
   VOKDlgFrame* _father = nullptr;
   VOKDlgEditor* _calEditor = nullptr;

@@ -22,30 +22,30 @@
 #include "base_runtime/HostExport.h"
 
 namespace vok {
-struct HostLocale;  // base_runtime/HostLocale.h, for the host's own libraries
+struct HostLocale;  ///< base_runtime/HostLocale.h, for the host's own libraries
 }  // namespace vok
 
 class VOK_HOST_API VOKHostSettings {
  public:
-  // The current locale; the reference is valid until the next Reload, Set
-  // or Remake.
+  /// The current locale; the reference is valid until the next Reload, Set
+  /// or Remake.
   static const vok::HostLocale& Current();
 
-  static std::string GetLanguage();    // "en", "de", "fr", "th", ...
-  static std::string GetLocaleName();  // ICU locale id, e.g. "de_DE"
+  static std::string GetLanguage();    ///< "en", "de", "fr", "th", ...
+  static std::string GetLocaleName();  ///< ICU locale id, e.g. "de_DE"
   static bool IsThai();
-  static bool ShowsBuddhistEra();  // meaningful in a Thai setting only
-  // The layout with placeholders as the host gives it; nullopt: derive.
+  static bool ShowsBuddhistEra();  ///< meaningful in a Thai setting only
+  /// The layout with placeholders as the host gives it; nullopt: derive.
   static std::optional<std::string> GetDateLayoutOverride();
 
-  // A new locale from the environment as it is now; settings made with the
-  // Set operations are dropped.
+  /// A new locale from the environment as it is now; settings made with the
+  /// Set operations are dropped.
   static void Reload();
-  // A new locale with one setting changed, the others kept.
-  static void SetLocale(const std::string& localeName);  // e.g. "de_DE"
+  /// A new locale with one setting changed, the others kept.
+  static void SetLocale(const std::string& localeName);  ///< e.g. "de_DE"
   static void SetThai(bool thai, bool buddhistEra);
   static void SetDateLayout(const std::string& layout);
-  // A new locale from the same settings, after the catalogs it reads its
-  // date placeholders from have changed.
+  /// A new locale from the same settings, after the catalogs it reads its
+  /// date placeholders from have changed.
   static void Remake();
 };

@@ -30,9 +30,9 @@ class VOK_HOST_API VOKMetaClass {
   VOKMetaClass* GetBase() const { return _base; }
   const char* GetComponentName() const;
   std::size_t GetSize() const { return _size; }
-  // An identifier derived from the class name: equal names, equal ids.
+  /// An identifier derived from the class name: equal names, equal ids.
   const _GUID& GetClassId() const { return _id; }
-  // Nonzero when name is this class's name or one of its bases' names.
+  /// Nonzero when name is this class's name or one of its bases' names.
   int IsAKindOf(const char* name) const;
 
  private:
@@ -45,10 +45,10 @@ class VOK_HOST_API VOKMetaClass {
   _GUID _id;
 };
 
-// The descriptor of className, created on the first call for that name.
+/// The descriptor of className, created on the first call for that name.
 VOK_HOST_API VOKMetaClass* fct_RetrieveMetaObject(const char* className, int kind,
                                                   VOKMetaClass* base, const char* name,
                                                   const char* component, std::size_t size);
 
-// Test hook: how many times fct_RetrieveMetaObject was called for a name.
+/// Test hook: how many times fct_RetrieveMetaObject was called for a name.
 VOK_HOST_API int VOKMetaClassRetrievals(const char* className);

@@ -24,19 +24,19 @@ class VOK_HOST_API VOKMsgCatalog {
   VOKMsgCatalog& operator=(const VOKMsgCatalog&) = default;
   ~VOKMsgCatalog() = default;
 
-  // The text under key in the named catalog of the host language (English
-  // when the language has no such catalog), with nParams parameters
-  // substituted; defaultText when the catalog or key is missing.
+  /// The text under key in the named catalog of the host language (English
+  /// when the language has no such catalog), with nParams parameters
+  /// substituted; defaultText when the catalog or key is missing.
   static VOKUnicodeString BuildMessage(const VOKString& catalog, const VOKString& key,
                                        const VOKUnicodeString* params, int nParams,
                                        const VOKUnicodeString& defaultText);
 
-  // Test hooks. A catalog given from memory replaces the file of that
-  // catalog for every language until ClearMemoryCatalogs.
+  /// Test hooks. A catalog given from memory replaces the file of that
+  /// catalog for every language until ClearMemoryCatalogs.
   static void LoadFromMemory(const VOKString& catalog, std::string_view contents);
   static void ClearMemoryCatalogs();
-  // Forgets the files read so far (after the language or path changed).
+  /// Forgets the files read so far (after the language or path changed).
   static void ReloadFiles();
-  // The messages the loader has written about malformed files.
+  /// The messages the loader has written about malformed files.
   static int MalformedFileMessages();
 };

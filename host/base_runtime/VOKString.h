@@ -10,7 +10,7 @@
 class VOK_HOST_API VOKString {
  public:
   VOKString() = default;
-  VOKString(const char* text);  // null gives the empty text
+  VOKString(const char* text);  ///< null gives the empty text
   VOKString(std::string text);
 
   VOKString operator+(const VOKString& other) const;

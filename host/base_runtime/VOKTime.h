@@ -21,20 +21,20 @@ class VOK_HOST_API VOKTimeSpan {
 
 class VOK_HOST_API VOKTime {
  public:
-  // Value -1 marks "no valid time" (an impossible date given to the
-  // constructor, a text that is no date).
+  /// Value -1 marks "no valid time" (an impossible date given to the
+  /// constructor, a text that is no date).
   static constexpr std::int64_t Invalid = -1;
 
-  VOKTime() = default;  // the epoch
+  VOKTime() = default;  ///< the epoch
   explicit VOKTime(std::int64_t seconds) : _seconds(seconds) {}
-  // Fields out of range (month 13, 30 February, hour 24, year outside
-  // 1 to 9999) give the invalid time -1.
+  /// Fields out of range (month 13, 30 February, hour 24, year outside
+  /// 1 to 9999) give the invalid time -1.
   VOKTime(int year, int month, int day, int hour, int minute, int second, int zone);
 
   int GetYear(int zone = 0) const;
-  int GetMonth(int zone = 0) const;      // 1 to 12
-  int GetDay(int zone = 0) const;        // 1 to 31
-  int GetDayOfWeek(int zone = 0) const;  // 1 Sunday to 7 Saturday
+  int GetMonth(int zone = 0) const;      ///< 1 to 12
+  int GetDay(int zone = 0) const;        ///< 1 to 31
+  int GetDayOfWeek(int zone = 0) const;  ///< 1 Sunday to 7 Saturday
   int GetHour(int zone = 0) const;
   int GetMinute(int zone = 0) const;
   int GetSecond(int zone = 0) const;
@@ -42,12 +42,12 @@ class VOK_HOST_API VOKTime {
   std::int64_t Gettime_t() const { return _seconds; }
   void Settime_t(std::int64_t seconds) { _seconds = seconds; }
 
-  // Today as the host clock gives it; see VOKHostClock for fixing it.
+  /// Today as the host clock gives it; see VOKHostClock for fixing it.
   static VOKTime GetCurrentLocalTime();
 
-  // strftime-style codes: %d %e %m %Y %y %B %b %h %A %a %H %M %S %j %%.
-  // Month and weekday names come from the host language (ICU locale data).
-  // An unknown code is copied as it stands.
+  /// strftime-style codes: %d %e %m %Y %y %B %b %h %A %a %H %M %S %j %%.
+  /// Month and weekday names come from the host language (ICU locale data).
+  /// An unknown code is copied as it stands.
   VOKUnicodeString ConvertToString(const VOKUnicodeString& format, int zone) const;
 
   VOKTime& operator+=(const VOKTimeSpan& span);
@@ -59,11 +59,11 @@ class VOK_HOST_API VOKTime {
   std::int64_t _seconds = 0;
 };
 
-// The clock behind GetCurrentLocalTime. The environment variable VOK_TODAY
-// (YYYY-MM-DD) fixes it for reproducible runs; tests fix it with FixToday.
+/// The clock behind GetCurrentLocalTime. The environment variable VOK_TODAY
+/// (YYYY-MM-DD) fixes it for reproducible runs; tests fix it with FixToday.
 class VOK_HOST_API VOKHostClock {
  public:
   static void FixToday(int year, int month, int day);
   static void FixNow(const VOKTime& now);
-  static void UseSystemClock();  // also forgets VOK_TODAY
+  static void UseSystemClock();  ///< also forgets VOK_TODAY
 };

@@ -33,9 +33,9 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   VOKCommand& operator=(const VOKCommand& other);
   ~VOKCommand() override;
 
-  // Registers method, called on this command each time sender sends
-  // notification. Returns nonzero on success, 0 when sender, notification or
-  // method is null.
+  /// Registers method, called on this command each time sender sends
+  /// notification. Returns nonzero on success, 0 when sender, notification or
+  /// method is null.
   int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification, Callback method,
                                void* data);
 
@@ -47,16 +47,16 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
     return AddAnalyseNotificationCB(sender, notification, static_cast<Callback>(method), data);
   }
 
-  // This command sends notification; every callback registered for this
-  // sender and notification runs. target is the command addressed (widgets
-  // address themselves); it is recorded for listeners.
+  /// This command sends notification; every callback registered for this
+  /// sender and notification runs. target is the command addressed (widgets
+  /// address themselves); it is recorded for listeners.
   void SendNotification(VOKCommand* target, VOKNotification* notification);
 
-  // Destroys this object when the outermost dispatch has returned.
+  /// Destroys this object when the outermost dispatch has returned.
   virtual void RequestDelayedDestruction();
 
-  // True when this object was created by the host allocator: only such
-  // objects are ever deleted by the toolkit (delayed or with a parent).
+  /// True when this object was created by the host allocator: only such
+  /// objects are ever deleted by the toolkit (delayed or with a parent).
   bool IsHostAllocated() const { return _onHeap; }
 
   static void FlushDelayedDestructions();
@@ -64,9 +64,9 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   static std::size_t RegisteredCallbacks();
   static std::size_t PendingDestructions();
 
-  // Test and front-end hook: told of every send (sender, target,
-  // notification) before its callbacks run. An empty listener removes it;
-  // returns the previous one.
+  /// Test and front-end hook: told of every send (sender, target,
+  /// notification) before its callbacks run. An empty listener removes it;
+  /// returns the previous one.
   using SendListener =
       std::function<void(VOKCommand* sender, VOKCommand* target, VOKNotification* notification)>;
   static SendListener SetSendListener(SendListener listener);
@@ -75,11 +75,11 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   friend class VOKCommandRegistry;
   friend class VOKDestructionQueue;
 
-  // The ends of this command's two lists in the registry: the callbacks it
-  // sends to, oldest first, and those registered on it as receiver.
+  /// The ends of this command's two lists in the registry: the callbacks it
+  /// sends to, oldest first, and those registered on it as receiver.
   VOKRegistration* _firstSent = nullptr;
   VOKRegistration* _lastSent = nullptr;
   VOKRegistration* _firstHeard = nullptr;
-  bool _onHeap;                      // allocated by the host allocator
-  bool _pendingDestruction = false;  // queued for delayed destruction
+  bool _onHeap;                      ///< allocated by the host allocator
+  bool _pendingDestruction = false;  ///< queued for delayed destruction
 };

@@ -8,12 +8,12 @@
 
 class VOK_HOST_API VOKNotification : public VOKBaseUnknown {
  public:
-  // className must outlive the notification (a string literal).
+  /// className must outlive the notification (a string literal).
   explicit VOKNotification(const char* className) : _className(className) {}
   VOKNotification(const VOKNotification&) = delete;
   VOKNotification& operator=(const VOKNotification&) = delete;
 
-  // The notification's class name, e.g. "VOKDlgSpinnerModifyNotification".
+  /// The notification's class name, e.g. "VOKDlgSpinnerModifyNotification".
   const char* GetNotificationName() const { return _className; }
   const char* IsA() const override { return _className; }
 

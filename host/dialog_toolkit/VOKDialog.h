@@ -21,44 +21,44 @@
 class VOK_HOST_API VOKDialog : public VOKCommand {
  public:
   VOKDialog(VOKDialog* parent, const VOKString& name, std::uint64_t style);
-  // A copy takes the source's name, style and properties and becomes a new
-  // child of the same parent, without children of its own.
+  /// A copy takes the source's name, style and properties and becomes a new
+  /// child of the same parent, without children of its own.
   VOKDialog(const VOKDialog& other);
-  // Copies the properties (title, help, icon, visibility, sensitivity,
-  // grid place); the tree position and children stay.
+  /// Copies the properties (title, help, icon, visibility, sensitivity,
+  /// grid place); the tree position and children stay.
   VOKDialog& operator=(const VOKDialog& other);
   ~VOKDialog() override;
 
   VOK_DECLARE_ALLOCATOR(VOKDialog)
   const char* IsA() const override;
-  // The descriptor of the toolkit class IsA() names.
+  /// The descriptor of the toolkit class IsA() names.
   VOKMetaClass* GetMetaObject() const override;
 
   VOKDialog* GetParent() const { return _parent; }
   const VOKString& GetName() const { return _name; }
   std::uint64_t GetStyle() const { return _style; }
-  // Oldest first. Each widget holds its place among its siblings, so
-  // adding and removing a child cost the same however many there are.
+  /// Oldest first. Each widget holds its place among its siblings, so
+  /// adding and removing a child cost the same however many there are.
   VOKDlgChildren GetChildren() const { return {_firstChild, _lastChild}; }
   VOKDialog* GetNextSibling() const { return _nextSibling; }
-  // The direct child of that name, or null.
+  /// The direct child of that name, or null.
   VOKDialog* GetChild(const char* name) const;
-  // The first widget of that name below this one, depth first, or null.
+  /// The first widget of that name below this one, depth first, or null.
   VOKDialog* FindDescendant(const char* name) const;
-  // The nearest window at or above this widget, or null.
+  /// The nearest window at or above this widget, or null.
   class VOKDlgWindow* GetWindow();
 
-  // The resource file (message catalog) name of the widget at a level of
-  // its class chain: the toolkit answers IsA() at level 0 or below and ""
-  // above; classes that have resources override it and ask the base for
-  // the level minus 1.
+  /// The resource file (message catalog) name of the widget at a level of
+  /// its class chain: the toolkit answers IsA() at level 0 or below and ""
+  /// above; classes that have resources override it and ask the base for
+  /// the level minus 1.
   virtual VOKString GetResourceFilename(int level) const;
 
-  void SetVisibility(int visibility);  // 2 shown, 4 hidden
+  void SetVisibility(int visibility);  ///< 2 shown, 4 hidden
   int GetVisibility() const { return _visibility; }
-  void SetSensitivity(int sensitivity);  // 8 usable, 16 greyed out
+  void SetSensitivity(int sensitivity);  ///< 8 usable, 16 greyed out
   int GetSensitivity() const { return _sensitivity; }
-  // Shown and usable, and so is every ancestor up to its window.
+  /// Shown and usable, and so is every ancestor up to its window.
   bool IsReachable() const;
 
   void SetTitle(const VOKUnicodeString& title);
@@ -71,14 +71,14 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
 
   void SetGridConstraints(int row, int column, int rowSpan, int columnSpan, int justification);
   void SetGridConstraints(const VOKDlgGridConstraints& constraints);
-  // Null when the widget has no grid place.
+  /// Null when the widget has no grid place.
   const VOKDlgGridConstraints* GetGridConstraints() const;
 
  protected:
   virtual void ForgetChild(const VOKDialog* child);
 
  private:
-  friend class VOKDlgWindow;  // marks its objects as windows
+  friend class VOKDlgWindow;  ///< marks its objects as windows
 
   struct Extras;
   Extras& extras();
@@ -96,11 +96,11 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   int _visibility = VOKDlgVisibility::Shown;
   int _sensitivity = VOKDlgSensitivity::Usable;
   bool _hasGrid = false;
-  // True from the body of a VOKDlgWindow constructor to the start of its
-  // destructor, as a dynamic_cast would answer; asked on every user
-  // action's reachability walk, where RTTI would cost more than the action.
-  // (Kept beside _hasGrid, where it costs no room.)
+  /// True from the body of a VOKDlgWindow constructor to the start of its
+  /// destructor, as a dynamic_cast would answer; asked on every user
+  /// action's reachability walk, where RTTI would cost more than the action.
+  /// (Kept beside _hasGrid, where it costs no room.)
   bool _isWindow = false;
   VOKDlgGridConstraints _grid;
-  std::unique_ptr<Extras> _extras;  // rarely used properties
+  std::unique_ptr<Extras> _extras;  ///< rarely used properties
 };

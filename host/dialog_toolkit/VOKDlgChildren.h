@@ -36,7 +36,7 @@ class VOK_HOST_API VOKDlgChildren {
   Iterator begin() const { return Iterator(_first); }
   Iterator end() const { return Iterator(); }
   bool empty() const { return _first == nullptr; }
-  // Counts by walking: the tree keeps no count it would have to update.
+  /// Counts by walking: the tree keeps no count it would have to update.
   std::size_t size() const;
   VOKDialog* front() const { return _first; }
   VOKDialog* back() const { return _last; }

@@ -16,20 +16,20 @@ class VOK_HOST_API VOKDlgCombo : public VOKDialog {
   VOK_DECLARE_ALLOCATOR(VOKDlgCombo)
   const char* IsA() const override;
 
-  // index -1 appends; otherwise the line is inserted before index (clipped
-  // to the end). flags is kept but has no effect here.
+  /// index -1 appends; otherwise the line is inserted before index (clipped
+  /// to the end). flags is kept but has no effect here.
   void SetLine(const VOKUnicodeString& text, int index, int flags);
   int GetLineCount() const { return static_cast<int>(_lines.size()); }
-  // The text of a line, empty when out of range.
+  /// The text of a line, empty when out of range.
   VOKUnicodeString GetLine(int index) const;
   void ClearLines();
-  // The first line that reads as text, or that starts with prefix, when
-  // case is ignored; -1 when there is none.
+  /// The first line that reads as text, or that starts with prefix, when
+  /// case is ignored; -1 when there is none.
   int FindLine(const VOKUnicodeString& text) const;
   int FindLineStartingWith(const VOKUnicodeString& prefix) const;
 
-  // Selects a line (out of range: ignored) and shows it in the field;
-  // flag is kept but has no effect here.
+  /// Selects a line (out of range: ignored) and shows it in the field;
+  /// flag is kept but has no effect here.
   void SetSelect(int index, int flag);
   int GetSelect() const { return _selected; }
 

@@ -18,7 +18,7 @@ class VOK_HOST_API VOKDlgContainer : public VOKDialog {
   }
   ~VOKDlgContainer() override;
 
-  // (tabulation line, mode, widgets..., nullptr)
+  /// (tabulation line, mode, widgets..., nullptr)
   template <class... Widgets>
   void SetHorizontalAttachment(int line, int mode, Widgets... widgets) {
     _tabulation.Attach(true, line, mode, VOKDlgWidgetList(widgets...));

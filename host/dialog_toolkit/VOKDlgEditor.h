@@ -12,7 +12,7 @@ class VOK_HOST_API VOKDlgEditor : public VOKDialog {
   VOK_DECLARE_ALLOCATOR(VOKDlgEditor)
   const char* IsA() const override;
 
-  // flag is kept but has no effect here; setting text sends nothing.
+  /// flag is kept but has no effect here; setting text sends nothing.
   void SetText(const VOKUnicodeString& text, int flag);
   VOKUnicodeString GetText() const { return _text; }
 

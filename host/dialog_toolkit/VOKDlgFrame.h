@@ -20,13 +20,13 @@ class VOK_HOST_API VOKDlgFrame : public VOKDlgContainer {
   const char* IsA() const override;
   VOKMetaClass* GetMetaObject() const override;
   int IsAKindOf(const char* name) const override;
-  // The frame class's run-time descriptor ("VOKDlgFrame", based on
-  // "VOKDialog", "VOKCommand", "VOKBaseUnknown").
+  /// The frame class's run-time descriptor ("VOKDlgFrame", based on
+  /// "VOKDialog", "VOKCommand", "VOKBaseUnknown").
   static VOKMetaClass* MetaObject();
 
   void SetGridColumnResizable(int column, int flag);
   void SetGridRowResizable(int row, int flag);
-  // -1 when never set, else the flag given.
+  /// -1 when never set, else the flag given.
   int GetGridColumnResizable(int column) const;
   int GetGridRowResizable(int row) const;
 

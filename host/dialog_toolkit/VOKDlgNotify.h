@@ -11,7 +11,7 @@
 
 class VOK_HOST_API VOKDlgNotify : public VOKDlgWindow {
  public:
-  // Answers the box; returns the answer DisplayBlocked gives back.
+  /// Answers the box; returns the answer DisplayBlocked gives back.
   using Responder = std::function<int(VOKDlgNotify& box, const VOKUnicodeString& message,
                                       const VOKUnicodeString& title)>;
 
@@ -21,14 +21,14 @@ class VOK_HOST_API VOKDlgNotify : public VOKDlgWindow {
   VOK_DECLARE_ALLOCATOR(VOKDlgNotify)
   const char* IsA() const override;
 
-  // Shows the box (its title and message are set), waits for the answer,
-  // hides it again. Runs inside a dispatch, so destructions requested
-  // meanwhile wait until it has returned.
+  /// Shows the box (its title and message are set), waits for the answer,
+  /// hides it again. Runs inside a dispatch, so destructions requested
+  /// meanwhile wait until it has returned.
   int DisplayBlocked(const VOKUnicodeString& message, const VOKUnicodeString& title);
   const VOKUnicodeString& GetMessage() const { return _message; }
 
-  // Replaces the responder; an empty one restores the default. Returns the
-  // previous one.
+  /// Replaces the responder; an empty one restores the default. Returns the
+  /// previous one.
   static Responder SetResponder(Responder responder);
 
  private:

@@ -21,14 +21,14 @@ class VOK_HOST_API VOKDlgSpinner : public VOKDialog {
   float GetMaximum() const { return _maximum; }
   float GetSteps() const { return _steps; }
 
-  // printf format of one numeric conversion used by SetCurrentValue;
-  // a format of any other kind is refused (the old one stays).
+  /// printf format of one numeric conversion used by SetCurrentValue;
+  /// a format of any other kind is refused (the old one stays).
   void SetFormat(const char* format);
   const std::string& GetFormat() const { return _format; }
   void SetVisibleTextWidth(int characters);
   int GetVisibleTextWidth() const { return _textWidth; }
 
-  // Writes the value with the format into the text.
+  /// Writes the value with the format into the text.
   void SetCurrentValue(float value, int flag);
   void SetCurrentText(const VOKUnicodeString& text, int flag);
   VOKUnicodeString GetCurrentText() const { return _text; }

@@ -32,7 +32,7 @@ struct VOKDlgAttachment {
 class VOK_HOST_API VOKDlgTabulation {
  public:
   void Attach(bool horizontal, int line, int mode, std::vector<VOKDialog*> widgets);
-  // Drops a destroyed widget from every line.
+  /// Drops a destroyed widget from every line.
   void Forget(const VOKDialog* widget);
   const std::vector<VOKDlgAttachment>& Horizontal() const { return _horizontal; }
   const std::vector<VOKDlgAttachment>& Vertical() const { return _vertical; }
@@ -42,8 +42,8 @@ class VOK_HOST_API VOKDlgTabulation {
   std::vector<VOKDlgAttachment> _vertical;
 };
 
-// Collects a null-terminated widget list; widgets after the first null are
-// ignored.
+/// Collects a null-terminated widget list; widgets after the first null are
+/// ignored.
 template <class... Widgets>
 std::vector<VOKDialog*> VOKDlgWidgetList(Widgets... widgets) {
   std::vector<VOKDialog*> list;

@@ -22,39 +22,39 @@ class VOKDlgWindow;
 
 class VOK_HOST_API VOKDlgUser {
  public:
-  // Activate notification.
+  /// Activate notification.
   static bool Press(VOKDlgPushButton* button);
-  // Selects the line, shows it in the field, then the select notification.
+  /// Selects the line, shows it in the field, then the select notification.
   static bool Choose(VOKDlgCombo* combo, int line);
-  // Editable combos only. With FreeText: replaces the field's text, then
-  // the modify notification. Without: chooses the line the text names, as
-  // Choose does; false for text that names no line.
+  /// Editable combos only. With FreeText: replaces the field's text, then
+  /// the modify notification. Without: chooses the line the text names, as
+  /// Choose does; false for text that names no line.
   static bool Type(VOKDlgCombo* combo, const VOKUnicodeString& text);
-  // Replaces the editor's text, then the modify notification.
+  /// Replaces the editor's text, then the modify notification.
   static bool Type(VOKDlgEditor* editor, const VOKUnicodeString& text);
-  // Replaces the spinner's text (Editable spinners only), then the modify
-  // notification.
+  /// Replaces the spinner's text (Editable spinners only), then the modify
+  /// notification.
   static bool Type(VOKDlgSpinner* spinner, const VOKUnicodeString& text);
-  // Button-up / button-down notification; the text is left as it is.
+  /// Button-up / button-down notification; the text is left as it is.
   static bool StepUp(VOKDlgSpinner* spinner);
   static bool StepDown(VOKDlgSpinner* spinner);
-  // OK / Cancel notification of a dialog whose style has that button.
+  /// OK / Cancel notification of a dialog whose style has that button.
   static bool PressOK(VOKDlgDialog* dialog);
   static bool PressCancel(VOKDlgDialog* dialog);
-  // Close notification of a window whose style has the close control.
+  /// Close notification of a window whose style has the close control.
   static bool Close(VOKDlgWindow* window);
 
-  // What the person sees. The shown windows opened below root (calendars,
-  // message boxes), bottom to top in tree order; root itself not included.
+  /// What the person sees. The shown windows opened below root (calendars,
+  /// message boxes), bottom to top in tree order; root itself not included.
   static std::vector<VOKDlgWindow*> OpenWindows(const VOKDlgWindow& root);
-  // The window on top: the last of OpenWindows, else root; null when root
-  // is not shown.
+  /// The window on top: the last of OpenWindows, else root; null when root
+  /// is not shown.
   static VOKDlgWindow* TopWindow(VOKDlgWindow& root);
-  // The first widget of window, depth first, whose title is text and which
-  // the person can reach; windows opened from it are not searched. Null
-  // when there is none.
+  /// The first widget of window, depth first, whose title is text and which
+  /// the person can reach; windows opened from it are not searched. Null
+  /// when there is none.
   static VOKDialog* FindShown(const VOKDlgWindow& window, const VOKUnicodeString& text);
-  // The same, of one kind: FindShown<VOKDlgPushButton>(calendar, "12").
+  /// The same, of one kind: FindShown<VOKDlgPushButton>(calendar, "12").
   template <class Widget>
   static Widget* FindShown(const VOKDlgWindow& window, const VOKUnicodeString& text) {
     return dynamic_cast<Widget*>(FindShown(window, text));

@@ -19,10 +19,10 @@ class VOK_HOST_API VOKDlgWindow : public VOKDlgContainer {
 
   VOKNotification* GetWindCloseNotification() { return &_closeNotification; }
 
-  // Asks the front end to give the keyboard focus to a widget of this
-  // window (the field a message was about, for instance). The front end
-  // takes the request once, and only compares the pointer with the widgets
-  // it shows.
+  /// Asks the front end to give the keyboard focus to a widget of this
+  /// window (the field a message was about, for instance). The front end
+  /// takes the request once, and only compares the pointer with the widgets
+  /// it shows.
   void RequestFocus(const VOKDialog* widget) { _focusRequest = widget; }
   const VOKDialog* TakeFocusRequest() { return std::exchange(_focusRequest, nullptr); }
 

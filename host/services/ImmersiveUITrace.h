@@ -24,25 +24,25 @@ class VOK_HOST_API ImmersiveUITrace {
 
   bool IsOn() const { return _switch != nullptr && *_switch != 0; }
 
-  // Emits what was written to record as one record of this class.
+  /// Emits what was written to record as one record of this class.
   void DumpNow(std::ostringstream& record);
 
   const std::string& GetClassName() const { return _className; }
 
-  // Test hooks, by class name; they work whether or not the trace object of
-  // the class exists yet.
+  /// Test hooks, by class name; they work whether or not the trace object of
+  /// the class exists yet.
   static void SetSwitch(const std::string& className, bool on);
-  // Records of the class are kept in memory instead of written, until
-  // StopCapture.
+  /// Records of the class are kept in memory instead of written, until
+  /// StopCapture.
   static void StartCapture(const std::string& className);
   static std::vector<std::string> TakeCaptured(const std::string& className);
   static void StopCapture(const std::string& className);
-  // Records emitted by all classes so far (captured or written).
+  /// Records emitted by all classes so far (captured or written).
   static long RecordsEmitted();
-  // Trace objects alive now.
+  /// Trace objects alive now.
   static int LiveTraceObjects();
-  // Reads VOK_TRACE and VOK_TRACE_FILE again, as at start-up: every switch
-  // is set from VOK_TRACE, and the next record opens the file named now.
+  /// Reads VOK_TRACE and VOK_TRACE_FILE again, as at start-up: every switch
+  /// is set from VOK_TRACE, and the next record opens the file named now.
   static void ReadEnvironment();
 
  private:
