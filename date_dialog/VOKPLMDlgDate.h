@@ -25,18 +25,28 @@
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "module/ModuleExport.h"
 
+/// The calendar dialog: a month combo, a year spinner and a grid of seven
+/// weekday headings over 37 day buttons. It shows one date, which the
+/// person changes by choosing a month, typing or stepping a year and
+/// pressing a day; years stay within minYear to maxYear (minYear_Thai to
+/// maxYear_Thai in a Thai setting). The widgets belong to the dialog's
+/// tree and are deleted with it.
 class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
  public:
   static const int minYear;       ///< 1970
   static const int maxYear;       ///< 2038
   static const int minYear_Thai;  ///< 2513
   static const int maxYear_Thai;  ///< 2581
-  /// The widget name the next dialog takes, and the number that ends it.
+  /// The widget name the next dialog takes: "Calendar" and uidN.
   static char uid[24];
+  /// The number that ends uid; grows by one at every construction.
   static int uidN;
 
+  /// A hidden dialog under parent (null for none), showing today's date.
   explicit VOKPLMDlgDate(VOKDialog* parent);
+  /// A copy that shares other's widgets and has arrays of its own.
   VOKPLMDlgDate(VOKPLMDlgDate& other);
+  /// Takes other's widgets, date and names; the tree stays as it is.
   VOKPLMDlgDate& operator=(const VOKPLMDlgDate& other);
   ~VOKPLMDlgDate() override;
 
@@ -45,19 +55,31 @@ class VOK_MODULE_API VOKPLMDlgDate : public VOKDlgDialog {
   /// Removes every "[", "~", "]" and blank from text.
   static void StripNLS(VOKUnicodeString& text);
 
+  /// The shown date at 00:00:00 (Gregorian also in a Thai setting).
   VOKTime GetDate();
+  /// Shows date: its year (see SetYear: a year outside the bounds is not
+  /// taken, the shown year stays), its month, its day.
   void SetDate(VOKTime& date);
+  /// The marked day of the month, read from the marked button's title.
   short GetDay();
+  /// Marks the button of day in the shown month (cut to its last day).
   void SetDay(short day);
+  /// The shown month, 1 to 12.
   short GetMonth();
+  /// Sets the month (1 to 12); refresh non-zero redraws the grid, select
+  /// non-zero selects the month's line in the combo.
   void SetMonth(short month, short refresh, short select);
+  /// The shown year (Buddhist era when a Thai host shows it).
   short GetYear();
+  /// Sets the year when it lies within the bounds, else changes nothing;
+  /// refresh non-zero redraws the grid.
   void SetYear(short year, short refresh);
 
  protected:
   /// The Gregorian year of a shown year, and the shown year of a Gregorian
   /// one: they differ by 543 when a Thai host shows Buddhist-era years.
   int GregorianYear(int shownYear) const;
+  /// The year shown for a Gregorian year (see GregorianYear).
   int ShownYear(int gregorianYear) const;
 
  private:

@@ -25,6 +25,8 @@ namespace vok {
 struct HostLocale;  ///< base_runtime/HostLocale.h, for the host's own libraries
 }  // namespace vok
 
+/// The host's language and calendar settings (see the notes above): read once
+/// from the environment, again at Reload; the Set operations are for tests.
 class VOK_HOST_API VOKHostSettings {
  public:
   /// The current locale; the reference is valid until the next Reload, Set
@@ -33,6 +35,7 @@ class VOK_HOST_API VOKHostSettings {
 
   static std::string GetLanguage();    ///< "en", "de", "fr", "th", ...
   static std::string GetLocaleName();  ///< ICU locale id, e.g. "de_DE"
+  /// True in a Thai setting: language "th" or VOK_THAI=1.
   static bool IsThai();
   static bool ShowsBuddhistEra();  ///< meaningful in a Thai setting only
   /// The layout with placeholders as the host gives it; nullopt: derive.
@@ -43,7 +46,9 @@ class VOK_HOST_API VOKHostSettings {
   static void Reload();
   /// A new locale with one setting changed, the others kept.
   static void SetLocale(const std::string& localeName);  ///< e.g. "de_DE"
+  /// A Thai setting on or off; buddhistEra: years shown with 543 added.
   static void SetThai(bool thai, bool buddhistEra);
+  /// The date layout with placeholders, as VOK_DATE_LAYOUT gives it.
   static void SetDateLayout(const std::string& layout);
   /// A new locale from the same settings, after the catalogs it reads its
   /// date placeholders from have changed.

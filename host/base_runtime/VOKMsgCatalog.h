@@ -17,10 +17,15 @@
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
 
+/// Texts of the message catalogs in the host language. A catalog no folder
+/// holds comes from the English catalogs built into the library, with one note
+/// on stderr naming the folders searched.
 class VOK_HOST_API VOKMsgCatalog {
  public:
   VOKMsgCatalog() = default;
+  /// Holds nothing: copies are free.
   VOKMsgCatalog(const VOKMsgCatalog&) = default;
+  /// Holds nothing: copies are free.
   VOKMsgCatalog& operator=(const VOKMsgCatalog&) = default;
   ~VOKMsgCatalog() = default;
 
@@ -34,6 +39,7 @@ class VOK_HOST_API VOKMsgCatalog {
   /// Test hooks. A catalog given from memory replaces the file of that
   /// catalog for every language until ClearMemoryCatalogs.
   static void LoadFromMemory(const VOKString& catalog, std::string_view contents);
+  /// Drops every catalog given from memory.
   static void ClearMemoryCatalogs();
   /// Forgets the files read so far (after the language or path changed).
   static void ReloadFiles();

@@ -12,9 +12,12 @@
 #include "base_runtime/HostExport.h"
 #include "base_runtime/VOKString.h"
 
+/// One Unicode character (a code point).
 class VOK_HOST_API VOKUnicodeChar {
  public:
+  /// U+0000.
   constexpr VOKUnicodeChar() = default;
+  /// The character code.
   constexpr explicit VOKUnicodeChar(char32_t code) : _code(code) {}
 
   /// 1 for the decimal digits 0 to 9 of any script, else 0. Inline for the
@@ -22,9 +25,12 @@ class VOK_HOST_API VOKUnicodeChar {
   unsigned char IsDigit() const {
     return _code < 0x80 ? (_code >= U'0' && _code <= U'9' ? 1 : 0) : IsOtherDigit();
   }
+  /// The code point.
   char32_t GetCode() const { return _code; }
 
+  /// Same code point.
   friend bool operator==(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code == b._code; }
+  /// Different code points.
   friend bool operator!=(VOKUnicodeChar a, VOKUnicodeChar b) { return a._code != b._code; }
 
  private:
@@ -33,6 +39,8 @@ class VOK_HOST_API VOKUnicodeChar {
   char32_t _code = 0;
 };
 
+/// Display text held as UTF-8, measured and indexed in characters. Ill-formed
+/// UTF-8 given to it becomes U+FFFD.
 class VOK_HOST_API VOKUnicodeString {
  public:
   /// How Strip trims: the leading end, both ends, or the trailing end.
@@ -40,20 +48,27 @@ class VOK_HOST_API VOKUnicodeString {
   /// Compare's answers.
   enum CompareResult { Less = 1, Equal = 2, Greater = 3 };
 
+  /// The empty text.
   VOKUnicodeString() = default;
   VOKUnicodeString(const char* utf8);  ///< null gives the empty text
+  /// The text of utf8 bytes.
   explicit VOKUnicodeString(std::string_view utf8);
 
   /// Nonzero when true.
   int operator==(const VOKUnicodeString& other) const;
+  /// Nonzero when the text equals utf8.
   int operator==(const char* utf8) const;
+  /// Nonzero when the texts differ.
   int operator!=(const VOKUnicodeString& other) const;
+  /// Nonzero when the text differs from utf8.
   int operator!=(const char* utf8) const;
 
   /// 2 when equal, 1 when this text sorts first, 3 when it sorts last.
   int Compare(const VOKUnicodeString& other) const;
 
+  /// The number of characters.
   int GetLengthInChar() const { return _ascii ? static_cast<int>(_utf8.size()) : CountChars(); }
+  /// True for the empty text.
   bool IsEmpty() const { return _utf8.empty(); }
 
   /// The character at a 0-based index; the null character when out of range.
@@ -91,10 +106,12 @@ class VOK_HOST_API VOKUnicodeString {
   /// rescanning what was inserted. An empty oldText changes nothing.
   VOKUnicodeString& ReplaceAll(const VOKUnicodeString& oldText, const VOKUnicodeString& newText);
 
+  /// Appends text; returns this text.
   VOKUnicodeString& Append(const VOKUnicodeString& text);
 
   /// A copy without the given character at the end(s) that mode names.
   VOKUnicodeString Strip(int mode, VOKUnicodeChar character) const;
+  /// The same with an ASCII character.
   VOKUnicodeString Strip(int mode, char character) const;
 
   /// Writes value with a printf format holding exactly one integer conversion
@@ -111,7 +128,9 @@ class VOK_HOST_API VOKUnicodeString {
 
   /// Narrow (UTF-8) forms for traces and host APIs taking char text.
   VOKString ConvertToChar() const;
+  /// The UTF-8 bytes as a narrow text.
   VOKString CastToCharPtr() const;
+  /// The UTF-8 bytes.
   const std::string& ToUtf8() const { return _utf8; }
 
  private:

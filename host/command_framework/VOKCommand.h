@@ -21,16 +21,27 @@
 
 struct VOKRegistration;
 
+/// The base of everything that receives notifications.
 class VOK_HOST_API VOKEventSubscriber : public VOKBaseUnknown {};
 
+/// An object that sends notifications and receives them through registered
+/// callbacks. Callbacks run in registration order; a command deleted meanwhile
+/// receives none. Commands made by the host allocator can be released with
+/// RequestDelayedDestruction.
 class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
  public:
+  /// A callback: a member function taking the sender, the notification and the
+  /// client data given at registration.
   using Callback = void (VOKCommand::*)(VOKCommand* sender, VOKNotification* notification,
                                         void* data);
 
+  /// A command with no callbacks.
   VOKCommand();
+  /// A copy has no callbacks of its own.
   VOKCommand(const VOKCommand& other);
+  /// Keeps this command's callbacks.
   VOKCommand& operator=(const VOKCommand& other);
+  /// Drops every callback it sends to or receives.
   ~VOKCommand() override;
 
   /// Registers method, called on this command each time sender sends
@@ -39,6 +50,7 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification, Callback method,
                                void* data);
 
+  /// Registers a member function of a class derived from VOKCommand.
   template <class T>
   int AddAnalyseNotificationCB(VOKCommand* sender, VOKNotification* notification,
                                void (T::*method)(VOKCommand*, VOKNotification*, void*),
@@ -59,9 +71,14 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   /// objects are ever deleted by the toolkit (delayed or with a parent).
   bool IsHostAllocated() const { return _onHeap; }
 
+  /// Destroys the objects queued for delayed destruction; call outside a
+  /// dispatch.
   static void FlushDelayedDestructions();
+  /// True while a notification is being sent.
   static bool InDispatch();
+  /// Callbacks registered now, of all commands.
   static std::size_t RegisteredCallbacks();
+  /// Objects queued for delayed destruction now.
   static std::size_t PendingDestructions();
 
   /// Test and front-end hook: told of every send (sender, target,
@@ -69,6 +86,7 @@ class VOK_HOST_API VOKCommand : public VOKEventSubscriber {
   /// returns the previous one.
   using SendListener =
       std::function<void(VOKCommand* sender, VOKCommand* target, VOKNotification* notification)>;
+  /// Installs listener; an empty one removes it. Returns the previous one.
   static SendListener SetSendListener(SendListener listener);
 
  private:

@@ -6,6 +6,9 @@
 #include "base_runtime/HostExport.h"
 #include "base_runtime/VOKBaseUnknown.h"
 
+/// A kind of event a widget sends (activate, modify, OK, ...): each widget
+/// holds one object per kind, and callbacks are registered for that object
+/// (VOKCommand::AddAnalyseNotificationCB).
 class VOK_HOST_API VOKNotification : public VOKBaseUnknown {
  public:
   /// className must outlive the notification (a string literal).

@@ -18,8 +18,18 @@
 #include "dialog_toolkit/VOKDlgGridConstraints.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 
+/// A widget of the toolkit's tree: it has a parent, a name, a style and
+/// children, a title, visibility and sensitivity, and a place in its parent's
+/// grid.
+/// Ownership: a widget made with new under a parent belongs to that parent and
+/// is deleted with it; deleting a widget deletes its children (those on the
+/// stack are only detached). A window that is released
+/// (RequestDelayedDestruction) is deleted after the running notification
+/// returns.
 class VOK_HOST_API VOKDialog : public VOKCommand {
  public:
+  /// A widget named name under parent (null: a root), with the style bits of
+  /// VOKDlgStyle; it becomes parent's youngest child.
   VOKDialog(VOKDialog* parent, const VOKString& name, std::uint64_t style);
   /// A copy takes the source's name, style and properties and becomes a new
   /// child of the same parent, without children of its own.
@@ -34,12 +44,16 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   /// The descriptor of the toolkit class IsA() names.
   VOKMetaClass* GetMetaObject() const override;
 
+  /// The parent, or null for a root.
   VOKDialog* GetParent() const { return _parent; }
+  /// The name given at construction.
   const VOKString& GetName() const { return _name; }
+  /// The style bits (VOKDlgStyle).
   std::uint64_t GetStyle() const { return _style; }
   /// Oldest first. Each widget holds its place among its siblings, so
   /// adding and removing a child cost the same however many there are.
   VOKDlgChildren GetChildren() const { return {_firstChild, _lastChild}; }
+  /// The next younger child of the same parent, or null.
   VOKDialog* GetNextSibling() const { return _nextSibling; }
   /// The direct child of that name, or null.
   VOKDialog* GetChild(const char* name) const;
@@ -55,26 +69,37 @@ class VOK_HOST_API VOKDialog : public VOKCommand {
   virtual VOKString GetResourceFilename(int level) const;
 
   void SetVisibility(int visibility);  ///< 2 shown, 4 hidden
+  /// VOKDlgVisibility::Shown or Hidden.
   int GetVisibility() const { return _visibility; }
   void SetSensitivity(int sensitivity);  ///< 8 usable, 16 greyed out
+  /// VOKDlgSensitivity::Usable or Greyed.
   int GetSensitivity() const { return _sensitivity; }
   /// Shown and usable, and so is every ancestor up to its window.
   bool IsReachable() const;
 
+  /// Sets the text the widget shows (a button's label, a window's title).
   void SetTitle(const VOKUnicodeString& title);
+  /// The text the widget shows; empty by default.
   const VOKUnicodeString& GetTitle() const { return _title; }
+  /// Sets the tooltip text.
   void SetShortHelp(const VOKUnicodeString& help);
+  /// The tooltip text; empty by default.
   VOKUnicodeString GetShortHelp() const;
+  /// Sets the icon names of the four states; flag is kept for the host.
   void SetIconName(const VOKString& normal, const VOKString& selected, const VOKString& focused,
                    const VOKString& greyed, int flag);
+  /// The icon name of the normal state; empty by default.
   VOKString GetIconName() const;
 
+  /// Places the widget in its parent's grid (see VOKDlgGridConstraints).
   void SetGridConstraints(int row, int column, int rowSpan, int columnSpan, int justification);
+  /// The same, from one value.
   void SetGridConstraints(const VOKDlgGridConstraints& constraints);
   /// Null when the widget has no grid place.
   const VOKDlgGridConstraints* GetGridConstraints() const;
 
  protected:
+  /// Called when child leaves this widget, before it is unlinked.
   virtual void ForgetChild(const VOKDialog* child);
 
  private:

@@ -9,12 +9,17 @@
 
 #include "dialog_toolkit/VOKDlgWindow.h"
 
+/// A blocking message box. A responder answers it: by default it writes title
+/// and message to stderr and answers at once; tests and front ends set their
+/// own.
 class VOK_HOST_API VOKDlgNotify : public VOKDlgWindow {
  public:
   /// Answers the box; returns the answer DisplayBlocked gives back.
   using Responder = std::function<int(VOKDlgNotify& box, const VOKUnicodeString& message,
                                       const VOKUnicodeString& title)>;
 
+  /// A hidden box named name under parent with the style bits of VOKDlgStyle
+  /// (ErrorBox, ...).
   VOKDlgNotify(VOKDialog* parent, const VOKString& name, std::uint64_t style);
   ~VOKDlgNotify() override;
 
@@ -25,6 +30,7 @@ class VOK_HOST_API VOKDlgNotify : public VOKDlgWindow {
   /// hides it again. Runs inside a dispatch, so destructions requested
   /// meanwhile wait until it has returned.
   int DisplayBlocked(const VOKUnicodeString& message, const VOKUnicodeString& title);
+  /// The message last shown.
   const VOKUnicodeString& GetMessage() const { return _message; }
 
   /// Replaces the responder; an empty one restores the default. Returns the

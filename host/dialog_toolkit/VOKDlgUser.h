@@ -20,6 +20,9 @@ class VOKDlgSpinner;
 class VOKDlgDialog;
 class VOKDlgWindow;
 
+/// The person's actions and view (see the notes above): front ends, tests and
+/// examples act through it as a person would, and find the window on top and a
+/// widget by the text it shows.
 class VOK_HOST_API VOKDlgUser {
  public:
   /// Activate notification.
@@ -35,11 +38,13 @@ class VOK_HOST_API VOKDlgUser {
   /// Replaces the spinner's text (Editable spinners only), then the modify
   /// notification.
   static bool Type(VOKDlgSpinner* spinner, const VOKUnicodeString& text);
-  /// Button-up / button-down notification; the text is left as it is.
+  /// Button-up notification; the text is left as it is.
   static bool StepUp(VOKDlgSpinner* spinner);
+  /// Button-down notification; the text is left as it is.
   static bool StepDown(VOKDlgSpinner* spinner);
-  /// OK / Cancel notification of a dialog whose style has that button.
+  /// OK notification of a dialog whose style has that button.
   static bool PressOK(VOKDlgDialog* dialog);
+  /// Cancel notification of a dialog whose style has that button.
   static bool PressCancel(VOKDlgDialog* dialog);
   /// Close notification of a window whose style has the close control.
   static bool Close(VOKDlgWindow* window);

@@ -15,18 +15,23 @@
 
 #include "base_runtime/HostExport.h"
 
+/// The trace object of one class: tests IsOn() and emits records (see the
+/// file's notes on VOK_TRACE and VOK_TRACE_FILE).
 class VOK_HOST_API ImmersiveUITrace {
  public:
+  /// The trace object of className, its switch set from VOK_TRACE.
   explicit ImmersiveUITrace(const char* className);
   ~ImmersiveUITrace();
   ImmersiveUITrace(const ImmersiveUITrace&) = delete;
   ImmersiveUITrace& operator=(const ImmersiveUITrace&) = delete;
 
+  /// True when this class is traced: compose a record only then.
   bool IsOn() const { return _switch != nullptr && *_switch != 0; }
 
   /// Emits what was written to record as one record of this class.
   void DumpNow(std::ostringstream& record);
 
+  /// The traced class's name.
   const std::string& GetClassName() const { return _className; }
 
   /// Test hooks, by class name; they work whether or not the trace object of
@@ -35,7 +40,9 @@ class VOK_HOST_API ImmersiveUITrace {
   /// Records of the class are kept in memory instead of written, until
   /// StopCapture.
   static void StartCapture(const std::string& className);
+  /// The records captured for the class since the last call, oldest first.
   static std::vector<std::string> TakeCaptured(const std::string& className);
+  /// Ends capturing: records of the class are written again.
   static void StopCapture(const std::string& className);
   /// Records emitted by all classes so far (captured or written).
   static long RecordsEmitted();

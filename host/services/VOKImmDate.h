@@ -6,6 +6,9 @@
 #include "base_runtime/VOKTime.h"
 #include "base_runtime/VOKUnicodeString.h"
 
+/// The host's date reading and Thai-calendar help: reads date text in the
+/// locale's layout, tells whether the host is in a Thai setting, gives the
+/// layout, and rewrites Buddhist-era date text to Gregorian.
 class VOK_HOST_API VOKImmDate {
  public:
   /// Reads a date written in the locale's layout (GetLocalDate's format with
@@ -17,8 +20,10 @@ class VOK_HOST_API VOKImmDate {
   /// U+0E59) too. _time is that day at 00:00:00, or holds -1 (Gettime_t) when the
   /// text does not fit the layout or is no real calendar date.
   explicit VOKImmDate(const VOKUnicodeString& text);
+  /// Nothing to release.
   virtual ~VOKImmDate();
 
+  /// The date read, or VOKTime::Invalid.
   VOKTime _time{VOKTime::Invalid};
 
   /// 1 in a Thai setting (see VOKHostSettings).
