@@ -3,14 +3,17 @@
 # under C++17 and C++20 with g++ and clang++ and strict warnings as errors:
 # a header that needs another include, a newer standard or a looser flag
 # fails here. Uses the default preset's build (configured and built when
-# missing) and installs its development files into a scratch prefix.
+# missing) and installs its headers, the front ends' among them, into a
+# scratch prefix.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scratch="$(mktemp -d)"
 trap 'rm -rf "$scratch"' EXIT
 [[ -f build/default/build.ninja ]] || cmake --preset default >/dev/null
-cmake --build --preset default --target vokhost vokdatepicker >/dev/null
-cmake --install build/default --prefix "$scratch" --component development >/dev/null
+cmake --build --preset default --target vokhost vokdatepicker vokfrontend vokwebfrontend >/dev/null
+for component in development frontend webfrontend; do
+  cmake --install build/default --prefix "$scratch" --component "$component" >/dev/null
+done
 include="$scratch/include/vokdatepicker"
 mapfile -t headers < <(cd "$include" && find . -name '*.h' -printf '%P\n' | sort)
 ((${#headers[@]})) || { echo "no headers installed" >&2; exit 1; }

@@ -18,7 +18,7 @@ cp -r examples/pick_a_date "$scratch/example"
 
 echo "== plain Release build and install"
 cmake -S "$scratch/src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DVOK_BUILD_TESTS=OFF -DVOK_BUILD_APPS=OFF >/dev/null
+  -DVOK_BUILD_TESTS=OFF -DVOK_BUILD_APPS=OFF -DVOK_BUILD_FRONTENDS=OFF >/dev/null
 cmake --build "$scratch/build"
 cmake --install "$scratch/build" --prefix "$prefix" >/dev/null
 rm -rf "$scratch/src" "$scratch/build"
