@@ -72,9 +72,14 @@ void CatalogStore::SetMemory(const std::string& catalog, std::string_view conten
 
 void CatalogStore::ClearMemory() { _memory.clear(); }
 
+// The notes are about the files read: after a change of path or language
+// they are given again.
 void CatalogStore::ForgetFiles() {
   _files.clear();
   _recentFile = _files.end();
+  _reportedFolders = false;
+  _reportedLanguages.clear();
+  _reportedCatalogs.clear();
 }
 
 const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog,

@@ -33,6 +33,7 @@ class CatalogStore {
 
   void SetMemory(const std::string& catalog, std::string_view contents);
   void ClearMemory();
+  // Forgets the files read and the notes given about them.
   void ForgetFiles();
   int Messages() const { return _messages; }
 
