@@ -7,6 +7,7 @@
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "calendar_popup/ThaiDateText.h"
+#include "services/VOKDateText.h"
 #include "services/VOKImmDate.h"
 
 namespace {
@@ -32,9 +33,17 @@ VOKQELNavCalendarUI::VOKQELNavCalendarUI()
     : VOKQELNavCalendarUI(static_cast<VOKDialog*>(nullptr)) {}
 
 // Copies carry the formats of their source; they are not read again.
-VOKQELNavCalendarUI::VOKQELNavCalendarUI(VOKQELNavCalendarUI& other) = default;
+VOKQELNavCalendarUI::VOKQELNavCalendarUI(VOKQELNavCalendarUI& other)
+    : VOKImmQELObjCreateDate(other),
+      _parentDialog(other._parentDialog),
+      _dateText(std::make_unique<VOKDateText>(*other._dateText)) {}
 
-VOKQELNavCalendarUI& VOKQELNavCalendarUI::operator=(const VOKQELNavCalendarUI& other) = default;
+VOKQELNavCalendarUI& VOKQELNavCalendarUI::operator=(const VOKQELNavCalendarUI& other) {
+  VOKImmQELObjCreateDate::operator=(other);
+  _parentDialog = other._parentDialog;
+  *_dateText = *other._dateText;
+  return *this;
+}
 
 // Neither the parent nor the editor belongs to the calendar.
 VOKQELNavCalendarUI::~VOKQELNavCalendarUI() { _parentDialog = nullptr; }
@@ -43,11 +52,11 @@ VOKString VOKQELNavCalendarUI::GetResourceFilename(int level) const {
   return VOKImmQELObjCreateDate::GetResourceFilename(level);
 }
 
-VOKUnicodeString VOKQELNavCalendarUI::getDateFormat() { return _dateText.ConversionFormat(); }
+VOKUnicodeString VOKQELNavCalendarUI::getDateFormat() { return _dateText->ConversionFormat(); }
 
 VOKUnicodeString VOKQELNavCalendarUI::getDateExample() {
-  if (_dateText.ConversionFormat() == "") return "";
-  return vok_module::ReadableDateText(_dateText.Write(VOKTime::GetCurrentLocalTime()));
+  if (_dateText->ConversionFormat() == "") return "";
+  return vok_module::ReadableDateText(_dateText->Write(VOKTime::GetCurrentLocalTime()));
 }
 
 // The display format keeps the placeholders (what typed text must look
@@ -64,6 +73,7 @@ void VOKQELNavCalendarUI::initDate() {
   const bool nlsTest = VOKGetEnv("VOKNlsTest") != nullptr;
   const VOKDatePlaceholderTexts placeholders{
       ReadPlaceholder("Day.Title"), ReadPlaceholder("Month.Title"), ReadPlaceholder("Year.Title")};
-  _dateText = VOKDateText(VOKHostSettings::Current(), layout, placeholders);
-  if (nlsTest) _dateText = _dateText.WithDisplayFormat("mm/dd/yyyy");
+  VOKDateText dateText(VOKHostSettings::Current(), layout, placeholders);
+  if (nlsTest) dateText = dateText.WithDisplayFormat("mm/dd/yyyy");
+  _dateText = std::make_unique<VOKDateText>(std::move(dateText));
 }

@@ -18,25 +18,37 @@ function(vok_layer_folders target scope)
     get_filename_component(name ${source} NAME)
     file(CREATE_LINK ${source} ${root}/${name} SYMBOLIC)
   endforeach()
-  target_include_directories(${target} ${scope} ${root})
+  target_include_directories(${target} ${scope} $<BUILD_INTERFACE:${root}>)
 endfunction()
 
-# vok_public_headers(TARGET FOLDER HEADER...): the HEADERs of the current
-# source directory are TARGET's public interface as "FOLDER/HEADER": linked
-# into its public root, installed under include/vokdatepicker/FOLDER, and
-# made into the API reference (docs/).
+# vok_public_headers(TARGET FOLDER HEADER... [INTERNAL HEADER...]
+#                    [COMPONENT NAME]): the HEADERs (paths relative to the
+# current source directory) are TARGET's public interface as
+# "FOLDER/<file name>": linked into its public root, installed under
+# include/vokdatepicker/FOLDER with the install component NAME
+# (development by default), and made into the API reference (docs/).
+# INTERNAL headers are linked into the public root for the other libraries
+# of this build (front ends, tests) but neither installed nor documented.
 function(vok_public_headers target folder)
+  cmake_parse_arguments(PARSE_ARGV 2 arg "" "COMPONENT" "INTERNAL")
+  if(NOT arg_COMPONENT)
+    set(arg_COMPONENT development)
+  endif()
   set(root ${PROJECT_BINARY_DIR}/include/public/${target})
   file(MAKE_DIRECTORY ${root}/${folder})
-  foreach(header IN LISTS ARGN)
+  foreach(header IN LISTS arg_UNPARSED_ARGUMENTS arg_INTERNAL)
     get_filename_component(source ${header} ABSOLUTE)
-    file(CREATE_LINK ${source} ${root}/${folder}/${header} SYMBOLIC)
+    get_filename_component(name ${header} NAME)
+    file(CREATE_LINK ${source} ${root}/${folder}/${name} SYMBOLIC)
+  endforeach()
+  foreach(header IN LISTS arg_UNPARSED_ARGUMENTS)
+    get_filename_component(source ${header} ABSOLUTE)
     set_property(GLOBAL APPEND PROPERTY VOK_PUBLIC_HEADERS ${source})
   endforeach()
   target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>
                                                  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker>)
-  install(FILES ${ARGN} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
-          COMPONENT development)
+  install(FILES ${arg_UNPARSED_ARGUMENTS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
+          COMPONENT ${arg_COMPONENT})
 endfunction()
 
 # vok_shared_library(TARGET): the SONAME, the output folder that mirrors the

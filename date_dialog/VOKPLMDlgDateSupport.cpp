@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKTime.h"

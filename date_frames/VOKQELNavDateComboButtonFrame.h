@@ -20,17 +20,29 @@
 
 class VOKQELNavCalendarUI;
 
+/// A calendar button for a combo of a host form: pressing the button (named
+/// after the frame, followed by "_Frame") opens a calendar on top, on the date
+/// in the combo's field; OK writes the picked date into the field. The button
+/// belongs to the frame's tree; the combo and father stay the caller's and must
+/// outlive the frame.
 class VOK_MODULE_API VOKQELNavDateComboButtonFrame : public VOKDlgFrame {
  public:
+  /// A frame named name under father, serving combo; builds its button.
   VOKQELNavDateComboButtonFrame(VOKDlgFrame* father, VOKString name, VOKDlgCombo* combo);
+  /// A copy that serves the same combo and shares the hidden editor.
   VOKQELNavDateComboButtonFrame(VOKQELNavDateComboButtonFrame& other);
+  /// Takes other's combo, button and hidden editor.
   VOKQELNavDateComboButtonFrame& operator=(const VOKQELNavDateComboButtonFrame& other);
   ~VOKQELNavDateComboButtonFrame() override;
 
+  /// Makes the button and the hidden editor; the constructor calls it.
   void Build();
 
+  /// The button's callback: opens a calendar on the combo's date.
   void StartCalendar(VOKCommand* sender, VOKNotification* notification, void* data);
+  /// The calendar's OK: writes the picked date into the combo's field.
   void OpenCalendarMngt(VOKCommand* sender, VOKNotification* notification, void* data);
+  /// The calendar's Cancel and close: releases it, the field unchanged.
   void CloseCalendarMngt(VOKCommand* sender, VOKNotification* notification, void* data);
 
  private:
@@ -41,8 +53,8 @@ class VOK_MODULE_API VOKQELNavDateComboButtonFrame : public VOKDlgFrame {
   VOKMsgCatalog _catalog;
   VOKDlgPushButton* _calButton = nullptr;
   VOKDlgFrame* _father = nullptr;
-  VOKDlgEditor* _calValue = nullptr;  // hidden, parentless; see above
+  VOKDlgEditor* _calValue = nullptr;  ///< hidden, parentless; see above
   VOKDlgCombo* _combo = nullptr;
   VOKString _name;
-  std::shared_ptr<VOKDlgEditor> _calValueOwner;  // deletes _calValue
+  std::shared_ptr<VOKDlgEditor> _calValueOwner;  ///< deletes _calValue
 };

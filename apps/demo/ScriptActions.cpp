@@ -50,7 +50,7 @@ bool IsList(const VOKDlgCombo& combo) {
 }  // namespace
 
 ScriptPlayer::Outcome ScriptPlayer::Carry(const ScriptCommand& command) {
-  VOKDlgWindow* window = TopWindow(_root);
+  VOKDlgWindow* window = VOKDlgUser::TopWindow(_root);
   if (window == nullptr) return Fail("no window is shown");
   switch (command.verb) {
     case ScriptCommand::Verb::Press:

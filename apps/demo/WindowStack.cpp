@@ -10,9 +10,4 @@ std::vector<VOKDlgWindow*> ShownWindows(VOKDlgWindow& root) {
   return VOKWindowStack(root);
 }
 
-VOKDlgWindow* TopWindow(VOKDlgWindow& root) {
-  const std::vector<VOKDlgWindow*> windows = ShownWindows(root);
-  return windows.empty() ? nullptr : windows.back();
-}
-
 }  // namespace vok_demo

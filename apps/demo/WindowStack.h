@@ -1,6 +1,6 @@
 // File: WindowStack.h
 // The windows a person sees, bottom to top (none while the root window is
-// hidden), and the one on top, which script lines act on.
+// hidden); script lines act on the one on top (VOKDlgUser::TopWindow).
 #pragma once
 
 #include <vector>
@@ -10,8 +10,5 @@
 namespace vok_demo {
 
 std::vector<VOKDlgWindow*> ShownWindows(VOKDlgWindow& root);
-
-// Null when no window is shown.
-VOKDlgWindow* TopWindow(VOKDlgWindow& root);
 
 }  // namespace vok_demo

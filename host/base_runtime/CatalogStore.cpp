@@ -1,9 +1,11 @@
 // File: CatalogStore.cpp
 #include "base_runtime/CatalogStore.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
+#include "base_runtime/BuiltInCatalogs.h"
 #include "base_runtime/VOKEnvironment.h"
 #include "base_runtime/VOKInstalledData.h"
 
@@ -34,6 +36,12 @@ std::vector<std::string> CatalogDirectories() {
   return dirs;
 }
 
+std::string CatalogFoldersText() {
+  std::string text;
+  for (const std::string& dir : CatalogDirectories()) text += (text.empty() ? "" : " ") + dir;
+  return text.empty() ? "no folder" : text;
+}
+
 CatalogStore& CatalogStore::Instance() {
   static CatalogStore store;
   return store;
@@ -43,10 +51,19 @@ const CatalogEntries* CatalogStore::Find(const std::string& catalog, const std::
   const auto memory = _memory.find(catalog);
   if (memory != _memory.end()) return &memory->second;
   if (!IsPlainName(catalog)) return nullptr;
-  const CatalogEntries* entries = FileCatalog(catalog, language);
-  if (!entries && language != kFallbackLanguage) entries = FileCatalog(catalog, kFallbackLanguage);
-  if (!entries) ReportMissing(catalog);
-  return entries;
+  if (const CatalogEntries* entries = FileCatalog(catalog, language)) return entries;
+  if (language != kFallbackLanguage) {
+    if (const CatalogEntries* english = FileCatalog(catalog, kFallbackLanguage)) {
+      ReportLanguageMissing(catalog, language);
+      return english;
+    }
+  }
+  if (const CatalogEntries* builtIn = BuiltIn(catalog)) {
+    ReportFoldersMissing(catalog);
+    return builtIn;
+  }
+  ReportCatalogMissing(catalog);
+  return nullptr;
 }
 
 void CatalogStore::SetMemory(const std::string& catalog, std::string_view contents) {
@@ -55,9 +72,14 @@ void CatalogStore::SetMemory(const std::string& catalog, std::string_view conten
 
 void CatalogStore::ClearMemory() { _memory.clear(); }
 
+// The notes are about the files read: after a change of path or language
+// they are given again.
 void CatalogStore::ForgetFiles() {
   _files.clear();
   _recentFile = _files.end();
+  _reportedFolders = false;
+  _reportedLanguages.clear();
+  _reportedCatalogs.clear();
 }
 
 const CatalogEntries* CatalogStore::FileCatalog(const std::string& catalog,
@@ -87,11 +109,35 @@ std::optional<CatalogEntries> CatalogStore::LoadFile(const std::string& catalog,
   return std::nullopt;
 }
 
-void CatalogStore::ReportMissing(const std::string& catalog) {
-  if (!_missing.insert(catalog).second) return;
-  std::cerr << "catalog \"" << catalog << "\" not found in";
-  for (const std::string& dir : CatalogDirectories()) std::cerr << " " << dir;
-  std::cerr << " (VOK_CATALOG_PATH adds folders); using built-in texts\n";
+const CatalogEntries* CatalogStore::BuiltIn(const std::string& catalog) {
+  const auto parsed = _builtIn.find(catalog);
+  if (parsed != _builtIn.end()) return &parsed->second;
+  const std::span<const BuiltInCatalog> all = BuiltInEnglishCatalogs();
+  const auto found = std::find_if(all.begin(), all.end(), [&](const BuiltInCatalog& builtIn) {
+    return builtIn.name == catalog;
+  });
+  if (found == all.end()) return nullptr;
+  return &_builtIn.emplace(catalog, Parse(found->contents, "<built-in:" + catalog + ">"))
+              .first->second;
+}
+
+void CatalogStore::ReportFoldersMissing(const std::string& catalog) {
+  if (_reportedFolders) return;
+  _reportedFolders = true;
+  std::cerr << "catalog \"" << catalog << "\" not found in " << CatalogFoldersText()
+            << " (VOK_CATALOG_PATH adds folders); using the built-in English texts\n";
+}
+
+void CatalogStore::ReportLanguageMissing(const std::string& catalog, const std::string& language) {
+  if (!_reportedLanguages.insert(language).second) return;
+  std::cerr << "catalog \"" << catalog << "\" has no \"" << language << "\" text in "
+            << CatalogFoldersText() << "; using English\n";
+}
+
+void CatalogStore::ReportCatalogMissing(const std::string& catalog) {
+  if (!_reportedCatalogs.insert(catalog).second) return;
+  std::cerr << "catalog \"" << catalog << "\" not found in " << CatalogFoldersText()
+            << " (VOK_CATALOG_PATH adds folders)\n";
 }
 
 CatalogEntries CatalogStore::Parse(std::string_view contents, const std::string& label) {

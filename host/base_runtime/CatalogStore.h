@@ -19,25 +19,34 @@ namespace vok {
 // then share/vokdatepicker/catalogs beside the library's own lib folder
 // (the installed catalogs, or the build tree's link to the sources).
 std::vector<std::string> CatalogDirectories();
+// The catalog directories as one line for messages.
+std::string CatalogFoldersText();
 
 class CatalogStore {
  public:
   static CatalogStore& Instance();
 
-  // The entries of a catalog in a language (English when that language has
-  // no file), or null when there is no such catalog.
+  // The entries of a catalog in a language: its file in that language, else
+  // its English file, else its built-in English text; null when there is no
+  // such catalog. Each fallback is said once on stderr.
   const CatalogEntries* Find(const std::string& catalog, const std::string& language);
 
   void SetMemory(const std::string& catalog, std::string_view contents);
   void ClearMemory();
+  // Forgets the files read and the notes given about them.
   void ForgetFiles();
   int Messages() const { return _messages; }
 
  private:
   const CatalogEntries* FileCatalog(const std::string& catalog, const std::string& language);
   std::optional<CatalogEntries> LoadFile(const std::string& catalog, const std::string& language);
-  // Says once per catalog that no folder holds it.
-  void ReportMissing(const std::string& catalog);
+  const CatalogEntries* BuiltIn(const std::string& catalog);
+  // Once for all catalogs: no folder holds them, the built-in texts serve.
+  void ReportFoldersMissing(const std::string& catalog);
+  // Once per language: English serves instead.
+  void ReportLanguageMissing(const std::string& catalog, const std::string& language);
+  // Once per catalog that exists nowhere.
+  void ReportCatalogMissing(const std::string& catalog);
   CatalogEntries Parse(std::string_view contents, const std::string& label);
 
   // (catalog, language), looked up without copying the two names.
@@ -59,7 +68,10 @@ class CatalogStore {
   FileMap _files;
   // Lookups come in runs for one catalog: the last one is tried first.
   FileMap::const_iterator _recentFile = _files.end();
-  std::set<std::string> _missing;
+  std::map<std::string, CatalogEntries, std::less<>> _builtIn;
+  bool _reportedFolders = false;
+  std::set<std::string> _reportedLanguages;
+  std::set<std::string> _reportedCatalogs;
   int _messages = 0;
 };
 

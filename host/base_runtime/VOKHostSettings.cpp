@@ -3,6 +3,8 @@
 
 #include <memory>
 
+#include "base_runtime/HostLocale.h"
+
 namespace {
 
 using vok::HostLocale;

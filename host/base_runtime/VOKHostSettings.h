@@ -20,29 +20,37 @@
 #include <string>
 
 #include "base_runtime/HostExport.h"
-#include "base_runtime/HostLocale.h"
 
+namespace vok {
+struct HostLocale;  ///< base_runtime/HostLocale.h, for the host's own libraries
+}  // namespace vok
+
+/// The host's language and calendar settings (see the notes above): read once
+/// from the environment, again at Reload; the Set operations are for tests.
 class VOK_HOST_API VOKHostSettings {
  public:
-  // The current locale; the reference is valid until the next Reload, Set
-  // or Remake.
+  /// The current locale; the reference is valid until the next Reload, Set
+  /// or Remake.
   static const vok::HostLocale& Current();
 
-  static std::string GetLanguage();    // "en", "de", "fr", "th", ...
-  static std::string GetLocaleName();  // ICU locale id, e.g. "de_DE"
+  static std::string GetLanguage();    ///< "en", "de", "fr", "th", ...
+  static std::string GetLocaleName();  ///< ICU locale id, e.g. "de_DE"
+  /// True in a Thai setting: language "th" or VOK_THAI=1.
   static bool IsThai();
-  static bool ShowsBuddhistEra();  // meaningful in a Thai setting only
-  // The layout with placeholders as the host gives it; nullopt: derive.
+  static bool ShowsBuddhistEra();  ///< meaningful in a Thai setting only
+  /// The layout with placeholders as the host gives it; nullopt: derive.
   static std::optional<std::string> GetDateLayoutOverride();
 
-  // A new locale from the environment as it is now; settings made with the
-  // Set operations are dropped.
+  /// A new locale from the environment as it is now; settings made with the
+  /// Set operations are dropped.
   static void Reload();
-  // A new locale with one setting changed, the others kept.
-  static void SetLocale(const std::string& localeName);  // e.g. "de_DE"
+  /// A new locale with one setting changed, the others kept.
+  static void SetLocale(const std::string& localeName);  ///< e.g. "de_DE"
+  /// A Thai setting on or off; buddhistEra: years shown with 543 added.
   static void SetThai(bool thai, bool buddhistEra);
+  /// The date layout with placeholders, as VOK_DATE_LAYOUT gives it.
   static void SetDateLayout(const std::string& layout);
-  // A new locale from the same settings, after the catalogs it reads its
-  // date placeholders from have changed.
+  /// A new locale from the same settings, after the catalogs it reads its
+  /// date placeholders from have changed.
   static void Remake();
 };

@@ -5,6 +5,7 @@
 
 #include "base_runtime/CatalogMessage.h"
 #include "base_runtime/CatalogStore.h"
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 
 namespace {

@@ -17,26 +17,32 @@
 #include "base_runtime/VOKString.h"
 #include "base_runtime/VOKUnicodeString.h"
 
+/// Texts of the message catalogs in the host language. A catalog no folder
+/// holds comes from the English catalogs built into the library, with one note
+/// on stderr naming the folders searched.
 class VOK_HOST_API VOKMsgCatalog {
  public:
   VOKMsgCatalog() = default;
+  /// Holds nothing: copies are free.
   VOKMsgCatalog(const VOKMsgCatalog&) = default;
+  /// Holds nothing: copies are free.
   VOKMsgCatalog& operator=(const VOKMsgCatalog&) = default;
   ~VOKMsgCatalog() = default;
 
-  // The text under key in the named catalog of the host language (English
-  // when the language has no such catalog), with nParams parameters
-  // substituted; defaultText when the catalog or key is missing.
+  /// The text under key in the named catalog of the host language (English
+  /// when the language has no such catalog), with nParams parameters
+  /// substituted; defaultText when the catalog or key is missing.
   static VOKUnicodeString BuildMessage(const VOKString& catalog, const VOKString& key,
                                        const VOKUnicodeString* params, int nParams,
                                        const VOKUnicodeString& defaultText);
 
-  // Test hooks. A catalog given from memory replaces the file of that
-  // catalog for every language until ClearMemoryCatalogs.
+  /// Test hooks. A catalog given from memory replaces the file of that
+  /// catalog for every language until ClearMemoryCatalogs.
   static void LoadFromMemory(const VOKString& catalog, std::string_view contents);
+  /// Drops every catalog given from memory.
   static void ClearMemoryCatalogs();
-  // Forgets the files read so far (after the language or path changed).
+  /// Forgets the files read so far (after the language or path changed).
   static void ReloadFiles();
-  // The messages the loader has written about malformed files.
+  /// The messages the loader has written about malformed files.
   static int MalformedFileMessages();
 };

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "base_runtime/CivilTime.h"
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKTime.h"
 

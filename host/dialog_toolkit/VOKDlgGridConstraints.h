@@ -24,12 +24,26 @@ inline constexpr int Bottom = 8;
 inline constexpr int Stretch = 16;
 }  // namespace VOKDlgJustify
 
+/// A widget's place in its parent's grid (see the notes above).
 struct VOKDlgGridConstraints {
+  /// The row.
   int row = 0;
+  /// The column.
   int column = 0;
+  /// Rows spanned.
   int rowSpan = 1;
+  /// Columns spanned.
   int columnSpan = 1;
+  /// VOKDlgJustify flags.
   int justification = 0;
 
-  friend bool operator==(const VOKDlgGridConstraints&, const VOKDlgGridConstraints&) = default;
+  /// Same place, spans and flags.
+  friend bool operator==(const VOKDlgGridConstraints& a, const VOKDlgGridConstraints& b) {
+    return a.row == b.row && a.column == b.column && a.rowSpan == b.rowSpan &&
+           a.columnSpan == b.columnSpan && a.justification == b.justification;
+  }
+  /// Place, spans or flags differ.
+  friend bool operator!=(const VOKDlgGridConstraints& a, const VOKDlgGridConstraints& b) {
+    return !(a == b);
+  }
 };

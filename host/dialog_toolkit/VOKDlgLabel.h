@@ -4,8 +4,11 @@
 
 #include "dialog_toolkit/VOKDialog.h"
 
+/// A text label; its title is the text it shows.
 class VOK_HOST_API VOKDlgLabel : public VOKDialog {
  public:
+  /// A widget named name under parent (null: a root) with the style bits of
+  /// VOKDlgStyle.
   VOKDlgLabel(VOKDialog* parent, const VOKString& name, std::uint64_t style);
   ~VOKDlgLabel() override;
 

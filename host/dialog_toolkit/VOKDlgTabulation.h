@@ -23,18 +23,26 @@
 
 class VOKDialog;
 
+/// Widgets attached to one tabulation line.
 struct VOKDlgAttachment {
+  /// The line's number.
   int line = 0;
+  /// How the widgets attach (kept for the host).
   int mode = 0;
+  /// The widgets, in the order given.
   std::vector<VOKDialog*> widgets;
 };
 
+/// The tabulation lines of a container, horizontal and vertical.
 class VOK_HOST_API VOKDlgTabulation {
  public:
+  /// Attaches widgets to a line; horizontal chooses the direction.
   void Attach(bool horizontal, int line, int mode, std::vector<VOKDialog*> widgets);
-  // Drops a destroyed widget from every line.
+  /// Drops a destroyed widget from every line.
   void Forget(const VOKDialog* widget);
+  /// The horizontal lines, in attachment order.
   const std::vector<VOKDlgAttachment>& Horizontal() const { return _horizontal; }
+  /// The vertical lines, in attachment order.
   const std::vector<VOKDlgAttachment>& Vertical() const { return _vertical; }
 
  private:
@@ -42,8 +50,8 @@ class VOK_HOST_API VOKDlgTabulation {
   std::vector<VOKDlgAttachment> _vertical;
 };
 
-// Collects a null-terminated widget list; widgets after the first null are
-// ignored.
+/// Collects a null-terminated widget list; widgets after the first null are
+/// ignored.
 template <class... Widgets>
 std::vector<VOKDialog*> VOKDlgWidgetList(Widgets... widgets) {
   std::vector<VOKDialog*> list;

@@ -1,6 +1,7 @@
 // File: ThaiReferenceDate.cpp
 // Moving date texts between the Gregorian and the Buddhist-era calendar of
 // the Thai setting, in the host's current locale.
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/EraText.h"
 #include "services/VOKImmDate.h"

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "services/DateTextReader.h"
 

@@ -18,16 +18,19 @@
 #include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
+/// Shows a window tree as a page in a browser on this machine and lets a person
+/// use it (see the notes above).
 class VOK_HOST_API VOKWebFrontEnd {
  public:
-  // The screen the windows are laid out on, in cells.
+  /// Columns of the screen the windows are laid out on.
   static constexpr int kColumns = 80;
+  /// Lines of that screen.
   static constexpr int kLines = 24;
 
-  // Serves root at port (0: a free one) and runs the session on the
-  // calling thread; ready gets the address to open once the server
-  // listens. Returns 0, or 1 with the reason in problem when it cannot
-  // serve (the port is taken, the page's files are missing).
+  /// Serves root at port (0: a free one) and runs the session on the
+  /// calling thread; ready gets the address to open once the server
+  /// listens. Returns 0, or 1 with the reason in problem when it cannot
+  /// serve (the port is taken, the page's files are missing).
   static int Run(VOKDlgWindow& root, int port,
                  const std::function<void(const std::string& address)>& ready,
                  std::string& problem);

@@ -38,16 +38,11 @@ inline VOKQELNavCalendarUI* CalendarUnder(const VOKDialog& parent) {
   return found.size() == 1 ? found.front() : nullptr;
 }
 
-// Presses the shown day button titled day (the marked one is not usable).
+// Presses the day button the person sees titled day (the marked one is not
+// usable, so it is not found).
 inline bool PressDay(const VOKPLMDlgDate& calendar, int day) {
-  for (int cell = 1; cell <= 37; ++cell) {
-    auto* button = Find<VOKDlgPushButton>(calendar, std::to_string(cell));
-    if (button != nullptr && button->GetVisibility() == VOKDlgVisibility::Shown &&
-        button->GetTitle().ToUtf8() == std::to_string(day)) {
-      return VOKDlgUser::Press(button);
-    }
-  }
-  return false;
+  return VOKDlgUser::Press(
+      VOKDlgUser::FindShown<VOKDlgPushButton>(calendar, std::to_string(day).c_str()));
 }
 
 inline bool ChooseMonth(const VOKPLMDlgDate& calendar, int month) {

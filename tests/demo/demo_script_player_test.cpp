@@ -136,7 +136,7 @@ TEST_F(ScriptPlayerTest, TheEndOfTheScriptAnswersAnOpenBoxAndGivesBoxesBack) {
   const Strings pictures = Snapshots(out.str()).second;
   ASSERT_EQ(3u, pictures.size());
   EXPECT_TRUE(Holds(pictures[2], "Invalid year"));
-  auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(vok_demo::TopWindow(*form));
+  auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(VOKDlgUser::TopWindow(*form));
   ASSERT_NE(nullptr, calendar);
   EXPECT_EQ("2026-12-04", calendar_test::Shown(*calendar));
   // Later boxes go to the fixture's responder again.

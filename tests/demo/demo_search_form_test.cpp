@@ -11,6 +11,7 @@
 #include "demo/DemoSearchForm.h"
 #include "demo/WindowStack.h"
 #include "dialog_toolkit/VOKDlgLabel.h"
+#include "dialog_toolkit/VOKDlgUser.h"
 
 namespace {
 
@@ -66,7 +67,7 @@ TEST_F(DemoSearchFormTest, OffersRecentDatesAndHidesWhenClosed) {
 
   ASSERT_TRUE(VOKDlgUser::Close(&Form()));
   EXPECT_EQ(VOKDlgVisibility::Hidden, Form().GetVisibility());
-  EXPECT_EQ(nullptr, vok_demo::TopWindow(Form()));
+  EXPECT_EQ(nullptr, VOKDlgUser::TopWindow(Form()));
 }
 
 TEST_F(DemoSearchFormTest, SearchShowsBothDatesAsTimeValuesAndAnEmptyFieldAsNoLimit) {
@@ -124,7 +125,7 @@ TEST_F(DemoSearchFormTest, ThaiShowsTypesAndWritesBuddhistEraYears) {
   UseLanguage("th_TH", true);
   EXPECT_EQ("03/12/2569", RecentDates()->GetLine(0).ToUtf8());
   ASSERT_TRUE(Press("_calButton"));
-  auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(vok_demo::TopWindow(Form()));
+  auto* calendar = dynamic_cast<VOKQELNavCalendarUI*>(VOKDlgUser::TopWindow(Form()));
   ASSERT_NE(nullptr, calendar);
   ASSERT_TRUE(calendar_test::PressDay(*calendar, 12));
   ASSERT_TRUE(VOKDlgUser::PressOK(calendar));

@@ -118,6 +118,19 @@ TEST_F(CatalogTest, LanguageFileFirstThenEnglish) {
   EXPECT_EQ("Servus", Message("Lang", "Hello"));
 }
 
+TEST_F(CatalogTest, MissingLanguageFileFallsBackToEnglishWithOneNote) {
+  Write("en", "Lang", "Hello = Hello\n");
+  Write("en", "Other", "Bye = Bye\n");
+  VOKHostSettings::SetLocale("de_DE");
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ("Hello", Message("Lang", "Hello"));
+  EXPECT_EQ("Bye", Message("Other", "Bye"));
+  EXPECT_EQ("Hello", Message("Lang", "Hello"));
+  const std::string notes = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(0u, notes.find("catalog \"Lang\" has no \"de\" text in "));
+  EXPECT_EQ(notes.size() - 16, notes.find("; using English\n")) << notes;  // one line
+}
+
 TEST_F(CatalogTest, MemoryCatalogReplacesTheFileForEveryLanguage) {
   VOKMsgCatalog::LoadFromMemory("VOKPLMDlgDate", "CalendarChoose = Pick a day\n");
   EXPECT_EQ("(default)", Message("VOKPLMDlgDate", "Sun"));

@@ -187,6 +187,47 @@ TEST_F(UserTest, ActionsTheUserCannotTakeDoNothing) {
   EXPECT_EQ(-1, combo->GetSelect());
 }
 
+// What the person sees: the window on top is the last shown window in tree
+// order, and a widget is found by its title only where the person can reach
+// it, never inside a window opened above.
+TEST_F(UserTest, TopWindowAndWidgetsByTheTextTheyShow) {
+  auto* frame = new VOKDlgFrame(window.get(), "Frame", 0);
+  auto* hidden = new VOKDlgPushButton(frame, "Hidden", 0);
+  auto* greyed = new VOKDlgPushButton(frame, "Greyed", 0);
+  auto* shown = new VOKDlgPushButton(window.get(), "Shown", 0);
+  auto* label = new VOKDlgLabel(frame, "Label", 0);
+  hidden->SetVisibility(VOKDlgVisibility::Hidden);
+  for (VOKDialog* widget : {static_cast<VOKDialog*>(hidden), static_cast<VOKDialog*>(greyed),
+                            static_cast<VOKDialog*>(shown)}) {
+    widget->SetTitle("12");
+  }
+  greyed->SetSensitivity(VOKDlgSensitivity::Greyed);
+  label->SetTitle("Year");
+  auto* calendar = new VOKDlgDialog(frame, "Calendar", 0);
+  auto* inCalendar = new VOKDlgPushButton(calendar, "Day", 0);
+  inCalendar->SetTitle("Today");
+
+  EXPECT_EQ(window.get(), VOKDlgUser::TopWindow(*window)) << "the calendar is hidden";
+  EXPECT_EQ(shown, VOKDlgUser::FindShown(*window, "12")) << "not the hidden or greyed one";
+  EXPECT_EQ(shown, VOKDlgUser::FindShown<VOKDlgPushButton>(*window, "12"));
+  EXPECT_EQ(nullptr, VOKDlgUser::FindShown<VOKDlgLabel>(*window, "12"));
+  EXPECT_EQ(label, VOKDlgUser::FindShown<VOKDlgLabel>(*window, "Year"));
+  EXPECT_EQ(nullptr, VOKDlgUser::FindShown(*window, "Shown")) << "names are not shown";
+
+  calendar->SetVisibility(VOKDlgVisibility::Shown);
+  auto* box = new VOKDlgNotify(calendar, "Box", ErrorBox);
+  box->SetVisibility(VOKDlgVisibility::Shown);
+  auto* other = new VOKDlgDialog(window.get(), "Other", 0);
+  EXPECT_EQ((std::vector<VOKDlgWindow*>{calendar, box}), VOKDlgUser::OpenWindows(*window));
+  EXPECT_EQ(box, VOKDlgUser::TopWindow(*window));
+  other->SetVisibility(VOKDlgVisibility::Shown);
+  EXPECT_EQ(other, VOKDlgUser::TopWindow(*window)) << "later in the tree is higher";
+  EXPECT_EQ(nullptr, VOKDlgUser::FindShown(*window, "Today")) << "the calendar is a window above";
+  EXPECT_EQ(inCalendar, VOKDlgUser::FindShown(*calendar, "Today"));
+  window->SetVisibility(VOKDlgVisibility::Hidden);
+  EXPECT_EQ(nullptr, VOKDlgUser::TopWindow(*window));
+}
+
 using ModalTest = ToolkitTest;
 
 TEST_F(ModalTest, ResponderAnswersWhileTheBoxIsShownAndDestructionsWait) {

@@ -4,18 +4,10 @@
 
 #include <algorithm>
 
+#include "dialog_toolkit/VOKDlgUser.h"
 #include "front_end/layout/ScreenPlacement.h"
 
 namespace {
-
-void collectShownWindows(const VOKDialog& widget, std::vector<VOKDlgWindow*>& stack) {
-  for (VOKDialog* child : widget.GetChildren()) {
-    auto* window = dynamic_cast<VOKDlgWindow*>(child);
-    if (window != nullptr && window->GetVisibility() == VOKDlgVisibility::Shown)
-      stack.push_back(window);
-    collectShownWindows(*child, stack);
-  }
-}
 
 VOKCellRect unite(const VOKCellRect& a, const VOKCellRect& b) {
   const int x = std::min(a.x, b.x);
@@ -27,7 +19,8 @@ VOKCellRect unite(const VOKCellRect& a, const VOKCellRect& b) {
 
 std::vector<VOKDlgWindow*> VOKWindowStack(VOKDlgWindow& root) {
   std::vector<VOKDlgWindow*> stack{&root};
-  collectShownWindows(root, stack);
+  const std::vector<VOKDlgWindow*> open = VOKDlgUser::OpenWindows(root);
+  stack.insert(stack.end(), open.begin(), open.end());
   return stack;
 }
 

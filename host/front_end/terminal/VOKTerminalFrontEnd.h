@@ -10,12 +10,14 @@
 #include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
 
+/// Shows a window tree on the process's terminal and lets a person use it (see
+/// the notes above).
 class VOK_HOST_API VOKTerminalFrontEnd {
  public:
-  // True when standard input and output are terminals and TERM names one
-  // (set, and not "dumb").
+  /// True when standard input and output are terminals and TERM names one
+  /// (set, and not "dumb").
   static bool Available();
-  // Shows root and runs until it is closed or hidden; message boxes run a
-  // nested loop until answered. Returns 0, or 1 when the terminal failed.
+  /// Shows root and runs until it is closed or hidden; message boxes run a
+  /// nested loop until answered. Returns 0, or 1 when the terminal failed.
   static int Run(VOKDlgWindow& root);
 };

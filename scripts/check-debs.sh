@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Checks the packages as a user of Debian packages meets them: a plain
+# Release build from a copy of the sources with the front ends and the
+# demo, `cpack` (.deb per component and a .tar.gz), the .debs unpacked into
+# a scratch root (no dpkg database touched), then the outside project in
+# examples/ built against the unpacked /usr with find_package, with the
+# optional components asked for, and run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scratch="$(mktemp -d)"
+trap 'rm -rf "$scratch"' EXIT
+unset VOK_CATALOG_PATH LC_ALL LC_TIME VOK_THAI VOK_THAI_GREGORIAN VOK_DATE_LAYOUT
+
+mkdir -p "$scratch/src"
+git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
+cp -r examples/pick_a_date "$scratch/example"
+
+echo "== plain Release build and cpack"
+cmake -S "$scratch/src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DVOK_BUILD_TESTS=OFF -DVOK_BUILD_APPS=ON >/dev/null
+cmake --build "$scratch/build"
+(cd "$scratch/build" && cpack >/dev/null)
+packages="$scratch/build/packages"
+ls "$packages"
+
+expect_package() {  # name: the .deb of that package must exist
+  compgen -G "$packages/$1_*.deb" >/dev/null || { echo "no package $1" >&2; exit 1; }
+}
+for name in libvokdatepicker1 libvokdatepicker-dev libvokdatepicker-frontend1 \
+            libvokdatepicker-webfrontend1 vokdatepicker-demo; do
+  expect_package "$name"
+done
+compgen -G "$packages/vokdatepicker-*.tar.gz" >/dev/null || { echo "no .tar.gz" >&2; exit 1; }
+depends="$(dpkg-deb -f "$packages"/libvokdatepicker1_*.deb Depends)"
+[[ "$depends" == *libicu* ]] || { echo "the runtime package does not depend on ICU: $depends" >&2; exit 1; }
+# The demo's data comes with the demo only.
+if dpkg-deb -c "$packages"/libvokdatepicker1_*.deb | grep -q VOKDemoSearch; then
+  echo "the runtime package holds the demo's catalog" >&2; exit 1
+fi
+
+echo "== the .debs unpacked into a scratch root"
+root="$scratch/root"
+for deb in "$packages"/*.deb; do dpkg-deb -x "$deb" "$root"; done
+rm -rf "$scratch/src" "$scratch/build"
+
+echo "== the example against the unpacked packages, with the front-end components"
+cat >>"$scratch/example/CMakeLists.txt" <<'CMAKE'
+# Added by the package check: the optional components are found.
+find_package(VOKDatePicker 1.0 CONFIG REQUIRED COMPONENTS frontend webfrontend)
+foreach(target VOKDatePicker::frontend VOKDatePicker::webfrontend)
+  if(NOT TARGET ${target})
+    message(FATAL_ERROR "${target} missing")
+  endif()
+endforeach()
+CMAKE
+cmake -S "$scratch/example" -B "$scratch/example-build" -G Ninja \
+  -DCMAKE_PREFIX_PATH="$root/usr" >/dev/null
+cmake --build "$scratch/example-build" >/dev/null
+output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/example-build/pick_a_date" 2>"$scratch/notes")"
+[[ "$output" == *'"02/14/2025" is the date 2025-02-14'* && ! -s "$scratch/notes" ]] || {
+  printf 'the example printed:\n%s\nand on stderr:\n' "$output" >&2; cat "$scratch/notes" >&2; exit 1; }
+ldd "$scratch/example-build/pick_a_date" | grep -q "$root/usr/lib" ||
+  { echo "the example did not load the unpacked libraries" >&2; exit 1; }
+echo "deb check passed"
