@@ -110,6 +110,8 @@ void BM_WebClickToUpdate(benchmark::State& state) {
   });
   httplib::Client client("127.0.0.1", port);
   client.set_tcp_nodelay(true);
+  // The server takes events from the page's own origin only.
+  client.set_default_headers({{"Origin", "http://127.0.0.1:" + std::to_string(port)}});
   const std::string events = "/event?token=" + token;
   const auto post = [&](Json message) {
     message["stream"] = listener.Stream();
