@@ -9,6 +9,7 @@
 #include <charconv>
 #include <csignal>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "web_front_end/ConnectionGate.h"
 #include "web_front_end/PageMessage.h"
@@ -123,6 +124,25 @@ std::optional<std::size_t> declaredLength(const Request& request) {
   return length;
 }
 
+// Every value the query gives the token, in order. The library's own
+// parameters fold a pair given twice into one.
+std::vector<std::string> tokensIn(const std::string& target) {
+  std::vector<std::string> values;
+  const std::size_t query = target.find('?');
+  if (query == std::string::npos) return values;
+  httplib::detail::split(
+      target.data() + query + 1, target.data() + target.size(), '&',
+      [&values](const char* begin, const char* end) {
+        const std::string pair(begin, end);
+        const std::size_t equals = pair.find('=');
+        if (httplib::detail::decode_url(pair.substr(0, equals), true) != "token") return;
+        values.push_back(equals == std::string::npos
+                             ? ""
+                             : httplib::detail::decode_url(pair.substr(equals + 1), true));
+      });
+  return values;
+}
+
 struct Refusal {
   int status = 0;  // 0: none
   std::string text;
@@ -173,7 +193,8 @@ struct WebServer::Routes {
     const std::string host = request.get_header_value("Host");
     if (request.get_header_value_count("Host") != 1 || !ownHost(host))
       return {421, "This server answers to 127.0.0.1:" + port + " and localhost:" + port + " only.\n"};
-    if (request.get_param_value_count("token") != 1 || request.get_param_value("token") != token)
+    const std::vector<std::string> tokens = tokensIn(request.target);
+    if (tokens.size() != 1 || tokens.front() != token)
       return {403, "This address needs the token that vok_demo printed.\n"};
     if (request.path == "/event" && request.method == "POST") {
       const std::optional<std::size_t> length = declaredLength(request);
