@@ -40,7 +40,10 @@ void describe(int socket, int (*name)(int, sockaddr*, socklen_t*), std::string& 
 ReadAheadStream::ReadAheadStream(int socket, std::string readAhead,
                                  std::chrono::milliseconds readTime,
                                  std::chrono::milliseconds writeTime)
-    : _socket(socket), _readAhead(std::move(readAhead)), _readTime(readTime), _writeTime(writeTime) {}
+    : _socket(socket),
+      _readAhead(std::move(readAhead)),
+      _readTime(readTime),
+      _writeTime(writeTime) {}
 
 bool ReadAheadStream::is_readable() const {
   return _taken < _readAhead.size() || ready(_socket, POLLIN, _readTime);

@@ -110,7 +110,8 @@ class GatedServer : public httplib::Server {
 
 bool carriesBody(const Request& request) {
   return request.has_header("Transfer-Encoding") ||
-         (request.has_header("Content-Length") && request.get_header_value("Content-Length") != "0");
+         (request.has_header("Content-Length") &&
+          request.get_header_value("Content-Length") != "0");
 }
 
 // The Content-Length a request declares; nullopt when it is not one
@@ -192,7 +193,8 @@ struct WebServer::Routes {
   Refusal refusalOf(const Request& request) const {
     const std::string host = request.get_header_value("Host");
     if (request.get_header_value_count("Host") != 1 || !ownHost(host))
-      return {421, "This server answers to 127.0.0.1:" + port + " and localhost:" + port + " only.\n"};
+      return {421,
+              "This server answers to 127.0.0.1:" + port + " and localhost:" + port + " only.\n"};
     const std::vector<std::string> tokens = tokensIn(request.target);
     if (tokens.size() != 1 || tokens.front() != token)
       return {403, "This address needs the token that vok_demo printed.\n"};

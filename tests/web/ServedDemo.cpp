@@ -4,12 +4,12 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
-#include <signal.h>
 #include <spawn.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <fstream>
 #include <regex>
 #include <stdexcept>
@@ -43,6 +43,15 @@ std::vector<std::string> demoEnvironment() {
   return variables;
 }
 
+// What posix_spawn takes for a list of texts.
+std::vector<char*> nullTerminated(std::vector<std::string>& texts) {
+  std::vector<char*> pointers;
+  pointers.reserve(texts.size() + 1);
+  for (std::string& text : texts) pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
+}
+
 }  // namespace
 
 ServedDemo::ServedDemo() {
@@ -54,13 +63,10 @@ ServedDemo::ServedDemo() {
   posix_spawn_file_actions_addclose(&actions, out[0]);
   std::vector<std::string> arguments{VOK_DEMO_PATH, "--web", "--today", "2025-06-15"};
   std::vector<std::string> variables = demoEnvironment();
-  std::vector<char*> argv;
-  std::vector<char*> envp;
-  for (std::string& argument : arguments) argv.push_back(argument.data());
-  for (std::string& variable : variables) envp.push_back(variable.data());
-  argv.push_back(nullptr);
-  envp.push_back(nullptr);
-  const int spawned = posix_spawn(&_pid, VOK_DEMO_PATH, &actions, nullptr, argv.data(), envp.data());
+  std::vector<char*> argv = nullTerminated(arguments);
+  std::vector<char*> envp = nullTerminated(variables);
+  const int spawned =
+      posix_spawn(&_pid, VOK_DEMO_PATH, &actions, nullptr, argv.data(), envp.data());
   posix_spawn_file_actions_destroy(&actions);
   close(out[1]);
   const std::string line = spawned == 0 ? firstLine(out[0]) : "";
@@ -90,9 +96,7 @@ long ServedDemo::PeakKilobytes() const {
   return -1;
 }
 
-bool ServedDemo::Running() const {
-  return !_reaped && waitpid(_pid, nullptr, WNOHANG) == 0;
-}
+bool ServedDemo::Running() const { return !_reaped && waitpid(_pid, nullptr, WNOHANG) == 0; }
 
 std::optional<int> ServedDemo::Interrupt() {
   kill(_pid, SIGINT);

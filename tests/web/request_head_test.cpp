@@ -27,7 +27,8 @@ TEST(RequestHeadTest, EndsAtTheFirstBlankLine) {
       {"GET / HTTP/1.1\r\r\r\n", 0},
       {"\r\n\r", 0},
   };
-  for (const Row& row : rows) EXPECT_EQ(row.length, vok::web::RequestHeadLength(row.received)) << row.received;
+  for (const Row& row : rows)
+    EXPECT_EQ(row.length, vok::web::RequestHeadLength(row.received)) << row.received;
 }
 
 }  // namespace

@@ -3,9 +3,8 @@
 // same computer would reach it: which requests it answers, what every
 // answer carries, and that slow or oversized requests neither starve it
 // nor make it grow.
-#include <poll.h>
-
 #include <gtest/gtest.h>
+#include <poll.h>
 
 #include <regex>
 #include <thread>
@@ -15,13 +14,12 @@
 
 namespace {
 
+using std::chrono::seconds;
 using vok_test::Connection;
 using vok_test::Exchange;
 using vok_test::HeaderOf;
 using vok_test::ServedDemo;
 using vok_test::StatusOf;
-using std::chrono::milliseconds;
-using std::chrono::seconds;
 
 struct Row {
   std::string request;
@@ -56,7 +54,8 @@ class WebServerTest : public ::testing::Test {
     return events;
   }
   void ExpectStatuses(const std::vector<Row>& rows) const {
-    for (const Row& row : rows) EXPECT_EQ(row.status, StatusOf(Exchange(demo.Port(), row.request))) << row.request;
+    for (const Row& row : rows)
+      EXPECT_EQ(row.status, StatusOf(Exchange(demo.Port(), row.request))) << row.request;
   }
 
   ServedDemo demo;
@@ -70,10 +69,13 @@ TEST_F(WebServerTest, AnswersToItsOwnHostNamesOnlyBeforeLookingAtAnythingElse) {
       {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + port + "\r\n\r\n", 200},
       {"GET " + target + " HTTP/1.1\r\nHost: localhost:" + port + "\r\n\r\n", 200},
       {"GET " + target + " HTTP/1.1\r\nHost: evil.example:" + port + "\r\n\r\n", 421},
-      {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(demo.Port() + 1) + "\r\n\r\n", 421},
+      {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + std::to_string(demo.Port() + 1) +
+           "\r\n\r\n",
+       421},
       {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n", 421},
       {"GET " + target + " HTTP/1.0\r\n\r\n", 421},
-      {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + port + "\r\nHost: evil.example\r\n\r\n", 421},
+      {"GET " + target + " HTTP/1.1\r\nHost: 127.0.0.1:" + port + "\r\nHost: evil.example\r\n\r\n",
+       421},
       // Neither the token nor the body is looked at first.
       {"GET / HTTP/1.1\r\nHost: evil.example:" + port + "\r\n\r\n", 421},
       {Post(Message(R"("kind": "quit")"), "Host: evil.example:" + port + "\r\n"), 421},
@@ -115,7 +117,8 @@ TEST_F(WebServerTest, TakesEventsFromThePagesOwnOriginOnlyAndForeignOnesChangeNo
   });
   EXPECT_TRUE(demo.Running());
   EXPECT_EQ(200, StatusOf(Exchange(demo.Port(), Post(quit))));
-  EXPECT_NE(std::string::npos, events->ReadToEnd().find("event: end\ndata: {\"reason\":\"ended\"}"));
+  EXPECT_NE(std::string::npos,
+            events->ReadToEnd().find("event: end\ndata: {\"reason\":\"ended\"}"));
   EXPECT_EQ(0, demo.Interrupt());
 }
 
@@ -133,7 +136,8 @@ TEST_F(WebServerTest, EveryAnswerCarriesTheSafetyHeaders) {
     const std::string answer = Exchange(demo.Port(), request);
     ASSERT_NE(0, StatusOf(answer)) << request;
     EXPECT_EQ("no-referrer", HeaderOf(answer, "Referrer-Policy")) << request;
-    EXPECT_EQ("default-src 'self'; frame-ancestors 'none'", HeaderOf(answer, "Content-Security-Policy"))
+    EXPECT_EQ("default-src 'self'; frame-ancestors 'none'",
+              HeaderOf(answer, "Content-Security-Policy"))
         << request;
     EXPECT_EQ("nosniff", HeaderOf(answer, "X-Content-Type-Options")) << request;
     EXPECT_EQ("no-store", HeaderOf(answer, "Cache-Control")) << request;
