@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <charconv>
+#include <condition_variable>
 #include <csignal>
+#include <mutex>
 #include <nlohmann/json.hpp>
 #include <vector>
 
@@ -38,6 +40,9 @@ constexpr std::chrono::seconds kWriteTime{5};
 // Threads that answer requests whose head is in; each open event stream
 // holds one.
 constexpr std::size_t kWorkers = 8;
+// On Stop, the time open event streams have to send their end: the
+// library stops calling a stream's provider once it stops listening.
+constexpr std::chrono::seconds kStreamEndTime{2};
 constexpr int kListenBacklog = 128;
 
 std::string errorBody(const std::string& why) { return nlohmann::json{{"error", why}}.dump(); }
@@ -251,8 +256,18 @@ struct WebServer::Routes {
     }
   }
 
+  // Once the screen has ended, every stream sends its end and closes.
+  void waitForStreamsToEnd() {
+    std::unique_lock lock(streamsMutex);
+    streamsClosed.wait_for(lock, kStreamEndTime, [this] { return openStreams == 0; });
+  }
+
   // The stream's state lives as long as the response's provider.
   void stream(Response& response) {
+    {
+      const std::lock_guard lock(streamsMutex);
+      ++openStreams;
+    }
     const long number = screen.OpenStream();
     auto greeted = std::make_shared<bool>(false);
     auto seen = std::make_shared<long>(0);
@@ -284,13 +299,23 @@ struct WebServer::Routes {
           }
           return false;
         },
-        [this](bool) { screen.CloseStream(); });
+        [this](bool) {
+          screen.CloseStream();
+          {
+            const std::lock_guard lock(streamsMutex);
+            --openStreams;
+          }
+          streamsClosed.notify_all();
+        });
   }
 
   WebScreen& screen;
   PageFiles files;
   const std::string token;
   std::string port;  // once bound
+  std::mutex streamsMutex;
+  std::condition_variable streamsClosed;
+  int openStreams = 0;
   GatedServer server;
 };
 
@@ -330,6 +355,7 @@ void WebServer::Start() {
 }
 
 void WebServer::Stop() {
+  _routes->waitForStreamsToEnd();
   _routes->server.stop();
   if (_thread.joinable()) _thread.join();
 }

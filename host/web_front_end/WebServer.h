@@ -37,6 +37,8 @@ class WebServer {
   int Bind(int port);
   // Serves on a thread of its own until Stop; returns once it listens.
   void Start();
+  // Once the screen has ended: lets the open event streams send their
+  // end (for 2 s at most), then stops serving.
   void Stop();
 
  private:

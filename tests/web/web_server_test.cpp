@@ -117,8 +117,8 @@ TEST_F(WebServerTest, TakesEventsFromThePagesOwnOriginOnlyAndForeignOnesChangeNo
   });
   EXPECT_TRUE(demo.Running());
   EXPECT_EQ(200, StatusOf(Exchange(demo.Port(), Post(quit))));
-  EXPECT_NE(std::string::npos,
-            events->ReadToEnd().find("event: end\ndata: {\"reason\":\"ended\"}"));
+  const std::string rest = events->ReadToEnd();
+  EXPECT_NE(std::string::npos, rest.find("event: end\ndata: {\"reason\":\"ended\"}")) << rest;
   EXPECT_EQ(0, demo.Interrupt());
 }
 
