@@ -39,6 +39,7 @@ VOKQELNavCalendarUI::VOKQELNavCalendarUI(VOKQELNavCalendarUI& other)
       _dateText(std::make_unique<VOKDateText>(*other._dateText)) {}
 
 VOKQELNavCalendarUI& VOKQELNavCalendarUI::operator=(const VOKQELNavCalendarUI& other) {
+  if (this == &other) return *this;
   VOKImmQELObjCreateDate::operator=(other);
   _parentDialog = other._parentDialog;
   *_dateText = *other._dateText;

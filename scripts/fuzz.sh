@@ -5,7 +5,7 @@
 # the seed corpora in fuzz/corpus/ are only read.
 #
 # Usage: scripts/fuzz.sh [seconds per target, default 60] [target ...]
-# Targets: date_text year_text strip_nls catalog imm_date web_message (default: all).
+# Targets: date_text year_text strip_nls catalog imm_date web_message request_head (default: all).
 # VOK_FUZZ_BUILD_DIR chooses the build directory (default build/fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +17,7 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
 fi
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-((${#targets[@]})) || targets=(date_text year_text strip_nls catalog imm_date web_message)
+((${#targets[@]})) || targets=(date_text year_text strip_nls catalog imm_date web_message request_head)
 build="${VOK_FUZZ_BUILD_DIR:-build/fuzz}"
 
 scripts/install-deps.sh

@@ -128,6 +128,8 @@ class ServedForm {
     });
     _client = std::make_unique<httplib::Client>("127.0.0.1", port);
     _client->set_tcp_nodelay(true);
+    // The server takes events from the page's own origin only.
+    _client->set_default_headers({{"Origin", "http://127.0.0.1:" + std::to_string(port)}});
     listener.ViewAfter(0);
   }
   ~ServedForm() {

@@ -5,11 +5,12 @@
 // sends the person's keys and clicks back (PageMessage.h).
 //
 // It serves on 127.0.0.1 only. Every address carries a token made at
-// random for the run; a request without it is refused (403). One person
-// at a time: a second page opened at the address takes the session over,
-// and the first page says so and stops. The run ends when the root window
-// is closed, on Ctrl-C (SIGINT) or SIGTERM, or a few seconds after the
-// page was closed.
+// random for the run; a request without it is refused (403), and so is
+// one with a foreign Host (421) or an event from a foreign Origin (403).
+// One person at a time: a second page opened at the address takes the
+// session over, and the first page says so and stops. The run ends when
+// the root window is closed, on Ctrl-C (SIGINT) or SIGTERM, or a few
+// seconds after the page was closed.
 #pragma once
 
 #include <functional>

@@ -11,8 +11,11 @@
 //   POST /event     one PageMessage; 400 with {"error"} when it is bad,
 //                   409 when another page took the session, 410 when
 //                   the session is over
-// Every request carries ?token=...; without it: 403. Nothing else is
-// served; bodies are bounded.
+// Only requests whose Host is 127.0.0.1:PORT or localhost:PORT are
+// answered (else 421); every one carries ?token=... once (else 403); a
+// POST /event carries the page's own Origin (else 403). Nothing else is
+// served. Connections wait for their request head in a ConnectionGate,
+// one request each; bodies are bounded while read, and refused on GETs.
 #pragma once
 
 #include <atomic>
@@ -36,6 +39,8 @@ class WebServer {
   int Bind(int port);
   // Serves on a thread of its own until Stop; returns once it listens.
   void Start();
+  // Once the screen has ended: lets the open event streams send their
+  // end (for 2 s at most), then stops serving.
   void Stop();
 
  private:

@@ -46,7 +46,7 @@ function startDemo(locale = 'en_US.UTF-8') {
 
 function status(url, method = 'GET', body = '{"stream": 1, "kind": "quit"}') {
   return new Promise((resolve, reject) => {
-    http.request(url, { method }, (response) => { response.resume(); resolve(response.statusCode); })
+    http.request(url, { method, headers: { Origin: new URL(url).origin } }, (response) => { response.resume(); resolve(response.statusCode); })
       .on('error', reject).end(method === 'POST' ? body : undefined);
   });
 }
