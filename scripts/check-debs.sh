@@ -7,13 +7,7 @@
 # optional components asked for, and run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
-unset VOK_CATALOG_PATH LC_ALL LC_TIME VOK_THAI VOK_THAI_GREGORIAN VOK_DATE_LAYOUT
-
-mkdir -p "$scratch/src"
-git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
-cp -r examples/pick_a_date "$scratch/example"
+source scripts/scratch-sources.sh
 
 echo "== plain Release build and cpack"
 cmake -S "$scratch/src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \

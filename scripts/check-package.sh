@@ -6,15 +6,8 @@
 # against the prefix with find_package and again with pkg-config's flags.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scratch="$(mktemp -d)"
-trap 'rm -rf "$scratch"' EXIT
+source scripts/scratch-sources.sh
 prefix="$scratch/prefix"
-# The installed libraries find their catalogs on their own, in English.
-unset VOK_CATALOG_PATH LC_ALL LC_TIME VOK_THAI VOK_THAI_GREGORIAN VOK_DATE_LAYOUT
-
-mkdir -p "$scratch/src"
-git ls-files -z | xargs -0 cp --parents -t "$scratch/src"
-cp -r examples/pick_a_date "$scratch/example"
 
 echo "== plain Release build and install"
 cmake -S "$scratch/src" -B "$scratch/build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
