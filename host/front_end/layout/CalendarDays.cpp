@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "base_runtime/HostLocale.h"
+#include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKTime.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgPushButton.h"
@@ -12,10 +14,6 @@
 
 namespace vok::calendar {
 namespace {
-
-// Years from here on are Buddhist-era years, 543 ahead of the Gregorian.
-constexpr float kBuddhistEraFrom = 2400;
-constexpr int kBuddhistEraOffset = 543;
 
 // The month combo and year spinner anywhere below a widget.
 struct Pickers {
@@ -63,7 +61,8 @@ std::optional<Date> DayOf(const VOKDialog& widget) {
   const auto day = number(widget.GetTitle());
   auto year = number(pickers.years->GetCurrentText());
   if (!day || !year) return std::nullopt;
-  if (pickers.years->GetMinimum() >= kBuddhistEraFrom) *year -= kBuddhistEraOffset;
+  // The spinner shows the year in the host's era.
+  *year = VOKHostSettings::Current().calendar.GregorianYear(*year);
   const Date date{*year, pickers.months->GetSelect() + 1, *day};
   if (!Civil(date).ok()) return std::nullopt;
   return date;

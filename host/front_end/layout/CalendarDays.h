@@ -2,8 +2,8 @@
 // Internal to the front end. The dates behind the buttons of a calendar:
 // a window holding a combo of the twelve months, a spinner of years and a
 // grid frame (GridLayout) of push buttons titled with day numbers. A day
-// button stands for the year the spinner shows (a Buddhist-era year when
-// the spinner's range lies in that era), the month of the combo's
+// button stands for the year the spinner shows (in the host's era: a
+// Buddhist-era year in a Thai setting that shows it), the month of the combo's
 // selected line and the day of its title. Both front ends mark today's
 // button; the web page also names each day by its full date.
 #pragma once
