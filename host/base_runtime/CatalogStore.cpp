@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "base_runtime/BuiltInCatalogs.h"
+#include "base_runtime/HostContext.h"
 #include "base_runtime/VOKEnvironment.h"
 #include "base_runtime/VOKInstalledData.h"
 
@@ -42,10 +43,7 @@ std::string CatalogFoldersText() {
   return text.empty() ? "no folder" : text;
 }
 
-CatalogStore& CatalogStore::Instance() {
-  static CatalogStore store;
-  return store;
-}
+CatalogStore& CatalogStore::Instance() { return HostContext::Current().Catalogs(); }
 
 const CatalogEntries* CatalogStore::Find(const std::string& catalog, const std::string& language) {
   const auto memory = _memory.find(catalog);

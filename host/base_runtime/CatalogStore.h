@@ -24,6 +24,7 @@ std::string CatalogFoldersText();
 
 class CatalogStore {
  public:
+  // The current host context's store.
   static CatalogStore& Instance();
 
   // The entries of a catalog in a language: its file in that language, else

@@ -2,9 +2,11 @@
 // The host's locale as one value: the settings it was made from and
 // everything derived from them (language, Thai setting, month and weekday
 // names, calendar, date layout). A HostLocale never changes; the host replaces its
-// current one (VOKHostSettings).
+// current one (VOKHostSettings), and whoever holds a snapshot of the old one
+// keeps it.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -50,5 +52,8 @@ HostLocale MakeHostLocale(LocaleSettings settings);
 // VOKHostSettings::Current for the host library's own code: the current
 // locale, valid until the next change of it.
 const HostLocale& CurrentLocale();
+// VOKHostSettings::Snapshot for the host library's own code: the current
+// locale, kept alive as long as the caller holds it.
+std::shared_ptr<const HostLocale> LocaleSnapshot();
 
 }  // namespace vok

@@ -1,27 +1,21 @@
 // File: VOKAllocationFaults.cpp
-// Armed allocation faults and the record of unclaimed blocks.
+// Armed allocation faults (the current host context's) and the record of
+// unclaimed blocks (the process's: blocks are claimed whatever the context).
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "base_runtime/HostContext.h"
 #include "base_runtime/VOKAllocationTracker.h"
 #include "base_runtime/VOKBaseUnknown.h"
 
 namespace {
 
-struct FaultState {
-  long allocations = 0;
-  long failAt = 0;  // 0: no Nth fault armed
-  std::vector<std::string> failingClasses;
-};
+using vok::AllocationFaultState;
 
-// Never destroyed: host objects may be created while statics go away.
-FaultState& faults() {
-  static auto* state = new FaultState;
-  return *state;
-}
+AllocationFaultState& faults() { return vok::HostContext::Current().AllocationFaults(); }
 
 // Blocks handed out whose object has not run its root constructor yet.
 // Nested new-expressions (an allocation while evaluating another one's
@@ -50,7 +44,7 @@ bool classIsFailing(const char* className) {
 namespace vok_detail {
 
 bool AllocationMustFail(const char* className) {
-  FaultState& state = faults();
+  AllocationFaultState& state = faults();
   ++state.allocations;
   if (state.failAt != 0 && state.allocations == state.failAt) {
     state.failAt = 0;
@@ -99,7 +93,7 @@ const void* TakeLastClaim() {
 }  // namespace vok_detail
 
 void VOKAllocationFaults::FailNth(int n) {
-  FaultState& state = faults();
+  AllocationFaultState& state = faults();
   state.failAt = n > 0 ? state.allocations + n : 0;
 }
 
@@ -107,6 +101,6 @@ void VOKAllocationFaults::FailClass(const std::string& className) {
   faults().failingClasses.push_back(className);
 }
 
-void VOKAllocationFaults::Clear() { faults() = FaultState{}; }
+void VOKAllocationFaults::Clear() { faults() = AllocationFaultState{}; }
 
 long VOKAllocationFaults::Allocations() { return faults().allocations; }

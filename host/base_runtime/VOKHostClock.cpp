@@ -1,26 +1,22 @@
 // File: VOKHostClock.cpp
 // The host clock: a fixed time when a test or VOK_TODAY gave one, else the
 // system's local wall time read as if it were UTC (time values carry no zone).
+// Each host context has its own setting.
 #include <ctime>
 #include <iostream>
 #include <optional>
 #include <string_view>
 
 #include "base_runtime/CivilTime.h"
+#include "base_runtime/HostContext.h"
 #include "base_runtime/VOKEnvironment.h"
 #include "base_runtime/VOKTime.h"
 
 namespace {
 
-struct ClockState {
-  std::optional<std::int64_t> fixed;
-  bool environmentRead = false;
-};
+using vok::HostClockState;
 
-ClockState& State() {
-  static ClockState state;
-  return state;
-}
+HostClockState& State() { return vok::HostContext::Current().Clock(); }
 
 // The number written in text[from, from + count), which must be all digits.
 std::optional<int> ReadDigits(std::string_view text, std::size_t from, std::size_t count) {
@@ -44,7 +40,7 @@ std::optional<std::int64_t> ParseDay(std::string_view text) {
   return midnight;
 }
 
-void ReadEnvironmentOnce(ClockState& state) {
+void ReadEnvironmentOnce(HostClockState& state) {
   if (state.environmentRead) return;
   state.environmentRead = true;
   const char* today = VOKGetEnv("VOK_TODAY");
@@ -69,7 +65,7 @@ VOKTime SystemLocalTime() {
 }  // namespace
 
 VOKTime VOKTime::GetCurrentLocalTime() {
-  ClockState& state = State();
+  HostClockState& state = State();
   ReadEnvironmentOnce(state);
   return state.fixed ? VOKTime(*state.fixed) : SystemLocalTime();
 }
@@ -79,11 +75,13 @@ void VOKHostClock::FixToday(int year, int month, int day) {
 }
 
 void VOKHostClock::FixNow(const VOKTime& now) {
-  State().environmentRead = true;
-  State().fixed = now.Gettime_t();
+  HostClockState& state = State();
+  state.environmentRead = true;
+  state.fixed = now.Gettime_t();
 }
 
 void VOKHostClock::UseSystemClock() {
-  State().environmentRead = true;
-  State().fixed.reset();
+  HostClockState& state = State();
+  state.environmentRead = true;
+  state.fixed.reset();
 }

@@ -1,22 +1,17 @@
 // File: VOKHostSettings.cpp
+// The settings of the current host context (base_runtime/HostContext.h).
 #include "base_runtime/VOKHostSettings.h"
 
-#include <memory>
-
+#include "base_runtime/HostContext.h"
 #include "base_runtime/HostLocale.h"
 
 namespace {
 
+using vok::HostContext;
 using vok::HostLocale;
 using vok::LocaleSettings;
 
-// Made at the first question; read on every date check, so a plain
-// pointer is all a question costs.
-std::unique_ptr<const HostLocale> current;
-
-void Replace(LocaleSettings settings) {
-  current = std::make_unique<const HostLocale>(vok::MakeHostLocale(std::move(settings)));
-}
+void Replace(LocaleSettings settings) { HostContext::Current().ReplaceLocale(std::move(settings)); }
 
 LocaleSettings CurrentSettings() { return vok::CurrentLocale().settings; }
 
@@ -24,14 +19,15 @@ LocaleSettings CurrentSettings() { return vok::CurrentLocale().settings; }
 
 namespace vok {
 
-const HostLocale& CurrentLocale() {
-  if (!current) Replace(SettingsFromEnvironment());
-  return *current;
-}
+const HostLocale& CurrentLocale() { return *HostContext::Current().Locale(); }
+
+std::shared_ptr<const HostLocale> LocaleSnapshot() { return HostContext::Current().Locale(); }
 
 }  // namespace vok
 
 const HostLocale& VOKHostSettings::Current() { return vok::CurrentLocale(); }
+
+std::shared_ptr<const HostLocale> VOKHostSettings::Snapshot() { return vok::LocaleSnapshot(); }
 
 std::string VOKHostSettings::GetLanguage() { return vok::CurrentLocale().language; }
 

@@ -16,6 +16,7 @@
 // VOK_DATE_LAYOUT replaces it with any text.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -29,9 +30,14 @@ struct HostLocale;  ///< base_runtime/HostLocale.h, for the host's own libraries
 /// from the environment, again at Reload; the Set operations are for tests.
 class VOK_HOST_API VOKHostSettings {
  public:
-  /// The current locale; the reference is valid until the next Reload, Set
-  /// or Remake.
+  /// The current locale snapshot's value; the reference is valid until the
+  /// next Reload, Set or Remake. Code that keeps the locale across calls
+  /// keeps Snapshot() instead.
   static const vok::HostLocale& Current();
+  /// The current locale as a shared snapshot that never changes: it stays
+  /// valid, with the settings it was made from, after any later Reload,
+  /// Set or Remake (which make a new snapshot).
+  static std::shared_ptr<const vok::HostLocale> Snapshot();
 
   static std::string GetLanguage();    ///< "en", "de", "fr", "th", ...
   static std::string GetLocaleName();  ///< ICU locale id, e.g. "de_DE"

@@ -5,15 +5,13 @@
 #include <utility>
 
 #include "base_runtime/VOKAllocationTracker.h"
+#include "command_framework/CommandState.h"
 #include "command_framework/VOKCommandRegistry.h"
 #include "command_framework/VOKDestructionQueue.h"
 
 namespace {
 
-VOKCommand::SendListener& sendListener() {
-  static VOKCommand::SendListener listener;
-  return listener;
-}
+VOKCommand::SendListener& sendListener() { return VOKCommandState::Current().sendListener; }
 
 // The root constructor, which ran just before, claimed this object's block
 // when the host allocator handed it out.

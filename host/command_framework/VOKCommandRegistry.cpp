@@ -2,11 +2,9 @@
 // Registration storage and the walks of notification dispatch.
 #include "command_framework/VOKCommandRegistry.h"
 
-VOKCommandRegistry& VOKCommandRegistry::Instance() {
-  // Never destroyed: commands with static storage may outlive any static.
-  static auto* registry = new VOKCommandRegistry;
-  return *registry;
-}
+#include "command_framework/CommandState.h"
+
+VOKCommandRegistry& VOKCommandRegistry::Instance() { return VOKCommandState::Current().registry; }
 
 void VOKCommandRegistry::Add(VOKCommand* sender, VOKNotification* notification,
                              VOKCommand* receiver, VOKCommand::Callback method, void* data) {

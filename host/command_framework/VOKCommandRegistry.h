@@ -27,6 +27,7 @@ struct VOKRegistration {
 
 class VOKCommandRegistry {
  public:
+  // The current host context's registry.
   static VOKCommandRegistry& Instance();
 
   void Add(VOKCommand* sender, VOKNotification* notification, VOKCommand* receiver,

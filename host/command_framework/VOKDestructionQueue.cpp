@@ -5,20 +5,14 @@
 #include <cstdio>
 #include <deque>
 
+#include "command_framework/CommandState.h"
 #include "command_framework/VOKCommand.h"
 
 namespace {
 
-int dispatchDepth = 0;
-bool flushing = false;
+VOKDestructionState& state() { return VOKCommandState::Current().destructions; }
 
-// Taken from the front, so that a long queue empties in linear time. Never
-// destroyed, like the registry: commands with static storage may request
-// their destruction after every static is gone.
-std::deque<VOKCommand*>& queue() {
-  static auto* pending = new std::deque<VOKCommand*>;
-  return *pending;
-}
+std::deque<VOKCommand*>& queue() { return state().pending; }
 
 }  // namespace
 
@@ -43,24 +37,25 @@ void VOKDestructionQueue::Forget(VOKCommand* command) {
 void VOKDestructionQueue::Flush() {
   // A destructor that sends a notification closes a nested outermost scope;
   // the loop already running here takes care of what it queues.
-  if (dispatchDepth > 0 || flushing) return;
-  flushing = true;
-  auto& pending = queue();
+  VOKDestructionState& destructions = state();
+  if (destructions.dispatchDepth > 0 || destructions.flushing) return;
+  destructions.flushing = true;
+  auto& pending = destructions.pending;
   while (!pending.empty()) {
     VOKCommand* next = pending.front();
     pending.pop_front();
     next->_pendingDestruction = false;
     delete next;
   }
-  flushing = false;
+  destructions.flushing = false;
 }
 
 std::size_t VOKDestructionQueue::Size() { return queue().size(); }
 
-VOKDispatchScope::VOKDispatchScope() { ++dispatchDepth; }
+VOKDispatchScope::VOKDispatchScope() { ++state().dispatchDepth; }
 
 VOKDispatchScope::~VOKDispatchScope() {
-  if (--dispatchDepth == 0) VOKDestructionQueue::Flush();
+  if (--state().dispatchDepth == 0) VOKDestructionQueue::Flush();
 }
 
-int VOKDispatchScope::Depth() { return dispatchDepth; }
+int VOKDispatchScope::Depth() { return state().dispatchDepth; }

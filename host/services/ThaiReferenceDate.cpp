@@ -8,7 +8,8 @@
 
 void VOKImmDate::GetThaiReferenceDate(VOKUnicodeString& text, VOKTime, VOKUnicodeString& shown,
                                       VOKUnicodeString& year) {
-  const vok::HostLocale& locale = vok::CurrentLocale();
+  const std::shared_ptr<const vok::HostLocale> snapshot = vok::LocaleSnapshot();
+  const vok::HostLocale& locale = *snapshot;
   // Outside the Thai setting Buddhist-era years are still read, and shown
   // as Gregorian ones.
   const vok::CalendarSystem calendar =

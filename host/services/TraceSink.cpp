@@ -10,6 +10,8 @@
 #include <optional>
 #include <utility>
 
+#include "base_runtime/HostContext.h"
+
 namespace vok::services {
 namespace {
 
@@ -19,7 +21,7 @@ std::optional<std::string> TraceFileSetting() {
   return std::string(path);
 }
 
-struct Sink {
+struct Sink : HostContext::LayerState {
   std::map<std::string, std::vector<std::string>, std::less<>> captures;
   std::optional<std::string> filePath = TraceFileSetting();
   std::ofstream file;
@@ -27,12 +29,9 @@ struct Sink {
   long emitted = 0;
 };
 
-// Made on first use and never destroyed: records may be written while
-// libraries unload.
-Sink& TheSink() {
-  static Sink* sink = new Sink();
-  return *sink;
-}
+// The current host context's; the process context's is never destroyed, so
+// records may be written while libraries unload.
+Sink& TheSink() { return HostContext::Current().LayerSlot<Sink>(HostContext::Layer::Services); }
 
 void WriteToStderr(const std::string& line) {
   std::fwrite(line.data(), 1, line.size(), stderr);
@@ -80,8 +79,9 @@ long TraceRecordsEmitted() { return TheSink().emitted; }
 void StartTraceCapture(const std::string& className) { TheSink().captures.try_emplace(className); }
 
 std::vector<std::string> TakeTraceCapture(const std::string& className) {
-  const auto capture = TheSink().captures.find(className);
-  if (capture == TheSink().captures.end()) return {};
+  Sink& sink = TheSink();
+  const auto capture = sink.captures.find(className);
+  if (capture == sink.captures.end()) return {};
   return std::exchange(capture->second, {});
 }
 

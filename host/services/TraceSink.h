@@ -1,7 +1,8 @@
 // File: TraceSink.h
 // Where trace records go: kept in memory for a class that a test captures,
 // else one line "<class name>: <record>" appended to the file named by
-// VOK_TRACE_FILE (read on first use), else to stderr.
+// VOK_TRACE_FILE (read on first use), else to stderr. Each host context has
+// its own captures, count and file.
 #pragma once
 
 #include <string>

@@ -12,7 +12,8 @@
 using vok::DateField;
 
 VOKImmDate::VOKImmDate(const VOKUnicodeString& text) {
-  const vok::HostLocale& locale = vok::CurrentLocale();
+  const std::shared_ptr<const vok::HostLocale> snapshot = vok::LocaleSnapshot();
+  const vok::HostLocale& locale = *snapshot;
   std::int64_t midnight = 0;
   if (vok::services::ReadDate(text.ToUtf8(), locale.dateLayout.shape, locale.calendar.thaiDigits,
                               midnight)) {

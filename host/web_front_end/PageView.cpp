@@ -252,7 +252,8 @@ Json describeList(const VOKOpenListView& list) {
 }  // namespace
 
 Json DescribeViewJson(const VOKScreenView& view) {
-  const vok::HostLocale& locale = VOKHostSettings::Current();
+  const std::shared_ptr<const vok::HostLocale> snapshot = VOKHostSettings::Snapshot();
+  const vok::HostLocale& locale = *snapshot;
   const Json pageWords = words();
   Json windows = Json::array();
   for (const VOKWindowLayout& window : view.windows)
