@@ -3,6 +3,8 @@
 
 #include <atomic>
 
+#include "base_runtime/CatalogStore.h"
+
 namespace vok {
 namespace {
 
@@ -21,12 +23,14 @@ HostContext& ProcessContext() {
 
 }  // namespace
 
-HostContext::HostContext() = default;
+HostContext::HostContext() : _catalogs(std::make_unique<CatalogStore>()) {}
 
 HostContext::~HostContext() {
   // The highest layer goes first: its state may use the lower ones'.
   for (auto slot = _layers.rbegin(); slot != _layers.rend(); ++slot) slot->reset();
 }
+
+CatalogStore& HostContext::Catalogs() { return *_catalogs; }
 
 HostContext& HostContext::Current() {
   HostContext* context = installed.load(std::memory_order_acquire);

@@ -25,11 +25,12 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/CatalogStore.h"
 #include "base_runtime/HostExport.h"
 #include "base_runtime/HostLocale.h"
 
 namespace vok {
+
+class CatalogStore;
 
 // A fixed time, given by a test or VOK_TODAY, else the system clock.
 struct HostClockState {
@@ -76,7 +77,7 @@ class VOK_HOST_API HostContext {
   void ReplaceLocale(LocaleSettings settings);
 
   HostClockState& Clock() { return _clock; }
-  CatalogStore& Catalogs() { return _catalogs; }
+  CatalogStore& Catalogs();
   AllocationFaultState& AllocationFaults() { return _faults; }
 
   // The state of layer, made as State on first use.
@@ -92,7 +93,7 @@ class VOK_HOST_API HostContext {
  private:
   std::shared_ptr<const HostLocale> _locale;
   HostClockState _clock;
-  CatalogStore _catalogs;
+  std::unique_ptr<CatalogStore> _catalogs;
   AllocationFaultState _faults;
   std::array<std::unique_ptr<LayerState>, static_cast<std::size_t>(Layer::Count)> _layers;
 };

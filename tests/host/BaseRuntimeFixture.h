@@ -1,6 +1,6 @@
-// A fixture for base-runtime tests: English, no Thai setting, no layout
-// override; every global it or the test changes is restored afterwards,
-// environment variables included.
+// A fixture for base-runtime tests: a fresh host context in English, no
+// Thai setting, no layout override; the context current before comes back
+// afterwards, and so do the environment variables a test changed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,23 +10,17 @@
 #include <optional>
 #include <string>
 
+#include "base_runtime/HostContext.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKMsgCatalog.h"
 #include "base_runtime/VOKTime.h"
 
 class BaseRuntimeFixture : public ::testing::Test {
  protected:
-  void SetUp() override {
-    VOKHostSettings::Reload();
-    VOKHostSettings::SetLocale("en_US");
-  }
+  void SetUp() override { VOKHostSettings::SetLocale("en_US"); }
 
   void TearDown() override {
     for (const auto& [name, value] : _savedEnvironment) Set(name, value ? value->c_str() : nullptr);
-    VOKHostSettings::Reload();
-    VOKHostClock::UseSystemClock();
-    VOKMsgCatalog::ClearMemoryCatalogs();
-    VOKMsgCatalog::ReloadFiles();
   }
 
   // Sets (or, with null, unsets) a variable until the end of the test.
@@ -43,5 +37,6 @@ class BaseRuntimeFixture : public ::testing::Test {
     value ? setenv(name.c_str(), value, 1) : unsetenv(name.c_str());
   }
 
+  vok::ScopedHostContext _context;
   std::map<std::string, std::optional<std::string>> _savedEnvironment;
 };

@@ -1,7 +1,7 @@
 // File: ToolkitTestSupport.h
-// Shared pieces of the command and toolkit tests: a fixture that checks
-// every host object a test made is gone at its end, and a command that
-// logs the callbacks it receives.
+// Shared pieces of the command and toolkit tests: a fixture that gives each
+// test a fresh host context and checks every host object the test made is
+// gone at its end, and a command that logs the callbacks it receives.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,24 +10,23 @@
 #include <string>
 #include <vector>
 
+#include "base_runtime/HostContext.h"
 #include "base_runtime/VOKBaseUnknown.h"
 #include "command_framework/VOKCommand.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 
 // The check runs in the destructor, after a derived fixture's members are
-// gone.
+// gone and before the context is.
 class ToolkitTest : public ::testing::Test {
  protected:
-  ToolkitTest() { VOKAllocationFaults::Clear(); }
   ~ToolkitTest() override {
-    VOKCommand::SetSendListener(nullptr);
     VOKDlgNotify::SetResponder(nullptr);
     VOKCommand::FlushDelayedDestructions();
-    VOKAllocationFaults::Clear();
     EXPECT_EQ(_liveAtStart, VOKBaseUnknown::LiveObjects()) << "host objects leaked";
   }
 
  private:
+  vok::ScopedHostContext _context;
   long _liveAtStart = VOKBaseUnknown::LiveObjects();
 };
 

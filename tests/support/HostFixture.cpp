@@ -1,17 +1,13 @@
 #include "support/HostFixture.h"
 
-#include "base_runtime/VOKBaseUnknown.h"
 #include "base_runtime/VOKHostSettings.h"
-#include "base_runtime/VOKMsgCatalog.h"
 #include "base_runtime/VOKTime.h"
 #include "services/ImmersiveUITrace.h"
 
 void HostFixture::SetUp() {
-  VOKHostSettings::Reload();
   VOKHostSettings::SetLocale("en_US");
   VOKHostSettings::SetThai(false, false);
   VOKHostClock::FixToday(2026, 12, 4);
-  VOKAllocationFaults::Clear();
   _previousResponder = VOKDlgNotify::SetResponder(
       [this](VOKDlgNotify& box, const VOKUnicodeString& message, const VOKUnicodeString& title) {
         boxes.push_back({box.GetName().str(), title.ToUtf8(), message.ToUtf8(), box.GetParent()});
@@ -23,14 +19,8 @@ void HostFixture::SetUp() {
 void HostFixture::TearDown() {
   VOKCommand::FlushDelayedDestructions();
   VOKDlgNotify::SetResponder(_previousResponder);
-  for (const std::string& className : _captured) {
-    ImmersiveUITrace::StopCapture(className);
-    ImmersiveUITrace::SetSwitch(className, false);
-  }
-  VOKAllocationFaults::Clear();
-  VOKMsgCatalog::ClearMemoryCatalogs();
-  VOKHostClock::UseSystemClock();
-  VOKHostSettings::Reload();
+  // Switches are the process's, not the context's.
+  for (const std::string& className : _captured) ImmersiveUITrace::SetSwitch(className, false);
 }
 
 void HostFixture::CaptureTrace(const std::string& className) {

@@ -1,9 +1,9 @@
 // File: HostFixture.h
-// A test fixture that puts the host in a known state: English (en_US),
-// outside a Thai setting, today fixed to 4 December 2026, message boxes
-// answered at once and recorded, allocation faults cleared. Everything it
-// changes is restored afterwards, and pending delayed destructions are
-// carried out.
+// A test fixture that gives each test a fresh host context, set to English
+// (en_US) outside a Thai setting with today fixed to 4 December 2026, and
+// answers message boxes at once, recording them. The context current before
+// is current again afterwards; pending delayed destructions are carried out
+// first.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base_runtime/HostContext.h"
 #include "command_framework/VOKCommand.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
 
@@ -36,6 +37,8 @@ class HostFixture : public ::testing::Test {
   std::vector<ShownBox> boxes;
 
  private:
+  // First of the members, so that it outlives a derived fixture's.
+  vok::ScopedHostContext _context;
   VOKDlgNotify::Responder _previousResponder;
   std::vector<std::string> _captured;
 };
