@@ -2,8 +2,8 @@
 // Internal to the host library. The host's process-wide state in one
 // object: the locale, the clock, the message catalogs and the armed
 // allocation faults, owned directly, plus one slot per higher layer (the
-// command framework's registry and destruction queue, the services'
-// traces). A layer makes its slot's state on first use; the context
+// command framework's registry and destruction queue, the toolkit's message
+// box responder, the services' traces). A layer makes its slot's state on first use; the context
 // destroys it with itself, the highest layer first. Lower layers never name
 // higher ones: a slot is only a LayerState to this file.
 //
@@ -55,8 +55,9 @@ class VOK_HOST_API HostContext {
     // destructions) that needs the context.
     virtual void Close() {}
   };
-  // One slot each, closed and destroyed from the last to the first.
-  enum class Layer { Services, Commands, Count };
+  // One slot each, closed and destroyed from the last to the first: the
+  // command framework, which the toolkit's widgets rest on, goes last.
+  enum class Layer { Commands, Toolkit, Services, Count };
 
   // A fresh context: the locale and the clock are read from the
   // environment on first use, no catalog is loaded yet.

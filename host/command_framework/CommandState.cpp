@@ -4,8 +4,7 @@
 #include "command_framework/VOKDestructionQueue.h"
 
 VOKCommandState& VOKCommandState::Current() {
-  return vok::HostContext::Current().LayerSlot<VOKCommandState>(
-      vok::HostContext::Layer::Commands);
+  return vok::HostContext::Current().LayerSlot<VOKCommandState>(vok::HostContext::Layer::Commands);
 }
 
 void VOKCommandState::Close() { VOKDestructionQueue::Flush(); }

@@ -5,6 +5,7 @@
 #include <iostream>
 #include <utility>
 
+#include "base_runtime/HostContext.h"
 #include "command_framework/VOKDestructionQueue.h"
 
 namespace {
@@ -14,9 +15,15 @@ int answerOnStderr(VOKDlgNotify&, const VOKUnicodeString& message, const VOKUnic
   return 1;
 }
 
+// The toolkit's state in a host context.
+struct ToolkitState : vok::HostContext::LayerState {
+  VOKDlgNotify::Responder responder = answerOnStderr;
+};
+
 VOKDlgNotify::Responder& responder() {
-  static VOKDlgNotify::Responder current(answerOnStderr);
-  return current;
+  return vok::HostContext::Current()
+      .LayerSlot<ToolkitState>(vok::HostContext::Layer::Toolkit)
+      .responder;
 }
 
 }  // namespace

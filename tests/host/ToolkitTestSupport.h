@@ -20,7 +20,6 @@
 class ToolkitTest : public ::testing::Test {
  protected:
   ~ToolkitTest() override {
-    VOKDlgNotify::SetResponder(nullptr);
     VOKCommand::FlushDelayedDestructions();
     EXPECT_EQ(_liveAtStart, VOKBaseUnknown::LiveObjects()) << "host objects leaked";
   }

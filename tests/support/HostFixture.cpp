@@ -8,7 +8,7 @@ void HostFixture::SetUp() {
   VOKHostSettings::SetLocale("en_US");
   VOKHostSettings::SetThai(false, false);
   VOKHostClock::FixToday(2026, 12, 4);
-  _previousResponder = VOKDlgNotify::SetResponder(
+  VOKDlgNotify::SetResponder(
       [this](VOKDlgNotify& box, const VOKUnicodeString& message, const VOKUnicodeString& title) {
         boxes.push_back({box.GetName().str(), title.ToUtf8(), message.ToUtf8(), box.GetParent()});
         if (onBox) onBox(box);
@@ -18,7 +18,6 @@ void HostFixture::SetUp() {
 
 void HostFixture::TearDown() {
   VOKCommand::FlushDelayedDestructions();
-  VOKDlgNotify::SetResponder(_previousResponder);
   // Switches are the process's, not the context's.
   for (const std::string& className : _captured) ImmersiveUITrace::SetSwitch(className, false);
 }

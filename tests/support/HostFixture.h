@@ -39,7 +39,6 @@ class HostFixture : public ::testing::Test {
  private:
   // First of the members, so that it outlives a derived fixture's.
   vok::ScopedHostContext _context;
-  VOKDlgNotify::Responder _previousResponder;
   std::vector<std::string> _captured;
 };
 
