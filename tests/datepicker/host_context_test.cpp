@@ -65,7 +65,8 @@ struct EntryForm {
 
 // A German host and a Thai one showing Buddhist-era years, each with its
 // own day: their calendars are open at the same time and are picked in
-// turns, each in its own context.
+// turns, each in its own context, and a calendar opened afterwards still
+// follows its own context's locale.
 TEST(HostContextTest, CalendarsOfTwoContextsShowTheirOwnLocalesDates) {
   vok::HostContext german;
   vok::HostContext thai;
@@ -102,6 +103,14 @@ TEST(HostContextTest, CalendarsOfTwoContextsShowTheirOwnLocalesDates) {
     EXPECT_TRUE(PressDay(*germanCalendar, 5));
     EXPECT_TRUE(VOKDlgUser::PressOK(germanCalendar));
     EXPECT_EQ("05.03.2025", germanForm->Field());
+    // A calendar opened now reads the field, and writes it, as German text.
+    VOKQELNavCalendarUI* again = germanForm->OpenCalendar();
+    ASSERT_NE(nullptr, again);
+    EXPECT_EQ("März", EntryForm::MonthShown(*again));
+    EXPECT_EQ("2025-03-05", calendar_test::Shown(*again));
+    EXPECT_TRUE(PressDay(*again, 6));
+    EXPECT_TRUE(VOKDlgUser::PressOK(again));
+    EXPECT_EQ("06.03.2025", germanForm->Field());
     germanForm.reset();
   }
   {
