@@ -27,7 +27,7 @@ HostContext::HostContext() : _catalogs(std::make_unique<CatalogStore>()) {}
 
 HostContext::~HostContext() {
   // The highest layer goes first: its state may use the lower ones'.
-  for (auto slot = _layers.rbegin(); slot != _layers.rend(); ++slot) slot->reset();
+  for (std::size_t layer = _layers.size(); layer-- > 0;) _layers[layer].reset();
 }
 
 CatalogStore& HostContext::Catalogs() { return *_catalogs; }
@@ -51,8 +51,8 @@ void HostContext::ReplaceLocale(LocaleSettings settings) {
 }
 
 void HostContext::CloseLayers() {
-  for (auto slot = _layers.rbegin(); slot != _layers.rend(); ++slot) {
-    if (*slot) (*slot)->Close();
+  for (std::size_t layer = _layers.size(); layer-- > 0;) {
+    if (_layers[layer]) _layers[layer]->Close();
   }
 }
 
