@@ -50,6 +50,12 @@ struct EntryForm {
     return CalendarUnder(*entry);
   }
   std::string Field() const { return entry->getEditor()->GetText().ToUtf8(); }
+  // Presses the day and OK in calendar; the field's text then.
+  std::string PickAndAccept(VOKQELNavCalendarUI* calendar, int day) const {
+    EXPECT_TRUE(PressDay(*calendar, day));
+    EXPECT_TRUE(VOKDlgUser::PressOK(calendar));
+    return Field();
+  }
   static std::string MonthShown(const VOKPLMDlgDate& calendar) {
     VOKUnicodeString text;
     Find<VOKDlgCombo>(calendar, "MonthCombo")->GetField(text);
@@ -93,24 +99,18 @@ TEST(HostContextTest, CalendarsOfTwoContextsShowTheirOwnLocalesDates) {
     ASSERT_NE(nullptr, thaiCalendar);
     EXPECT_EQ("กุมภาพันธ์", EntryForm::MonthShown(*thaiCalendar));
     EXPECT_EQ("2567", EntryForm::YearShown(*thaiCalendar));
-    EXPECT_TRUE(PressDay(*thaiCalendar, 12));
-    EXPECT_TRUE(VOKDlgUser::PressOK(thaiCalendar));
-    EXPECT_EQ("12/02/2567", thaiForm->Field());
+    EXPECT_EQ("12/02/2567", thaiForm->PickAndAccept(thaiCalendar, 12));
   }
   {
     Entered in(german);
     EXPECT_EQ("2025", EntryForm::YearShown(*germanCalendar));
-    EXPECT_TRUE(PressDay(*germanCalendar, 5));
-    EXPECT_TRUE(VOKDlgUser::PressOK(germanCalendar));
-    EXPECT_EQ("05.03.2025", germanForm->Field());
+    EXPECT_EQ("05.03.2025", germanForm->PickAndAccept(germanCalendar, 5));
     // A calendar opened now reads the field, and writes it, as German text.
     VOKQELNavCalendarUI* again = germanForm->OpenCalendar();
     ASSERT_NE(nullptr, again);
     EXPECT_EQ("März", EntryForm::MonthShown(*again));
     EXPECT_EQ("2025-03-05", calendar_test::Shown(*again));
-    EXPECT_TRUE(PressDay(*again, 6));
-    EXPECT_TRUE(VOKDlgUser::PressOK(again));
-    EXPECT_EQ("06.03.2025", germanForm->Field());
+    EXPECT_EQ("06.03.2025", germanForm->PickAndAccept(again, 6));
     germanForm.reset();
   }
   {
