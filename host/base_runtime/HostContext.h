@@ -3,9 +3,10 @@
 // object: the locale, the clock, the message catalogs and the armed
 // allocation faults, owned directly, plus one slot per higher layer (the
 // command framework's registry and destruction queue, the toolkit's message
-// box responder, the services' traces). A layer makes its slot's state on first use; the context
-// destroys it with itself, the highest layer first. Lower layers never name
-// higher ones: a slot is only a LayerState to this file.
+// box responder, the services' traces). A layer makes its slot's state on
+// first use; the context destroys it with itself, the command framework
+// last. Lower layers never name higher ones: a slot is only a LayerState to
+// this file.
 //
 // The host's static calls act on the current context. A process context,
 // made on first use and never destroyed (commands with static storage may
