@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "web_front_end/WebFrontEndExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 

@@ -26,8 +26,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "web_front_end/WebFrontEndExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 

@@ -16,8 +16,8 @@
 #include <functional>
 #include <string>
 
-#include "web_front_end/WebFrontEndExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 /// Shows a window tree as a page in a browser on this machine and lets a person
 /// use it (see the notes above).

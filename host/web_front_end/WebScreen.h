@@ -19,8 +19,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "web_front_end/WebFrontEndExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 

@@ -17,11 +17,16 @@ using Table = std::unordered_map<std::string_view, const WidgetKind*>;
 
 const Table& byClassName() {
   static const Table table{
-      {"VOKDialog", &PlainKind()},          {"VOKDlgLabel", &LabelKind()},
-      {"VOKDlgPushButton", &PushButtonKind()}, {"VOKDlgCombo", &ComboKind()},
-      {"VOKDlgSpinner", &SpinnerKind()},    {"VOKDlgEditor", &EditorKind()},
-      {"VOKDlgSeparator", &SeparatorKind()}, {"VOKDlgFrame", &FrameKind()},
-      {"VOKDlgWindow", &WindowKind()},      {"VOKDlgDialog", &DialogKind()},
+      {"VOKDialog", &PlainKind()},
+      {"VOKDlgLabel", &LabelKind()},
+      {"VOKDlgPushButton", &PushButtonKind()},
+      {"VOKDlgCombo", &ComboKind()},
+      {"VOKDlgSpinner", &SpinnerKind()},
+      {"VOKDlgEditor", &EditorKind()},
+      {"VOKDlgSeparator", &SeparatorKind()},
+      {"VOKDlgFrame", &FrameKind()},
+      {"VOKDlgWindow", &WindowKind()},
+      {"VOKDlgDialog", &DialogKind()},
       {"VOKDlgNotify", &MessageBoxKind()},
   };
   return table;
@@ -29,8 +34,7 @@ const Table& byClassName() {
 
 const WidgetKind& byClassChain(const VOKDialog& widget) {
   const Table& table = byClassName();
-  for (const VOKMetaClass* meta = widget.GetMetaObject(); meta != nullptr;
-       meta = meta->GetBase()) {
+  for (const VOKMetaClass* meta = widget.GetMetaObject(); meta != nullptr; meta = meta->GetBase()) {
     if (auto kind = table.find(meta->GetClassName()); kind != table.end()) return *kind->second;
   }
   return PlainKind();

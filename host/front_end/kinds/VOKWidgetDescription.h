@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "dialog_toolkit/VOKDlgWindow.h"
+#include "dialog_toolkit/VOKDialog.h"
 #include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKCellRect.h"
 
@@ -15,8 +15,8 @@ struct VOKWidgetDescription {
   std::string kind;
   // What it says: a field's text, else its title.
   std::string text;
-  bool greyed = false;    // insensitive itself or inside an insensitive container
-  bool editable = false;  // a person types text into it
+  bool greyed = false;               // insensitive itself or inside an insensitive container
+  bool editable = false;             // a person types text into it
   std::optional<bool> icon;          // buttons: drawn as an icon
   std::optional<std::string> label;  // an icon button's name
   std::optional<float> minimum;      // spinners: the range
@@ -28,5 +28,3 @@ struct VOKWidgetDescription {
 // The description of a widget laid out at rect.
 VOK_FRONTEND_API VOKWidgetDescription VOKDescribeWidget(const VOKDialog& widget,
                                                         const VOKCellRect& rect);
-// Message boxes answer with their one button.
-VOK_FRONTEND_API bool VOKIsMessageBox(const VOKDlgWindow& window);

@@ -1,6 +1,5 @@
 // File: WidgetDescription.cpp
 #include "front_end/kinds/VOKWidgetDescription.h"
-
 #include "front_end/kinds/WidgetKind.h"
 #include "front_end/paint/PaintWidgets.h"
 
@@ -10,8 +9,4 @@ VOKWidgetDescription VOKDescribeWidget(const VOKDialog& widget, const VOKCellRec
   description.greyed = vok::paint::IsGreyed(widget);
   description.editable = kind.TakesTypedText(widget);
   return description;
-}
-
-bool VOKIsMessageBox(const VOKDlgWindow& window) {
-  return vok::kinds::KindOf(window).IsMessageBox();
 }

@@ -58,8 +58,7 @@ class WidgetKind {
   virtual bool Step(VOKDialog& /*widget*/, bool /*up*/) const { return false; }
   // The list a person chooses from, for combos.
   virtual VOKDlgCombo* List(VOKDialog& /*widget*/) const { return nullptr; }
-  virtual Click ClickAt(const VOKDialog& /*widget*/, const VOKCellRect& /*rect*/,
-                        int /*x*/) const {
+  virtual Click ClickAt(const VOKDialog& /*widget*/, const VOKCellRect& /*rect*/, int /*x*/) const {
     return Click::Press;
   }
 

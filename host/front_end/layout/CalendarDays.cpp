@@ -1,6 +1,4 @@
 // File: CalendarDays.cpp
-#include "front_end/layout/VOKCalendarDays.h"
-
 #include <string>
 
 #include "base_runtime/HostLocale.h"
@@ -8,6 +6,7 @@
 #include "base_runtime/VOKTime.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
 #include "front_end/kinds/WidgetKind.h"
+#include "front_end/layout/VOKCalendarDays.h"
 
 namespace vok::calendar {
 namespace {

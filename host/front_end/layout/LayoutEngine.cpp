@@ -15,9 +15,7 @@ bool usesGrid(const VOKDialog& container) {
 
 }  // namespace
 
-bool IsContainer(const VOKDialog& widget) {
-  return kinds::KindOf(widget).HoldsWidgets();
-}
+bool IsContainer(const VOKDialog& widget) { return kinds::KindOf(widget).HoldsWidgets(); }
 
 std::vector<VOKDialog*> LaidChildren(const VOKDialog& container) {
   std::vector<VOKDialog*> children;

@@ -1,6 +1,6 @@
 // File: LayoutWidgets.cpp
-// Natural sizes of the widgets that hold no others, and the text areas of
-// the fields, as their kinds give them.
+// Natural sizes of the widgets that hold no others, the text areas of the
+// fields and the message boxes, as their kinds tell.
 #include <algorithm>
 
 #include "front_end/kinds/WidgetKind.h"
@@ -24,4 +24,8 @@ VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect) {
 
 bool VOKTakesTypedText(const VOKDialog& widget) {
   return vok::kinds::KindOf(widget).TakesTypedText(widget);
+}
+
+bool VOKIsMessageBox(const VOKDlgWindow& window) {
+  return vok::kinds::KindOf(window).IsMessageBox();
 }

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-#include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/layout/WindowParts.h"
 
 namespace vok::session {

@@ -17,4 +17,4 @@ struct VOKDropList {
 };
 
 VOK_FRONTEND_API VOKDropList VOKPlaceDropList(const VOKCellRect& combo, int lines, int highlighted,
-                                          int screenHeight);
+                                              int screenHeight);

@@ -24,8 +24,8 @@
 #include <string>
 #include <vector>
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKCellRect.h"
 
 VOK_FRONTEND_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
@@ -37,6 +37,9 @@ VOK_FRONTEND_API VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOK
 // Whether a person types text into the widget: editors, Editable spinners
 // and Editable combos with FreeText (a list combo is picked from).
 VOK_FRONTEND_API bool VOKTakesTypedText(const VOKDialog& widget);
+
+// Message boxes (VOKDlgNotify) show their message and one OK button.
+VOK_FRONTEND_API bool VOKIsMessageBox(const VOKDlgWindow& window);
 
 struct VOKLaidWidget {
   VOKDialog* widget = nullptr;

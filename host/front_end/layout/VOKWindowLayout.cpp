@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "dialog_toolkit/VOKDlgNotify.h"
-#include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/layout/LayoutEngine.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/text/TextWrap.h"

@@ -2,8 +2,8 @@
 // Which window parts a window has, and their texts.
 #include "front_end/layout/WindowParts.h"
 
-#include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/kinds/WidgetKind.h"
+#include "front_end/layout/VOKLayout.h"
 #include "front_end/text/VOKCellText.h"
 
 namespace vok::window {
@@ -28,7 +28,8 @@ std::string face(const std::string& label) {
 bool HasClose(const VOKDlgWindow& window) { return hasStyle(window, VOKDlgStyle::CloseControl); }
 
 bool HasOK(const VOKDlgWindow& window) {
-  return VOKIsMessageBox(window) || (hasOwnButtons(window) && hasStyle(window, VOKDlgStyle::OKButton));
+  return VOKIsMessageBox(window) ||
+         (hasOwnButtons(window) && hasStyle(window, VOKDlgStyle::OKButton));
 }
 
 bool HasCancel(const VOKDlgWindow& window) {

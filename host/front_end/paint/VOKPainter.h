@@ -15,8 +15,8 @@
 
 #include <string_view>
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"
@@ -28,9 +28,9 @@ VOK_FRONTEND_API void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& w
 // character skipped on: the painter passes the widget's own text, a front
 // end the text being typed, and marks it when the whole of it is selected.
 VOK_FRONTEND_API void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field,
-                                    const VOKCellRect& rect, std::string_view text, int skipped,
-                                    bool selected = false);
+                                        const VOKCellRect& rect, std::string_view text, int skipped,
+                                        bool selected = false);
 
 // The open list of a combo with one line highlighted.
 VOK_FRONTEND_API void VOKPaintDropList(VOKCanvas& canvas, const VOKDlgCombo& combo,
-                                   const VOKDropList& list, int highlighted);
+                                       const VOKDropList& list, int highlighted);

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 
 class VOK_FRONTEND_API VOKTextRenderer {
  public:

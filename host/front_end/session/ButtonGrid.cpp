@@ -64,8 +64,7 @@ int verticalNeighbour(const std::vector<Target>& chain, const std::vector<int>& 
 
 bool InButtonGrid(const VOKDialog& widget) {
   const VOKDialog* parent = widget.GetParent();
-  return kinds::KindOf(widget).IsButton() && parent != nullptr &&
-         isButtonGrid(*parent);
+  return kinds::KindOf(widget).IsButton() && parent != nullptr && isButtonGrid(*parent);
 }
 
 int ChosenInGrid(const std::vector<Target>& chain) {

@@ -3,7 +3,6 @@
 // actions here; each is followed by a rebuild, since the action may have
 // opened, closed or destroyed windows.
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"

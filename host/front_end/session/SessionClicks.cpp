@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"

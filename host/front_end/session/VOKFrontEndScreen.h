@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"

@@ -56,8 +56,8 @@
 #include <memory>
 #include <string>
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::session {

@@ -7,8 +7,8 @@
 // is not UTF-8) while it runs.
 #pragma once
 
-#include "front_end/FrontEndExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 
 /// Shows a window tree on the process's terminal and lets a person use it (see
 /// the notes above).

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "front_end/FrontEndExport.h"
 #include "base_runtime/Utf8Text.h"  // VOKDecodeUtf8, VOKEncodeUtf8
+#include "front_end/FrontEndExport.h"
 
 struct VOKGlyph {
   std::string text;  // UTF-8: the character and its combining marks
