@@ -4,9 +4,7 @@
 #include <algorithm>
 
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "front_end/kinds/WidgetKind.h"
-#include "front_end/paint/PaintWidgets.h"
-#include "front_end/paint/VOKPainter.h"
+#include "front_end/kinds/ArrowField.h"
 #include "front_end/text/VOKCellText.h"
 
 namespace vok::kinds {
@@ -14,7 +12,6 @@ namespace vok::kinds {
 namespace {
 
 constexpr int kTypedColumns = 10;
-constexpr int kArrowColumns = 2;  // " ▾"
 
 const VOKDlgCombo& combo(const VOKDialog& widget) {
   return static_cast<const VOKDlgCombo&>(widget);
@@ -24,8 +21,10 @@ bool editable(const VOKDialog& widget) { return (widget.GetStyle() & VOKDlgStyle
 
 int columns(const VOKUnicodeString& text) { return VOKTextColumns(text.ToUtf8()); }
 
-class Combo : public WidgetKind {
+class Combo : public ArrowField {
  public:
+  Combo() : ArrowField("combo", " ▾") {}
+
   VOKCellSize Natural(const VOKDialog& widget) const override {
     const VOKDlgCombo& box = combo(widget);
     VOKUnicodeString field;
@@ -33,26 +32,12 @@ class Combo : public WidgetKind {
     int widest = std::max(columns(field), editable(box) ? kTypedColumns : 1);
     for (int line = 0; line < box.GetLineCount(); ++line)
       widest = std::max(widest, columns(box.GetLine(line)));
-    return {widest + kArrowColumns, 1};
-  }
-  int ArrowColumns() const override { return kArrowColumns; }
-
-  void Paint(VOKCanvas& canvas, const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKPaintFieldText(canvas, widget, rect, Text(widget), 0);
-    paint::Arrows(canvas, widget, rect, " ▾");
+    return {widest + ArrowColumns(), 1};
   }
 
-  VOKWidgetDescription Describe(const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKWidgetDescription description = WidgetKind::Describe(widget, rect);
-    description.kind = "combo";
-    return description;
-  }
-
-  bool Interactive() const override { return true; }
   bool TakesTypedText(const VOKDialog& widget) const override {
     return editable(widget) && (widget.GetStyle() & VOKDlgStyle::FreeText) != 0;
   }
-  bool Steps() const override { return true; }
 
   std::string Text(const VOKDialog& widget) const override {
     VOKUnicodeString field;
@@ -71,9 +56,6 @@ class Combo : public WidgetKind {
 
 }  // namespace
 
-const WidgetKind& ComboKind() {
-  static const Combo kind;
-  return kind;
-}
+const WidgetKind& ComboKind() { return One<Combo>(); }
 
 }  // namespace vok::kinds

@@ -13,16 +13,11 @@ constexpr int kColumns = 12;
 
 class Editor : public WidgetKind {
  public:
+  Editor() : WidgetKind("editor") {}
   VOKCellSize Natural(const VOKDialog& /*widget*/) const override { return {kColumns, 1}; }
 
   void Paint(VOKCanvas& canvas, const VOKDialog& widget, const VOKCellRect& rect) const override {
     VOKPaintFieldText(canvas, widget, rect, Text(widget), 0);
-  }
-
-  VOKWidgetDescription Describe(const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKWidgetDescription description = WidgetKind::Describe(widget, rect);
-    description.kind = "editor";
-    return description;
   }
 
   bool Interactive() const override { return true; }
@@ -38,9 +33,6 @@ class Editor : public WidgetKind {
 
 }  // namespace
 
-const WidgetKind& EditorKind() {
-  static const Editor kind;
-  return kind;
-}
+const WidgetKind& EditorKind() { return One<Editor>(); }
 
 }  // namespace vok::kinds

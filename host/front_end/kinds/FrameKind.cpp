@@ -9,23 +9,15 @@ namespace {
 
 class Frame : public WidgetKind {
  public:
+  Frame() : WidgetKind("frame") {}
   bool HoldsWidgets() const override { return true; }
   bool FillsParentWidth(const VOKDialog& widget) const override {
     return (widget.GetStyle() & VOKDlgStyle::Editable) != 0;
-  }
-
-  VOKWidgetDescription Describe(const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKWidgetDescription description = WidgetKind::Describe(widget, rect);
-    description.kind = "frame";
-    return description;
   }
 };
 
 }  // namespace
 
-const WidgetKind& FrameKind() {
-  static const Frame kind;
-  return kind;
-}
+const WidgetKind& FrameKind() { return One<Frame>(); }
 
 }  // namespace vok::kinds

@@ -31,21 +31,15 @@ void WidgetKind::Paint(VOKCanvas& canvas, const VOKDialog& widget, const VOKCell
 VOKWidgetDescription WidgetKind::Describe(const VOKDialog& widget,
                                           const VOKCellRect& /*rect*/) const {
   VOKWidgetDescription description;
-  description.kind = "label";
+  description.kind = _pageKind;
   description.text = Text(widget);
   return description;
 }
 
 std::string WidgetKind::Text(const VOKDialog& widget) const { return widget.GetTitle().ToUtf8(); }
 
-const WidgetKind& PlainKind() {
-  static const WidgetKind kind;
-  return kind;
-}
+const WidgetKind& PlainKind() { return One<WidgetKind>(); }
 
-const WidgetKind& LabelKind() {
-  static const Label kind;
-  return kind;
-}
+const WidgetKind& LabelKind() { return One<Label>(); }
 
 }  // namespace vok::kinds

@@ -29,6 +29,8 @@ std::string iconName(const VOKDialog& button) {
 
 class PushButton : public WidgetKind {
  public:
+  PushButton() : WidgetKind("button") {}
+
   VOKCellSize Natural(const VOKDialog& button) const override {
     if (hasIcon(button)) return {1, 1};
     return {VOKTextColumns(button.GetTitle().ToUtf8()) + kBrackets, 1};
@@ -49,7 +51,6 @@ class PushButton : public WidgetKind {
 
   VOKWidgetDescription Describe(const VOKDialog& button, const VOKCellRect& rect) const override {
     VOKWidgetDescription description = WidgetKind::Describe(button, rect);
-    description.kind = "button";
     description.icon = hasIcon(button);
     if (*description.icon) description.label = iconName(button);
     return description;
@@ -66,9 +67,6 @@ class PushButton : public WidgetKind {
 
 }  // namespace
 
-const WidgetKind& PushButtonKind() {
-  static const PushButton kind;
-  return kind;
-}
+const WidgetKind& PushButtonKind() { return One<PushButton>(); }
 
 }  // namespace vok::kinds

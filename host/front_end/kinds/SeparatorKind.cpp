@@ -8,25 +8,17 @@ namespace {
 
 class Separator : public WidgetKind {
  public:
+  Separator() : WidgetKind("separator") {}
   VOKCellSize Natural(const VOKDialog& /*widget*/) const override { return {1, 1}; }
 
   void Paint(VOKCanvas& canvas, const VOKDialog& /*widget*/,
              const VOKCellRect& rect) const override {
     canvas.Repeat(rect.x, rect.y, "─", rect.width, VOKCellRole::Border);
   }
-
-  VOKWidgetDescription Describe(const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKWidgetDescription description = WidgetKind::Describe(widget, rect);
-    description.kind = "separator";
-    return description;
-  }
 };
 
 }  // namespace
 
-const WidgetKind& SeparatorKind() {
-  static const Separator kind;
-  return kind;
-}
+const WidgetKind& SeparatorKind() { return One<Separator>(); }
 
 }  // namespace vok::kinds

@@ -5,17 +5,13 @@
 
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
-#include "front_end/kinds/WidgetKind.h"
+#include "front_end/kinds/ArrowField.h"
 #include "front_end/layout/VOKLayout.h"
-#include "front_end/paint/PaintWidgets.h"
-#include "front_end/paint/VOKPainter.h"
 #include "front_end/text/VOKCellText.h"
 
 namespace vok::kinds {
 
 namespace {
-
-constexpr int kArrowColumns = 3;  // " ▴▾"
 
 const VOKDlgSpinner& spinner(const VOKDialog& widget) {
   return static_cast<const VOKDlgSpinner&>(widget);
@@ -26,24 +22,19 @@ int upArrow(const VOKDialog& widget, const VOKCellRect& rect) {
   return VOKFieldTextArea(widget, rect).Right() + 1;
 }
 
-class Spinner : public WidgetKind {
+class Spinner : public ArrowField {
  public:
+  Spinner() : ArrowField("spinner", " ▴▾") {}
+
   VOKCellSize Natural(const VOKDialog& widget) const override {
     const int visible = spinner(widget).GetVisibleTextWidth();
     const int text = visible > 0 ? visible : VOKTextColumns(Text(widget));
-    return {std::max(text, 1) + kArrowColumns, 1};
-  }
-  int ArrowColumns() const override { return kArrowColumns; }
-
-  void Paint(VOKCanvas& canvas, const VOKDialog& widget, const VOKCellRect& rect) const override {
-    VOKPaintFieldText(canvas, widget, rect, Text(widget), 0);
-    paint::Arrows(canvas, widget, rect, " ▴▾");
+    return {std::max(text, 1) + ArrowColumns(), 1};
   }
 
   VOKWidgetDescription Describe(const VOKDialog& widget, const VOKCellRect& rect) const override {
     VOKWidgetDescription description = WidgetKind::Describe(widget, rect);
     const int arrows = upArrow(widget, rect);
-    description.kind = "spinner";
     description.minimum = spinner(widget).GetMinimum();
     description.maximum = spinner(widget).GetMaximum();
     description.up = VOKCellPoint{arrows, rect.y};
@@ -51,11 +42,9 @@ class Spinner : public WidgetKind {
     return description;
   }
 
-  bool Interactive() const override { return true; }
   bool TakesTypedText(const VOKDialog& widget) const override {
     return (widget.GetStyle() & VOKDlgStyle::Editable) != 0;
   }
-  bool Steps() const override { return true; }
 
   std::string Text(const VOKDialog& widget) const override {
     return spinner(widget).GetCurrentText().ToUtf8();
@@ -78,9 +67,6 @@ class Spinner : public WidgetKind {
 
 }  // namespace
 
-const WidgetKind& SpinnerKind() {
-  static const Spinner kind;
-  return kind;
-}
+const WidgetKind& SpinnerKind() { return One<Spinner>(); }
 
 }  // namespace vok::kinds

@@ -21,7 +21,8 @@ enum class Click { Press, OpenList, StepUp, StepDown, Nothing };
 // The defaults are those of a widget that only shows its title.
 class WidgetKind {
  public:
-  WidgetKind() = default;
+  // pageKind: what a page calls the widget (VOKWidgetDescription::kind).
+  explicit WidgetKind(const char* pageKind = "label") : _pageKind(pageKind) {}
   WidgetKind(const WidgetKind&) = delete;
   WidgetKind& operator=(const WidgetKind&) = delete;
   virtual ~WidgetKind() = default;
@@ -68,11 +69,21 @@ class WidgetKind {
   virtual bool HasOwnButtons() const { return false; }
   // Presses a dialog's OK (ok) or Cancel; false for other windows.
   virtual bool Answer(VOKDlgWindow& /*window*/, bool /*ok*/) const { return false; }
+
+ private:
+  const char* _pageKind;
 };
 
 // The kind of a widget: the nearest class of its chain that the front
 // ends know (a module's frame is a frame); a widget of none is plain.
 const WidgetKind& KindOf(const VOKDialog& widget);
+
+// The one object of a kind.
+template <class Kind>
+const WidgetKind& One() {
+  static const Kind kind;
+  return kind;
+}
 
 // The kinds, one file each, keyed in KindOf by the toolkit class names.
 const WidgetKind& PlainKind();

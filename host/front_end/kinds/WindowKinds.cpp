@@ -32,19 +32,10 @@ class MessageBox : public Window {
 
 }  // namespace
 
-const WidgetKind& WindowKind() {
-  static const Window kind;
-  return kind;
-}
+const WidgetKind& WindowKind() { return One<Window>(); }
 
-const WidgetKind& DialogKind() {
-  static const Dialog kind;
-  return kind;
-}
+const WidgetKind& DialogKind() { return One<Dialog>(); }
 
-const WidgetKind& MessageBoxKind() {
-  static const MessageBox kind;
-  return kind;
-}
+const WidgetKind& MessageBoxKind() { return One<MessageBox>(); }
 
 }  // namespace vok::kinds
