@@ -8,7 +8,6 @@
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
-#include "front_end/session/SessionFields.h"
 
 namespace vok::session {
 
