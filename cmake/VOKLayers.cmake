@@ -27,8 +27,10 @@ endfunction()
 # "FOLDER/<file name>": linked into its public root, installed under
 # include/vokdatepicker/FOLDER with the install component NAME
 # (development by default), and made into the API reference (docs/).
-# INTERNAL headers are linked into the public root for the other libraries
-# of this build (front ends, tests) but neither installed nor documented.
+# INTERNAL headers are linked into the public root for the other targets of
+# this build (front ends, the example host, tests) but neither installed nor
+# documented. A header left out of both lists stays in the library's own
+# root: an include of it from another target does not compile.
 function(vok_public_headers target folder)
   cmake_parse_arguments(PARSE_ARGV 2 arg "" "COMPONENT" "INTERNAL")
   if(NOT arg_COMPONENT)
@@ -47,8 +49,10 @@ function(vok_public_headers target folder)
   endforeach()
   target_include_directories(${target} INTERFACE $<BUILD_INTERFACE:${root}>
                                                  $<INSTALL_INTERFACE:${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker>)
-  install(FILES ${arg_UNPARSED_ARGUMENTS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
-          COMPONENT ${arg_COMPONENT})
+  if(arg_UNPARSED_ARGUMENTS)
+    install(FILES ${arg_UNPARSED_ARGUMENTS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/vokdatepicker/${folder}
+            COMPONENT ${arg_COMPONENT})
+  endif()
 endfunction()
 
 # vok_shared_library(TARGET): the SONAME, the output folder that mirrors the

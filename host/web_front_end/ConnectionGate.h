@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 
@@ -28,7 +28,7 @@ inline constexpr std::size_t kMaxWaitingConnections = 64;
 
 // The length of the request head at the start of received, up to and with
 // its blank line ("\r\n" or a bare "\n"); 0 while it has not ended.
-VOK_HOST_API std::size_t RequestHeadLength(std::string_view received);
+VOK_WEB_FRONTEND_API std::size_t RequestHeadLength(std::string_view received);
 
 class ConnectionGate {
  public:

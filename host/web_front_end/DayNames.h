@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "front_end/layout/CalendarDays.h"
+#include "front_end/layout/VOKCalendarDays.h"
 
 namespace vok::web {
 

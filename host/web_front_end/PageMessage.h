@@ -16,8 +16,8 @@
 #include <string>
 #include <string_view>
 
-#include "base_runtime/HostExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 
@@ -37,6 +37,6 @@ struct DecodedMessage {
   std::string error;
 };
 
-VOK_HOST_API DecodedMessage DecodeMessage(std::string_view body);
+VOK_WEB_FRONTEND_API DecodedMessage DecodeMessage(std::string_view body);
 
 }  // namespace vok::web

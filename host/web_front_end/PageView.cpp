@@ -7,15 +7,9 @@
 
 #include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
-#include "dialog_toolkit/VOKDlgEditor.h"
-#include "dialog_toolkit/VOKDlgFrame.h"
-#include "dialog_toolkit/VOKDlgLabel.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSeparator.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
-#include "front_end/layout/CalendarDays.h"
-#include "front_end/layout/WindowParts.h"
-#include "front_end/paint/PaintWidgets.h"
+#include "front_end/kinds/VOKWidgetDescription.h"
+#include "front_end/layout/VOKCalendarDays.h"
+#include "front_end/layout/VOKToolkitText.h"
 #include "web_front_end/DayNames.h"
 
 namespace vok::web {
@@ -37,50 +31,21 @@ Json words() {
           {"lost", window::Text("Page.Lost", "The connection to the program was lost.")}};
 }
 
-// The name a screen reader gives a button drawn as an icon: its short
-// help, else what the catalog calls the icon.
-std::string iconName(const VOKDlgPushButton& button) {
-  std::string help = button.GetShortHelp().ToUtf8();
-  if (!help.empty()) return help;
-  const std::string icon = button.GetIconName().str();
-  return window::Text(("Icon." + icon).c_str(), icon.c_str());
-}
-
-std::string fieldText(const VOKDialog& widget) {
-  if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&widget)) {
-    VOKUnicodeString field;
-    combo->GetField(field);
-    return field.ToUtf8();
-  }
-  if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&widget))
-    return spinner->GetCurrentText().ToUtf8();
-  if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&widget)) return editor->GetText().ToUtf8();
-  return widget.GetTitle().ToUtf8();
-}
+Json point(const VOKCellPoint& at) { return point(at.x, at.y); }
 
 // The kind of widget and what it says.
 void kindAndText(const VOKDialog& widget, const VOKCellRect& place, Json& out) {
-  out["text"] = fieldText(widget);
-  if (auto* button = dynamic_cast<const VOKDlgPushButton*>(&widget)) {
-    out["kind"] = "button";
-    out["icon"] = !button->GetIconName().str().empty();
-    if (out["icon"]) out["label"] = iconName(*button);
-  } else if (dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr) {
-    out["kind"] = "combo";
-  } else if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&widget)) {
-    const int arrows = VOKFieldTextArea(widget, place).Right() + 1;
-    out["kind"] = "spinner";
-    out["min"] = spinner->GetMinimum();
-    out["max"] = spinner->GetMaximum();
-    out["up"] = point(arrows, place.y);
-    out["down"] = point(arrows + 1, place.y);
-  } else if (dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr) {
-    out["kind"] = "editor";
-  } else if (dynamic_cast<const VOKDlgSeparator*>(&widget) != nullptr) {
-    out["kind"] = "separator";
-  } else {
-    out["kind"] = dynamic_cast<const VOKDlgFrame*>(&widget) != nullptr ? "frame" : "label";
-  }
+  const VOKWidgetDescription description = VOKDescribeWidget(widget, place);
+  out["kind"] = description.kind;
+  out["text"] = description.text;
+  out["greyed"] = description.greyed;
+  out["editable"] = description.editable;
+  if (description.icon) out["icon"] = *description.icon;
+  if (description.label) out["label"] = *description.label;
+  if (description.minimum) out["min"] = *description.minimum;
+  if (description.maximum) out["max"] = *description.maximum;
+  if (description.up) out["up"] = point(*description.up);
+  if (description.down) out["down"] = point(*description.down);
 }
 
 Json describeWidget(const VOKLaidWidget& laid, const VOKScreenView& view) {
@@ -88,8 +53,6 @@ Json describeWidget(const VOKLaidWidget& laid, const VOKScreenView& view) {
   kindAndText(*laid.widget, laid.rect, out);
   out["name"] = laid.widget->GetName().str();
   out["at"] = point(laid.rect.x, laid.rect.y);
-  out["greyed"] = vok::paint::IsGreyed(*laid.widget);
-  out["editable"] = VOKTakesTypedText(*laid.widget);
   out["focus"] = view.focus == laid.rect;
   if (view.draft && view.draft->field == laid.widget) {
     out["text"] = view.draft->text;
@@ -223,7 +186,7 @@ Json windowButton(const std::optional<VOKCellRect>& place, const std::string& la
 
 Json describeWindow(const VOKWindowLayout& window, const VOKScreenView& view,
                     const vok::HostLocale& locale, const Json& pageWords) {
-  const bool box = window::IsMessageBox(window.Window());
+  const bool box = VOKIsMessageBox(window.Window());
   Json out = {{"title", window.Window().GetTitle().ToUtf8()},
               {"name", window.Window().GetName().str()},
               {"role", box ? "alertdialog" : "dialog"},

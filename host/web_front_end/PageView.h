@@ -26,12 +26,12 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "base_runtime/HostExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 
-VOK_HOST_API nlohmann::json DescribeViewJson(const VOKScreenView& view);
-VOK_HOST_API std::string DescribeView(const VOKScreenView& view);
+VOK_WEB_FRONTEND_API nlohmann::json DescribeViewJson(const VOKScreenView& view);
+VOK_WEB_FRONTEND_API std::string DescribeView(const VOKScreenView& view);
 
 }  // namespace vok::web

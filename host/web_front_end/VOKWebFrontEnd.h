@@ -16,12 +16,12 @@
 #include <functional>
 #include <string>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 /// Shows a window tree as a page in a browser on this machine and lets a person
 /// use it (see the notes above).
-class VOK_HOST_API VOKWebFrontEnd {
+class VOK_WEB_FRONTEND_API VOKWebFrontEnd {
  public:
   /// Columns of the screen the windows are laid out on.
   static constexpr int kColumns = 80;

@@ -19,8 +19,8 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "base_runtime/HostExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
+#include "web_front_end/WebFrontEndExport.h"
 
 namespace vok::web {
 
@@ -28,7 +28,7 @@ namespace vok::web {
 // it takes the page as closed.
 inline constexpr std::chrono::milliseconds kPageGone{3000};
 
-class VOK_HOST_API WebScreen final : public VOKFrontEndScreen {
+class VOK_WEB_FRONTEND_API WebScreen final : public VOKFrontEndScreen {
  public:
   // interrupted is asked between events, from the toolkit's thread.
   // size: the screen the session lays the windows out on, in cells; the

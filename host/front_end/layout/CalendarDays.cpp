@@ -1,40 +1,29 @@
 // File: CalendarDays.cpp
-#include "front_end/layout/CalendarDays.h"
-
 #include <string>
 
 #include "base_runtime/HostLocale.h"
 #include "base_runtime/VOKHostSettings.h"
 #include "base_runtime/VOKTime.h"
-#include "dialog_toolkit/VOKDlgCombo.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
-#include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/kinds/WidgetKind.h"
+#include "front_end/layout/VOKCalendarDays.h"
 
 namespace vok::calendar {
 namespace {
 
-// The month combo and year spinner anywhere below a widget.
-struct Pickers {
-  const VOKDlgCombo* months = nullptr;
-  const VOKDlgSpinner* years = nullptr;
-};
-
-void findPickers(const VOKDialog& widget, Pickers& found) {
-  for (const VOKDialog* child : widget.GetChildren()) {
-    if (auto* combo = dynamic_cast<const VOKDlgCombo*>(child); combo && !found.months)
+void findParts(const VOKDialog& widget, CalendarParts& found) {
+  for (VOKDialog* child : widget.GetChildren()) {
+    if (auto* combo = dynamic_cast<VOKDlgCombo*>(child); combo && !found.months)
       found.months = combo;
-    if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(child); spinner && !found.years)
+    if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(child); spinner && !found.years)
       found.years = spinner;
-    findPickers(*child, found);
+    findParts(*child, found);
   }
 }
 
 const VOKDialog* windowOf(const VOKDialog& widget) {
   const VOKDialog* at = &widget;
-  while (at->GetParent() != nullptr && dynamic_cast<const VOKDlgWindow*>(at) == nullptr)
-    at = at->GetParent();
+  while (at->GetParent() != nullptr && !kinds::KindOf(*at).IsWindow()) at = at->GetParent();
   return at;
 }
 
@@ -46,24 +35,30 @@ std::optional<int> number(const VOKUnicodeString& text) {
 
 }  // namespace
 
+std::optional<CalendarParts> CalendarOf(const VOKDialog& widget) {
+  CalendarParts parts;
+  findParts(*windowOf(widget), parts);
+  if (parts.months == nullptr || parts.years == nullptr || parts.months->GetLineCount() != 12 ||
+      parts.months->GetSelect() < 0) {
+    return std::nullopt;
+  }
+  return parts;
+}
+
 std::optional<Date> DayOf(const VOKDialog& widget) {
   const VOKDialog* grid = widget.GetParent();
-  if (dynamic_cast<const VOKDlgPushButton*>(&widget) == nullptr || grid == nullptr ||
+  if (!kinds::KindOf(widget).IsButton() || grid == nullptr ||
       (grid->GetStyle() & VOKDlgStyle::GridLayout) == 0) {
     return std::nullopt;
   }
-  Pickers pickers;
-  findPickers(*windowOf(*grid), pickers);
-  if (pickers.months == nullptr || pickers.years == nullptr ||
-      pickers.months->GetLineCount() != 12 || pickers.months->GetSelect() < 0) {
-    return std::nullopt;
-  }
+  const std::optional<CalendarParts> calendar = CalendarOf(*grid);
+  if (!calendar) return std::nullopt;
   const auto day = number(widget.GetTitle());
-  auto year = number(pickers.years->GetCurrentText());
+  auto year = number(calendar->years->GetCurrentText());
   if (!day || !year) return std::nullopt;
   // The spinner shows the year in the host's era.
   *year = VOKHostSettings::Current().calendar.GregorianYear(*year);
-  const Date date{*year, pickers.months->GetSelect() + 1, *day};
+  const Date date{*year, calendar->months->GetSelect() + 1, *day};
   if (!Civil(date).ok()) return std::nullopt;
   return date;
 }

@@ -3,7 +3,7 @@
 // tabulation; other widgets keep the rectangle they are given.
 #include "front_end/layout/LayoutEngine.h"
 
-#include "dialog_toolkit/VOKDlgFrame.h"
+#include "front_end/kinds/WidgetKind.h"
 
 namespace vok::layout {
 
@@ -15,24 +15,20 @@ bool usesGrid(const VOKDialog& container) {
 
 }  // namespace
 
-bool IsContainer(const VOKDialog& widget) {
-  return dynamic_cast<const VOKDlgFrame*>(&widget) != nullptr ||
-         dynamic_cast<const VOKDlgWindow*>(&widget) != nullptr;
-}
+bool IsContainer(const VOKDialog& widget) { return kinds::KindOf(widget).HoldsWidgets(); }
 
 std::vector<VOKDialog*> LaidChildren(const VOKDialog& container) {
   std::vector<VOKDialog*> children;
   for (VOKDialog* child : container.GetChildren()) {
     if (child->GetVisibility() != VOKDlgVisibility::Shown) continue;
-    if (dynamic_cast<VOKDlgWindow*>(child) != nullptr) continue;
+    if (kinds::KindOf(*child).IsWindow()) continue;
     children.push_back(child);
   }
   return children;
 }
 
 bool FillsParentWidth(const VOKDialog& widget) {
-  return dynamic_cast<const VOKDlgFrame*>(&widget) != nullptr &&
-         (widget.GetStyle() & VOKDlgStyle::Editable) != 0;
+  return kinds::KindOf(widget).FillsParentWidth(widget);
 }
 
 VOKCellSize Engine::Natural(const VOKDialog& widget) {

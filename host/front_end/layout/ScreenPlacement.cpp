@@ -50,7 +50,7 @@ ScreenPlan PlaceOnScreen(const std::vector<VOKDlgWindow*>& windows, VOKCellSize 
 
 const VOKCellRect* OpenedFrom(const VOKDlgWindow& window,
                               const std::vector<VOKWindowLayout>& below) {
-  if (window::IsMessageBox(window)) return nullptr;
+  if (VOKIsMessageBox(window)) return nullptr;
   for (const VOKDialog* widget = window.GetParent(); widget != nullptr;
        widget = widget->GetParent()) {
     const auto shown = std::find_if(

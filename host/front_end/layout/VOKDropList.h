@@ -4,7 +4,7 @@
 // many lines as fit, the highlighted one among them.
 #pragma once
 
-#include "base_runtime/HostExport.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKCellRect.h"
 
 struct VOKDropList {
@@ -16,5 +16,5 @@ struct VOKDropList {
   int LineAt(int x, int y) const;
 };
 
-VOK_HOST_API VOKDropList VOKPlaceDropList(const VOKCellRect& combo, int lines, int highlighted,
-                                          int screenHeight);
+VOK_FRONTEND_API VOKDropList VOKPlaceDropList(const VOKCellRect& combo, int lines, int highlighted,
+                                              int screenHeight);

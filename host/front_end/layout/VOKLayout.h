@@ -24,19 +24,22 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKCellRect.h"
 
-VOK_HOST_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
+VOK_FRONTEND_API VOKCellSize VOKNaturalSize(const VOKDialog& widget);
 
 // The part of a field's rectangle that shows its text: all of an editor,
 // a combo without its " ▾", a spinner without its " ▴▾".
-VOK_HOST_API VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect);
+VOK_FRONTEND_API VOKCellRect VOKFieldTextArea(const VOKDialog& widget, const VOKCellRect& rect);
 
 // Whether a person types text into the widget: editors, Editable spinners
 // and Editable combos with FreeText (a list combo is picked from).
-VOK_HOST_API bool VOKTakesTypedText(const VOKDialog& widget);
+VOK_FRONTEND_API bool VOKTakesTypedText(const VOKDialog& widget);
+
+// Message boxes (VOKDlgNotify) show their message and one OK button.
+VOK_FRONTEND_API bool VOKIsMessageBox(const VOKDlgWindow& window);
 
 struct VOKLaidWidget {
   VOKDialog* widget = nullptr;
@@ -46,7 +49,7 @@ struct VOKLaidWidget {
 // A window laid out with its top-left corner at (0, 0) until moved. A
 // message box wraps its text at blanks so that it is at most maxWidth
 // columns wide (border included); other windows take their natural size.
-class VOK_HOST_API VOKWindowLayout {
+class VOK_FRONTEND_API VOKWindowLayout {
  public:
   explicit VOKWindowLayout(VOKDlgWindow& window,
                            int maxWidth = std::numeric_limits<int>::max() / 2);

@@ -62,7 +62,7 @@ ButtonRow buttonRow(const VOKDlgWindow& window) {
 VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window, int maxWidth) : _window(&window) {
   vok::layout::Engine engine;
   _message = messageLines(window, maxWidth - kSides);
-  const bool box = vok::window::IsMessageBox(window);
+  const bool box = VOKIsMessageBox(window);
   const VOKCellSize content = box ? messageSize(_message) : engine.ContentNatural(window);
   const ButtonRow buttons = buttonRow(window);
   const int natural = std::max(
@@ -72,7 +72,7 @@ VOKWindowLayout::VOKWindowLayout(VOKDlgWindow& window, int maxWidth) : _window(&
   const int buttonLines = buttons.Empty() ? 0 : 1;
   _client = {kBorder + vok::window::kPadding, kBorder, width - kSides, content.height};
   _bounds = {0, 0, width, content.height + buttonLines + 2 * kBorder};
-  if (!vok::window::IsMessageBox(window)) engine.PlaceContent(window, _client, _widgets);
+  if (!VOKIsMessageBox(window)) engine.PlaceContent(window, _client, _widgets);
   const int buttonLine = _client.Bottom();
   int x = _client.Right();
   if (buttons.cancelColumns > 0) {

@@ -2,11 +2,8 @@
 // Which window parts a window has, and their texts.
 #include "front_end/layout/WindowParts.h"
 
-#include <vector>
-
-#include "base_runtime/VOKMsgCatalog.h"
-#include "dialog_toolkit/VOKDlgDialog.h"
-#include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/kinds/WidgetKind.h"
+#include "front_end/layout/VOKLayout.h"
 #include "front_end/text/VOKCellText.h"
 
 namespace vok::window {
@@ -17,9 +14,7 @@ bool hasStyle(const VOKDlgWindow& window, std::uint64_t bit) {
   return (window.GetStyle() & bit) != 0;
 }
 
-bool isDialog(const VOKDlgWindow& window) {
-  return dynamic_cast<const VOKDlgDialog*>(&window) != nullptr;
-}
+bool hasOwnButtons(const VOKDlgWindow& window) { return kinds::KindOf(window).HasOwnButtons(); }
 
 // Built by appending: g++ 12 warns falsely about "[" + text at -O3.
 std::string face(const std::string& label) {
@@ -33,15 +28,12 @@ std::string face(const std::string& label) {
 bool HasClose(const VOKDlgWindow& window) { return hasStyle(window, VOKDlgStyle::CloseControl); }
 
 bool HasOK(const VOKDlgWindow& window) {
-  return IsMessageBox(window) || (isDialog(window) && hasStyle(window, VOKDlgStyle::OKButton));
+  return VOKIsMessageBox(window) ||
+         (hasOwnButtons(window) && hasStyle(window, VOKDlgStyle::OKButton));
 }
 
 bool HasCancel(const VOKDlgWindow& window) {
-  return isDialog(window) && hasStyle(window, VOKDlgStyle::CancelButton);
-}
-
-bool IsMessageBox(const VOKDlgWindow& window) {
-  return dynamic_cast<const VOKDlgNotify*>(&window) != nullptr;
+  return hasOwnButtons(window) && hasStyle(window, VOKDlgStyle::CancelButton);
 }
 
 std::string TitleLead(const VOKDlgWindow& window) {
@@ -53,19 +45,6 @@ int TitleBarColumns(const VOKDlgWindow& window) {
   const int right = HasClose(window) ? kCloseColumns : 2;  // " x ─┐" or "─┐"
   return VOKTextColumns(TitleLead(window)) + 1 + right;
 }
-
-std::string Text(const char* key, const char* fallback, std::initializer_list<std::string> params) {
-  const std::vector<VOKUnicodeString> values(params.begin(), params.end());
-  return VOKMsgCatalog::BuildMessage("VOKDlgToolkit", key, values.data(),
-                                     static_cast<int>(values.size()), fallback)
-      .ToUtf8();
-}
-
-// The toolkit's own texts come from its catalog, so that a language can
-// name the buttons; the English words are the fallback.
-std::string OKLabel() { return Text("OK", "OK"); }
-
-std::string CancelLabel() { return Text("Cancel", "Cancel"); }
 
 std::string OKFace() { return face(OKLabel()); }
 

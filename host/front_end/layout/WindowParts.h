@@ -7,11 +7,10 @@
 //   └────────────────────┘
 #pragma once
 
-#include <initializer_list>
 #include <string>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/layout/VOKToolkitText.h"
 
 namespace vok::window {
 
@@ -26,21 +25,12 @@ inline constexpr int kCloseWidth = 3;
 bool HasClose(const VOKDlgWindow& window);
 bool HasOK(const VOKDlgWindow& window);
 bool HasCancel(const VOKDlgWindow& window);
-VOK_HOST_API bool IsMessageBox(const VOKDlgWindow& window);
 
 // "┌─ Title " (or "┌─" without a title).
 std::string TitleLead(const VOKDlgWindow& window);
 // Columns the top border needs at least.
 int TitleBarColumns(const VOKDlgWindow& window);
 
-// A text of the toolkit's catalog ("VOKDlgToolkit"), its parameters in
-// the places %1, %2...; the English fallback when the catalog lacks it.
-VOK_HOST_API std::string Text(const char* key, const char* fallback,
-                              std::initializer_list<std::string> params = {});
-
-// The words of a window's own buttons, from the toolkit's catalog.
-VOK_HOST_API std::string OKLabel();
-VOK_HOST_API std::string CancelLabel();
 // "[OK]" and "[Cancel]".
 std::string OKFace();
 std::string CancelFace();

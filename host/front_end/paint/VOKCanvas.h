@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKCellRect.h"
 
 enum class VOKCellRole : std::uint8_t {
@@ -32,7 +32,7 @@ struct VOKCell {
   VOKCellRole role = VOKCellRole::Blank;
 };
 
-class VOK_HOST_API VOKCanvas {
+class VOK_FRONTEND_API VOKCanvas {
  public:
   VOKCanvas(int width, int height);
 

@@ -15,22 +15,22 @@
 
 #include <string_view>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"
 
 // The whole window over whatever the canvas held there.
-VOK_HOST_API void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& window);
+VOK_FRONTEND_API void VOKPaintWindow(VOKCanvas& canvas, const VOKWindowLayout& window);
 
 // The text area of a field (editor, combo or spinner) showing text from its
 // character skipped on: the painter passes the widget's own text, a front
 // end the text being typed, and marks it when the whole of it is selected.
-VOK_HOST_API void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field,
-                                    const VOKCellRect& rect, std::string_view text, int skipped,
-                                    bool selected = false);
+VOK_FRONTEND_API void VOKPaintFieldText(VOKCanvas& canvas, const VOKDialog& field,
+                                        const VOKCellRect& rect, std::string_view text, int skipped,
+                                        bool selected = false);
 
 // The open list of a combo with one line highlighted.
-VOK_HOST_API void VOKPaintDropList(VOKCanvas& canvas, const VOKDlgCombo& combo,
-                                   const VOKDropList& list, int highlighted);
+VOK_FRONTEND_API void VOKPaintDropList(VOKCanvas& canvas, const VOKDlgCombo& combo,
+                                       const VOKDropList& list, int highlighted);

@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 
-class VOK_HOST_API VOKTextRenderer {
+class VOK_FRONTEND_API VOKTextRenderer {
  public:
   // One window with everything visible in it.
   static std::string Render(VOKDlgWindow& window);

@@ -1,9 +1,8 @@
 // File: ButtonGrid.cpp
 #include "front_end/session/ButtonGrid.h"
 
-#include "dialog_toolkit/VOKDlgLabel.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
 #include "dialog_toolkit/VOKDlgStyle.h"
+#include "front_end/kinds/WidgetKind.h"
 
 namespace vok::session {
 
@@ -14,9 +13,10 @@ bool isButtonGrid(const VOKDialog& frame) {
   if ((frame.GetStyle() & VOKDlgStyle::GridLayout) == 0) return false;
   int buttons = 0;
   for (const VOKDialog* child : frame.GetChildren()) {
-    if (dynamic_cast<const VOKDlgPushButton*>(child) != nullptr) {
+    const kinds::WidgetKind& kind = kinds::KindOf(*child);
+    if (kind.IsButton()) {
       ++buttons;
-    } else if (dynamic_cast<const VOKDlgLabel*>(child) == nullptr) {
+    } else if (!kind.IsLabel()) {
       return false;
     }
   }
@@ -64,8 +64,7 @@ int verticalNeighbour(const std::vector<Target>& chain, const std::vector<int>& 
 
 bool InButtonGrid(const VOKDialog& widget) {
   const VOKDialog* parent = widget.GetParent();
-  return dynamic_cast<const VOKDlgPushButton*>(&widget) != nullptr && parent != nullptr &&
-         isButtonGrid(*parent);
+  return kinds::KindOf(widget).IsButton() && parent != nullptr && isButtonGrid(*parent);
 }
 
 int ChosenInGrid(const std::vector<Target>& chain) {

@@ -6,10 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "dialog_toolkit/VOKDlgCombo.h"
-#include "dialog_toolkit/VOKDlgEditor.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
+#include "front_end/kinds/WidgetKind.h"
 #include "front_end/session/ButtonGrid.h"
 
 namespace vok::session {
@@ -17,11 +14,7 @@ namespace vok::session {
 namespace {
 
 bool takesFocus(const VOKDialog& widget) {
-  const bool kind = dynamic_cast<const VOKDlgPushButton*>(&widget) != nullptr ||
-                    dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr ||
-                    dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr ||
-                    dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr;
-  if (!kind) return false;
+  if (!kinds::KindOf(widget).Interactive()) return false;
   if (widget.IsReachable()) return true;
   // The chosen button of a grid, greyed, still takes the focus.
   const VOKDialog* parent = widget.GetParent();

@@ -2,11 +2,8 @@
 // Everything the session does to widgets goes through the toolkit's user
 // actions here; each is followed by a rebuild, since the action may have
 // opened, closed or destroyed windows.
-#include "dialog_toolkit/VOKDlgDialog.h"
-#include "dialog_toolkit/VOKDlgEditor.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
@@ -14,22 +11,7 @@
 
 namespace vok::session {
 
-std::string FieldText(const VOKDialog& field) {
-  if (auto* editor = dynamic_cast<const VOKDlgEditor*>(&field)) return editor->GetText().ToUtf8();
-  if (auto* spinner = dynamic_cast<const VOKDlgSpinner*>(&field))
-    return spinner->GetCurrentText().ToUtf8();
-  if (auto* combo = dynamic_cast<const VOKDlgCombo*>(&field)) {
-    VOKUnicodeString text;
-    combo->GetField(text);
-    return text.ToUtf8();
-  }
-  return "";
-}
-
-bool Steps(const VOKDialog& widget) {
-  return dynamic_cast<const VOKDlgSpinner*>(&widget) != nullptr ||
-         dynamic_cast<const VOKDlgCombo*>(&widget) != nullptr;
-}
+std::string FieldText(const VOKDialog& field) { return kinds::KindOf(field).Text(field); }
 
 // A field just entered starts its draft with all its text selected.
 FieldDraft& Session::draftFor(VOKDialog& field) {
@@ -49,9 +31,7 @@ bool Session::commitDraft() {
   _draft.reset();
   if (text == FieldText(*field).c_str()) return true;
   const int boxes = _boxesShown;
-  if (auto* editor = dynamic_cast<VOKDlgEditor*>(field)) VOKDlgUser::Type(editor, text);
-  if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(field)) VOKDlgUser::Type(spinner, text);
-  if (auto* combo = dynamic_cast<VOKDlgCombo*>(field)) VOKDlgUser::Type(combo, text);
+  kinds::KindOf(*field).Type(*field, text);
   rebuild();
   if (boxes == _boxesShown) return true;
   _entered = true;  // what the field shows now is selected, to be typed over
@@ -71,24 +51,20 @@ void Session::activate() {
   if (target->part != Part::Widget) {
     return pressWindowButton(*static_cast<VOKDlgWindow*>(target->widget), target->part);
   }
-  if (auto* combo = dynamic_cast<VOKDlgCombo*>(target->widget)) return openList(*combo);
+  if (VOKDlgCombo* combo = kinds::KindOf(*target->widget).List(*target->widget))
+    return openList(*combo);
   if (InButtonGrid(*target->widget)) return pickAndAccept(*target->widget);
   press(*target->widget);
 }
 
 void Session::press(VOKDialog& widget) {
-  if (auto* button = dynamic_cast<VOKDlgPushButton*>(&widget)) {
-    VOKDlgUser::Press(button);
-    rebuild();
-  }
+  if (kinds::KindOf(widget).Press(widget)) rebuild();
 }
 
 void Session::step(VOKDialog& field, bool up) {
-  if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(&field)) {
-    up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
-    return rebuild();
-  }
-  auto* combo = dynamic_cast<VOKDlgCombo*>(&field);
+  const kinds::WidgetKind& kind = kinds::KindOf(field);
+  if (kind.Step(field, up)) return rebuild();
+  VOKDlgCombo* combo = kind.List(field);
   if (combo == nullptr || combo->GetLineCount() == 0) return;
   const int selected = combo->GetSelect();
   const int line =
@@ -107,20 +83,17 @@ void Session::chooseLine(VOKDlgCombo& combo, int line) {
 }
 
 void Session::pressWindowButton(VOKDlgWindow& window, Part part) {
-  if (window::IsMessageBox(window)) {
+  if (VOKIsMessageBox(window)) {
     _answered = static_cast<VOKDlgNotify*>(&window);
     return;
   }
-  auto* dialog = dynamic_cast<VOKDlgDialog*>(&window);
-  if (dialog == nullptr) return;
-  part == Part::OK ? VOKDlgUser::PressOK(dialog) : VOKDlgUser::PressCancel(dialog);
-  rebuild();
+  if (kinds::KindOf(window).Answer(window, part == Part::OK)) rebuild();
 }
 
 // A message box is answered; a dialog is cancelled when it has a Cancel
 // button, other windows are closed through their close control.
 void Session::closeWindow(VOKDlgWindow& window) {
-  if (window::IsMessageBox(window)) return pressWindowButton(window, Part::OK);
+  if (VOKIsMessageBox(window)) return pressWindowButton(window, Part::OK);
   if (window::HasCancel(window)) return pressWindowButton(window, Part::Cancel);
   VOKDlgUser::Close(&window);
   rebuild();

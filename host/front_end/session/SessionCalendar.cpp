@@ -9,9 +9,8 @@
 // what was typed.
 #include <algorithm>
 
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/layout/VOKCalendarDays.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
@@ -20,15 +19,6 @@
 namespace vok::session {
 
 namespace {
-
-template <class Widget>
-Widget* firstOf(const VOKWindowLayout& window) {
-  for (const VOKLaidWidget& laid : window.Widgets()) {
-    if (auto* widget = dynamic_cast<Widget*>(laid.widget); widget && widget->IsReachable())
-      return widget;
-  }
-  return nullptr;
-}
 
 // Whether a step of the spinner would leave its range (when it has one).
 bool atEnd(const VOKDlgSpinner& spinner, bool up) {
@@ -94,8 +84,7 @@ void Session::crossMonth(VOKKey key) {
   }
 }
 
-// Whether the window on top is a calendar (a grid, a combo and a spinner)
-// whose grid has the focus.
+// Whether the focus is on a grid's button.
 bool Session::focusInGrid() const {
   const Target* target = focus();
   return target != nullptr && target->part == Part::Widget && InButtonGrid(*target->widget);
@@ -108,8 +97,9 @@ void Session::focusChosen() {
 // True when the page turned.
 bool Session::turnPage(bool forward) {
   if (!commitDraft()) return false;
-  auto* combo = firstOf<VOKDlgCombo>(top());
-  if (combo == nullptr || ChosenInGrid(_chain) < 0 || combo->GetLineCount() == 0) return false;
+  const std::optional<calendar::CalendarParts> calendar = calendar::CalendarOf(top().Window());
+  if (!calendar || !calendar->months->IsReachable() || ChosenInGrid(_chain) < 0) return false;
+  VOKDlgCombo* combo = calendar->months;
   const bool inGrid = focusInGrid();
   int line = std::max(combo->GetSelect(), 0) + (forward ? 1 : -1);
   if (line < 0 || line >= combo->GetLineCount()) {
@@ -130,8 +120,10 @@ void Session::turnYear(bool forward) {
 // Steps the calendar's spinner; false at the end of its range or when the
 // step brought up a message box.
 bool Session::stepYear(bool forward) {
-  auto* spinner = firstOf<VOKDlgSpinner>(top());
-  if (spinner == nullptr || atEnd(*spinner, forward)) return false;
+  const std::optional<calendar::CalendarParts> calendar = calendar::CalendarOf(top().Window());
+  if (!calendar || !calendar->years->IsReachable() || atEnd(*calendar->years, forward))
+    return false;
+  VOKDlgSpinner* spinner = calendar->years;
   const int boxes = _boxesShown;
   forward ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
   rebuild();

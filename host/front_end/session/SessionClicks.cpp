@@ -3,23 +3,17 @@
 // reaches a window below only through modeless windows above it.
 #include <algorithm>
 
-#include "dialog_toolkit/VOKDlgEditor.h"
-#include "dialog_toolkit/VOKDlgPushButton.h"
-#include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
+#include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
-#include "front_end/session/SessionFields.h"
 
 namespace vok::session {
 
 namespace {
 
-bool clickable(const VOKDialog& widget) {
-  return dynamic_cast<const VOKDlgPushButton*>(&widget) != nullptr ||
-         dynamic_cast<const VOKDlgEditor*>(&widget) != nullptr || Steps(widget);
-}
+bool clickable(const VOKDialog& widget) { return kinds::KindOf(widget).Interactive(); }
 
 bool modeless(const VOKDlgWindow& window) {
   return (window.GetStyle() & VOKDlgStyle::Modeless) != 0;
@@ -55,7 +49,7 @@ void Session::clickList(int x, int y) {
 void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop, bool twice) {
   VOKDlgWindow& clicked = window.Window();
   if (window.CloseControl() && window.CloseControl()->Contains(x, y)) {
-    if (window::IsMessageBox(clicked)) return pressWindowButton(clicked, Part::OK);
+    if (VOKIsMessageBox(clicked)) return pressWindowButton(clicked, Part::OK);
     VOKDlgUser::Close(&clicked);
     return rebuild();
   }
@@ -82,16 +76,15 @@ void Session::clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, boo
     setFocus(index);
     if (twice && InButtonGrid(widget)) return pickAndAccept(widget);
   }
-  if (dynamic_cast<VOKDlgSpinner*>(&widget) != nullptr) {
-    const int arrows = VOKFieldTextArea(widget, rect).Right() + 1;
-    if (x == arrows || x == arrows + 1) step(widget, x == arrows);
+  const kinds::WidgetKind& kind = kinds::KindOf(widget);
+  const kinds::Click click = kind.ClickAt(widget, rect, x);
+  if (click == kinds::Click::StepUp || click == kinds::Click::StepDown)
+    return step(widget, click == kinds::Click::StepUp);
+  if (click == kinds::Click::OpenList) {
+    if (isTop) openList(*kind.List(widget));
     return;
   }
-  if (auto* combo = dynamic_cast<VOKDlgCombo*>(&widget)) {
-    if (isTop) openList(*combo);
-    return;
-  }
-  press(widget);
+  if (click == kinds::Click::Press) press(widget);
 }
 
 }  // namespace vok::session

@@ -8,9 +8,7 @@
 
 namespace vok::session {
 
-// The text an editor, combo field or spinner shows; "" for other widgets.
+// The text an editor, combo field or spinner shows.
 std::string FieldText(const VOKDialog& field);
-// Spinners and combos step with the arrow keys.
-bool Steps(const VOKDialog& widget);
 
 }  // namespace vok::session

@@ -1,10 +1,10 @@
 // File: SessionKeys.cpp
 // What keys and typed characters do.
 #include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
-#include "front_end/session/SessionFields.h"
 
 namespace vok::session {
 
@@ -56,7 +56,8 @@ void Session::handleKey(VOKKey key) {
     case VOKKey::Down: {
       if (!commitDraft()) return;
       VOKDialog* widget = focusedWidget();
-      if (widget != nullptr && Steps(*widget)) return step(*widget, key == VOKKey::Up);
+      if (widget != nullptr && kinds::KindOf(*widget).Steps())
+        return step(*widget, key == VOKKey::Up);
       return moveVertically(key == VOKKey::Up);
     }
     case VOKKey::Left:
@@ -158,7 +159,8 @@ void Session::handleCharacter(char32_t character) {
   VOKDialog* widget = focusedWidget();
   if (widget != nullptr && VOKTakesTypedText(*widget)) return draftFor(*widget).Insert(character);
   if (character == U' ') return activate();
-  if (auto* combo = dynamic_cast<VOKDlgCombo*>(widget)) typeAhead(*combo, character);
+  if (widget == nullptr) return;
+  if (VOKDlgCombo* combo = kinds::KindOf(*widget).List(*widget)) typeAhead(*combo, character);
 }
 
 void Session::moveFocus(int step) {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgCombo.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/paint/VOKCanvas.h"
@@ -93,7 +93,7 @@ struct VOKScreenView {
   std::string notice;
 };
 
-class VOK_HOST_API VOKFrontEndScreen {
+class VOK_FRONTEND_API VOKFrontEndScreen {
  public:
   virtual ~VOKFrontEndScreen() = default;
   virtual VOKCellSize Size() const = 0;

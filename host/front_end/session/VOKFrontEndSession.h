@@ -56,15 +56,15 @@
 #include <memory>
 #include <string>
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 #include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::session {
 class Session;
 }
 
-class VOK_HOST_API VOKFrontEndSession {
+class VOK_FRONTEND_API VOKFrontEndSession {
  public:
   VOKFrontEndSession(VOKDlgWindow& root, VOKFrontEndScreen& screen);
   ~VOKFrontEndSession();

@@ -7,12 +7,12 @@
 // is not UTF-8) while it runs.
 #pragma once
 
-#include "base_runtime/HostExport.h"
 #include "dialog_toolkit/VOKDlgWindow.h"
+#include "front_end/FrontEndExport.h"
 
 /// Shows a window tree on the process's terminal and lets a person use it (see
 /// the notes above).
-class VOK_HOST_API VOKTerminalFrontEnd {
+class VOK_FRONTEND_API VOKTerminalFrontEnd {
  public:
   /// True when standard input and output are terminals and TERM names one
   /// (set, and not "dumb").

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "base_runtime/HostExport.h"
 #include "base_runtime/Utf8Text.h"  // VOKDecodeUtf8, VOKEncodeUtf8
+#include "front_end/FrontEndExport.h"
 
 struct VOKGlyph {
   std::string text;  // UTF-8: the character and its combining marks
@@ -20,12 +20,12 @@ struct VOKGlyph {
 
 // Columns a character takes: 0 for combining marks and zero-width
 // characters, 2 for wide characters, else 1.
-VOK_HOST_API int VOKCharColumns(char32_t code);
+VOK_FRONTEND_API int VOKCharColumns(char32_t code);
 
 // The glyphs of a text. Malformed bytes become U+FFFD; control characters
 // (tabs and line breaks among them) become a blank; a combining mark with
 // no character before it is set on a blank.
-VOK_HOST_API std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8);
+VOK_FRONTEND_API std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8);
 
 // Columns the text takes on a terminal.
-VOK_HOST_API int VOKTextColumns(std::string_view utf8);
+VOK_FRONTEND_API int VOKTextColumns(std::string_view utf8);
