@@ -189,6 +189,13 @@ void GoalReporter::PrintGoals(std::ostream& out) const {
               Time(many->nanoseconds) + " vs " + Time(some->nanoseconds),
               many->nanoseconds < 2 * some->nanoseconds);
   }
+  for (const char* key : {"Right", "PageDownUp", "Nothing"}) {
+    if (const Figures* figures = Find(std::string("BM_KeyInCalendar/") + key)) {
+      PrintGoal(out, (std::string("a key in a session's calendar (") + key + "): < 150 us").c_str(),
+                Shown(*figures) + Format(", %.0f cells", Counter(figures->counters, "cells/key")),
+                figures->nanoseconds < 150000);
+    }
+  }
   for (const char* name : {"BM_TraceOffRecord", "BM_TraceOffCalendarCall"}) {
     if (const Figures* trace = Find(name)) {
       const double allocations = Counter(trace->counters, "allocs/op");

@@ -72,16 +72,11 @@ std::vector<VOKDlgWindow*> Session::stack() {
 // The last line of the screen is kept for the keys.
 void Session::rebuild() {
   const VOKCellSize screen = _screen.Size();
-  ScreenPlan plan = PlaceOnScreen(stack(), {screen.width, screen.height - 1});
-  _windows = std::move(plan.windows);
-  _tooSmall.clear();
-  if (plan.tooLarge >= 0) {
-    const VOKWindowLayout& large = _windows[static_cast<std::size_t>(plan.tooLarge)];
-    _tooSmall =
-        window::Text("TooSmall", "\"%1\" needs a terminal of %2 x %3; this one is %4 x %5.",
-                     {large.Window().GetTitle().ToUtf8(), std::to_string(large.Bounds().width),
-                      std::to_string(large.Bounds().height + 1), std::to_string(screen.width),
-                      std::to_string(screen.height)});
+  const std::vector<VOKDlgWindow*> windows = stack();
+  layout::LayoutInputs inputs(windows, screen);
+  if (inputs != _laidFrom) {
+    layOut(windows, screen);
+    _laidFrom = std::move(inputs);
   }
   std::erase_if(_remembered, [this](const auto& entry) {
     return std::none_of(_windows.begin(), _windows.end(), [&entry](const VOKWindowLayout& window) {
@@ -93,6 +88,20 @@ void Session::rebuild() {
   const VOKDialog* focused = focusedWidget();
   if (_draft && _draft->field != focused) _draft.reset();
   if (_list && _list->combo != focused) _list.reset();
+}
+
+void Session::layOut(const std::vector<VOKDlgWindow*>& windows, VOKCellSize screen) {
+  ScreenPlan plan = PlaceOnScreen(windows, {screen.width, screen.height - 1});
+  _windows = std::move(plan.windows);
+  _tooSmall.clear();
+  if (plan.tooLarge >= 0) {
+    const VOKWindowLayout& large = _windows[static_cast<std::size_t>(plan.tooLarge)];
+    _tooSmall =
+        window::Text("TooSmall", "\"%1\" needs a terminal of %2 x %3; this one is %4 x %5.",
+                     {large.Window().GetTitle().ToUtf8(), std::to_string(large.Bounds().width),
+                      std::to_string(large.Bounds().height + 1), std::to_string(screen.width),
+                      std::to_string(screen.height)});
+  }
 }
 
 // Each window keeps its own focus, by widget, and by place (relative to the
@@ -153,16 +162,23 @@ void Session::show() {
     int y = 0;
     for (const std::string& line : text::Wrap(_tooSmall, size.width))
       view.canvas.Text(0, y++, line, size.width, VOKCellRole::Label);
-    return _screen.Show(view);
+  } else {
+    paintWindows(view);
   }
+  _shown.MarkChanges(view);
+  _screen.Show(view);
+  _shown.Keep(std::move(view));
+}
+
+void Session::paintWindows(VOKScreenView& view) {
   for (const VOKWindowLayout& window : _windows) VOKPaintWindow(view.canvas, window);
   view.windows = _windows;
   if (const Target* target = focus()) view.focus = target->rect;
   paintDraft(view.canvas, view);
   paintList(view.canvas, view);
   view.status = statusLine();
-  view.canvas.Text(0, size.height - 1, view.status, size.width, VOKCellRole::Label);
-  _screen.Show(view);
+  view.canvas.Text(0, view.canvas.Height() - 1, view.status, view.canvas.Width(),
+                   VOKCellRole::Label);
 }
 
 void Session::paintList(VOKCanvas& canvas, VOKScreenView& view) {

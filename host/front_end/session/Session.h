@@ -10,10 +10,12 @@
 
 #include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDlgNotify.h"
+#include "front_end/layout/LayoutInputs.h"
 #include "front_end/layout/VOKDropList.h"
 #include "front_end/layout/VOKLayout.h"
 #include "front_end/session/FieldDraft.h"
 #include "front_end/session/FocusChain.h"
+#include "front_end/session/ShownPicture.h"
 #include "front_end/session/VOKFrontEndScreen.h"
 
 namespace vok::session {
@@ -48,13 +50,15 @@ class Session {
   int answerBox(VOKDlgNotify& box);
   // The windows, their places, the focus chain of the top window, read
   // afresh from the toolkit. Runs after every user action: an action may
-  // open, close or destroy windows, so nothing laid out before it is used
-  // after it.
+  // open, close or destroy windows, so the windows are laid out again
+  // whenever what their layout depends on changed.
   void rebuild();
+  void layOut(const std::vector<VOKDlgWindow*>& windows, VOKCellSize screen);
   std::vector<VOKDlgWindow*> stack();
   void restoreFocus();
   int firstFocus() const;
   void show();
+  void paintWindows(VOKScreenView& view);
   void paintDraft(VOKCanvas& canvas, VOKScreenView& view) const;
   void paintList(VOKCanvas& canvas, VOKScreenView& view);
   std::string statusLine() const;
@@ -115,6 +119,8 @@ class Session {
   bool _askingToClose = false;
 
   std::vector<VOKWindowLayout> _windows;
+  layout::LayoutInputs _laidFrom;  // what _windows were laid out from
+  ShownPicture _shown;
   std::vector<Target> _chain;
   int _focus = -1;
   std::map<const VOKDlgWindow*, Remembered> _remembered;

@@ -1,7 +1,7 @@
 // File: VOKFrontEndScreen.h
 // What an interactive session needs from a screen: its size, a way to
-// show a picture of the windows, and the person's input, one event at a
-// time. The terminal front end implements it with ncurses; tests with a
+// show a picture of the windows (with the cells changed since the last
+// one), and the person's input, one event at a time. The terminal front end implements it with ncurses; tests with a
 // list of events.
 #pragma once
 
@@ -91,6 +91,10 @@ struct VOKScreenView {
   std::string status;
   // The notice shown instead of windows too large for the screen.
   std::string notice;
+  // The cells that differ from the picture shown before (in glyph, role or
+  // focus), so that a screen that keeps its picture draws only these; all
+  // of them on the first picture and when the screen's size changed.
+  std::vector<VOKCellPoint> changed;
 };
 
 class VOK_FRONTEND_API VOKFrontEndScreen {

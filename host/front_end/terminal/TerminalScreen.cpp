@@ -1,10 +1,9 @@
 // File: TerminalScreen.cpp
-// The terminal through ncurses: the picture cell by cell, keys and clicks.
+// The terminal through ncurses: the picture's changed cells, keys and clicks.
 #include "front_end/terminal/TerminalScreen.h"
 
 #include <langinfo.h>
 
-#include <algorithm>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
@@ -136,14 +135,14 @@ TerminalScreen::~TerminalScreen() {
 
 VOKCellSize TerminalScreen::Size() const { return {getmaxx(stdscr), getmaxy(stdscr)}; }
 
+// Only the changed cells are put; ncurses then sends the terminal only the
+// cells that differ from what it shows.
 void TerminalScreen::Show(const VOKScreenView& view) {
-  erase();
   const VOKCellSize size = Size();
-  for (int y = 0; y < std::min(size.height, view.canvas.Height()); ++y) {
-    for (int x = 0; x < std::min(size.width, view.canvas.Width()); ++x) {
-      const VOKCell& cell = view.canvas.At(x, y);
-      if (!cell.glyph.empty()) putCell(x, y, cell, view.focus && view.focus->Contains(x, y));
-    }
+  for (const VOKCellPoint& at : view.changed) {
+    if (at.x >= size.width || at.y >= size.height) continue;
+    const VOKCell& cell = view.canvas.At(at.x, at.y);
+    if (!cell.glyph.empty()) putCell(at.x, at.y, cell, view.focus && view.focus->Contains(at.x, at.y));
   }
   curs_set(view.cursor ? 1 : 0);
   if (view.cursor) move(view.cursor->y, view.cursor->x);
