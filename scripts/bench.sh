@@ -10,10 +10,16 @@
 # fastest and the slowest repetition lay from it. The program ends with the
 # peers' ratios, the live-calendar table and the goals met or missed.
 # Arguments go to vok_bench, e.g. --benchmark_filter=Calendar.
+# "scripts/bench.sh keys [COUNT]" times keys in the calendar of the example
+# host in tmux instead (bench/keys_tmux.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh build
 cmake --preset release >/dev/null
+if [ "${1:-}" = keys ]; then
+  cmake --build --preset release --target vok_demo -j2
+  exec bench/keys_tmux.sh build/release/apps/demo/vok_demo "${@:2}"
+fi
 cmake --build --preset release --target vok_bench -j2
 exec env -u VOK_DATE_LAYOUT -u VOKNlsTest -u VOK_TRACE build/release/bench/vok_bench --benchmark_repetitions=5 \
   --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true "$@"
