@@ -56,10 +56,10 @@ void BM_KeyInCalendar(benchmark::State& state, std::vector<VOKKey> keys) {
   KeyScreen screen(state, std::move(keys));
   VOKFrontEndSession session(*host.dialog(), screen);
   session.Run();
-  state.counters["cells/key"] = benchmark::Counter(static_cast<double>(screen.Drawn()),
-                                                   benchmark::Counter::kAvgIterations);
+  state.counters["cells/key"] =
+      benchmark::Counter(static_cast<double>(screen.Drawn()), benchmark::Counter::kAvgIterations);
   state.SetLabel(entry->getEditor()->GetText().ToUtf8().empty() ? "calendar open"
-                                                                 : "the calendar was closed");
+                                                                : "the calendar was closed");
 }
 BENCHMARK_CAPTURE(BM_KeyInCalendar, Right, std::vector<VOKKey>{VOKKey::Right})
     ->Apply(vok_bench::AddSpread)

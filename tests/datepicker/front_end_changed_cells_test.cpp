@@ -99,8 +99,7 @@ TEST_F(FrontEndChangedCellsTest, AKeyThatChangesNothingDrawsNothing) {
 // to July, Shift-PageDown to 2026: each draws only inside the calendar,
 // the old and the new marks, the month and the year among them.
 TEST_F(FrontEndChangedCellsTest, KeysInTheCalendarDrawOnlyInsideIt) {
-  Run({Key(VOKKey::Right), Key(VOKKey::PageDown), Key(VOKKey::ShiftPageDown),
-       Key(VOKKey::Enter)});
+  Run({Key(VOKKey::Right), Key(VOKKey::PageDown), Key(VOKKey::ShiftPageDown), Key(VOKKey::Enter)});
   ASSERT_EQ(7U, screen.drawn.size());
   for (std::size_t picture : {3U, 4U, 5U}) {
     EXPECT_FALSE(screen.drawn[picture].empty()) << picture;
@@ -119,8 +118,8 @@ TEST_F(FrontEndChangedCellsTest, KeysInTheCalendarDrawOnlyInsideIt) {
 // the box answered, the calendar cancelled: the kept picture follows the
 // whole one all along (the screen checks it), and each window shows.
 TEST_F(FrontEndChangedCellsTest, TheKeptPictureFollowsWindowsOpeningAndClosing) {
-  Run(Join({{Key(VOKKey::BackTab), Key(VOKKey::BackTab), Key(VOKKey::Enter),
-             Key(VOKKey::Escape), Key(VOKKey::Tab)},
+  Run(Join({{Key(VOKKey::BackTab), Key(VOKKey::BackTab), Key(VOKKey::Enter), Key(VOKKey::Escape),
+             Key(VOKKey::Tab)},
             Typed("1"),
             {Key(VOKKey::Tab), Key(VOKKey::Enter), Key(VOKKey::Escape)}}));
   ASSERT_EQ(12U, screen.pictures.size());

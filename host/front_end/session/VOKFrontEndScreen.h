@@ -1,8 +1,8 @@
 // File: VOKFrontEndScreen.h
 // What an interactive session needs from a screen: its size, a way to
 // show a picture of the windows (with the cells changed since the last
-// one), and the person's input, one event at a time. The terminal front end implements it with ncurses; tests with a
-// list of events.
+// one), and the person's input, one event at a time. The terminal front
+// end implements it with ncurses; tests with a list of events.
 #pragma once
 
 #include <optional>

@@ -142,7 +142,8 @@ void TerminalScreen::Show(const VOKScreenView& view) {
   for (const VOKCellPoint& at : view.changed) {
     if (at.x >= size.width || at.y >= size.height) continue;
     const VOKCell& cell = view.canvas.At(at.x, at.y);
-    if (!cell.glyph.empty()) putCell(at.x, at.y, cell, view.focus && view.focus->Contains(at.x, at.y));
+    if (!cell.glyph.empty())
+      putCell(at.x, at.y, cell, view.focus && view.focus->Contains(at.x, at.y));
   }
   curs_set(view.cursor ? 1 : 0);
   if (view.cursor) move(view.cursor->y, view.cursor->x);
