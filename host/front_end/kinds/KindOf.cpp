@@ -1,10 +1,12 @@
 // File: KindOf.cpp
 // The table of kinds by toolkit class name, filled once, and a cache by
-// C++ type so that a widget's kind costs one lookup after its first.
+// C++ type so that a widget's kind costs a short search after its first.
 #include <mutex>
 #include <string_view>
-#include <typeindex>
+#include <typeinfo>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "base_runtime/VOKMetaClass.h"
 #include "front_end/kinds/WidgetKind.h"
@@ -43,14 +45,18 @@ const WidgetKind& byClassChain(const VOKDialog& widget) {
 }  // namespace
 
 // A class's chain does not change, so its kind is found once per type.
+// The types are few: they are told apart by the address of their type_info
+// (a type seen through two libraries may have two, and gets two entries).
 const WidgetKind& KindOf(const VOKDialog& widget) {
   static std::mutex guard;
-  static std::unordered_map<std::type_index, const WidgetKind*> byType;
-  const std::type_index type(typeid(widget));
+  static std::vector<std::pair<const std::type_info*, const WidgetKind*>> byType;
+  const std::type_info* type = &typeid(widget);
   const std::lock_guard lock(guard);
-  auto known = byType.find(type);
-  if (known == byType.end()) known = byType.emplace(type, &byClassChain(widget)).first;
-  return *known->second;
+  for (const auto& [known, kind] : byType) {
+    if (known == type) return *kind;
+  }
+  byType.emplace_back(type, &byClassChain(widget));
+  return *byType.back().second;
 }
 
 }  // namespace vok::kinds

@@ -11,8 +11,11 @@
 namespace vok::calendar {
 namespace {
 
+// The first combo and spinner in the order of the widget tree; the walk
+// ends once it has both (a calendar's come before its day buttons).
 void findParts(const VOKDialog& widget, CalendarParts& found) {
   for (VOKDialog* child : widget.GetChildren()) {
+    if (found.months && found.years) return;
     if (auto* combo = dynamic_cast<VOKDlgCombo*>(child); combo && !found.months)
       found.months = combo;
     if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(child); spinner && !found.years)
