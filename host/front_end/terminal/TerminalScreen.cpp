@@ -136,8 +136,11 @@ TerminalScreen::~TerminalScreen() {
 VOKCellSize TerminalScreen::Size() const { return {getmaxx(stdscr), getmaxy(stdscr)}; }
 
 // Only the changed cells are put; ncurses then sends the terminal only the
-// cells that differ from what it shows.
+// cells that differ from what it shows. A picture that changes nothing
+// costs no refresh.
 void TerminalScreen::Show(const VOKScreenView& view) {
+  if (view.changed.empty() && view.cursor == _cursor) return;
+  _cursor = view.cursor;
   const VOKCellSize size = Size();
   for (const VOKCellPoint& at : view.changed) {
     if (at.x >= size.width || at.y >= size.height) continue;

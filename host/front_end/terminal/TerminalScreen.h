@@ -37,6 +37,7 @@ class TerminalScreen : public VOKFrontEndScreen {
 
   bool _ready = false;
   std::optional<Click> _lastClick;
+  std::optional<VOKCellPoint> _cursor;  // where the last picture put it
   screen* _screen = nullptr;
   std::string _previousCType;
 };

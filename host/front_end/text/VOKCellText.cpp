@@ -11,6 +11,7 @@ bool isControl(char32_t code) { return code < 0x20 || (code >= 0x7F && code < 0x
 }  // namespace
 
 int VOKCharColumns(char32_t code) {
+  if (code >= 0x20 && code < 0x7F) return 1;  // printable ASCII, most of what is drawn
   const auto c = static_cast<UChar32>(code);
   const int category = u_charType(c);
   if (category == U_NON_SPACING_MARK || category == U_ENCLOSING_MARK || category == U_FORMAT_CHAR) {
