@@ -3,9 +3,7 @@
 // keys, across months and years, and today keeps its own mark.
 #include <gtest/gtest.h>
 
-#include "base_runtime/VOKTime.h"
-#include "date_frames/VOKQELNavDateEntryFrame.h"
-#include "host/FrontEndScriptScreen.h"
+#include "datepicker/entry_frame_session.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -15,19 +13,8 @@ class FrontEndCalendarKeyboardTest : public HostFixture {
   // Today is 1 June 2025; Tab and Enter open the calendar on it, the keys
   // follow.
   void Run(std::vector<Step> keys) {
-    VOKHostClock::FixToday(2025, 6, 1);
-    VOKDlgDialog host(nullptr, "Host", VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton);
-    host.SetVisibility(VOKDlgVisibility::Shown);
-    auto* frame = new VOKDlgFrame(&host, "Fields", VOKDlgStyle::GridLayout);
-    auto* entry = new VOKQELNavDateEntryFrame(&host, frame, "Created");
-    entry->SetGridConstraints(0, 0, 1, 1, 30);
     screen = ScriptScreen();
-    screen.events = {Key(VOKKey::Tab), Key(VOKKey::Enter)};
-    screen.events.insert(screen.events.end(), keys.begin(), keys.end());
-    VOKFrontEndSession session(host, screen);
-    screen.session = &session;
-    session.Run();
-    written = entry->getEditor()->GetText().ToUtf8();
+    written = RunEntryFrameSession(screen, keys);
   }
 
   ScriptScreen screen;

@@ -4,9 +4,9 @@
 // it, and after every key the kept picture is the whole picture.
 #include <gtest/gtest.h>
 
-#include "base_runtime/VOKTime.h"
-#include "date_frames/VOKQELNavDateEntryFrame.h"
-#include "host/FrontEndScriptScreen.h"
+#include <algorithm>
+
+#include "datepicker/entry_frame_session.h"
 #include "support/HostFixture.h"
 
 namespace {
@@ -57,20 +57,7 @@ class FrontEndChangedCellsTest : public HostFixture {
  protected:
   // Today is 1 June 2025; Tab and Enter open the calendar on it (picture
   // 2), the keys follow, one picture each.
-  void Run(std::vector<Step> keys) {
-    VOKHostClock::FixToday(2025, 6, 1);
-    VOKDlgDialog host(nullptr, "Host", VOKDlgStyle::OKButton | VOKDlgStyle::CancelButton);
-    host.SetVisibility(VOKDlgVisibility::Shown);
-    auto* frame = new VOKDlgFrame(&host, "Fields", VOKDlgStyle::GridLayout);
-    auto* entry = new VOKQELNavDateEntryFrame(&host, frame, "Created");
-    entry->SetGridConstraints(0, 0, 1, 1, 30);
-    screen.events = {Key(VOKKey::Tab), Key(VOKKey::Enter)};
-    screen.events.insert(screen.events.end(), keys.begin(), keys.end());
-    VOKFrontEndSession session(host, screen);
-    screen.session = &session;
-    session.Run();
-    written = entry->getEditor()->GetText().ToUtf8();
-  }
+  void Run(std::vector<Step> keys) { written = RunEntryFrameSession(screen, keys); }
 
   // Whether every cell picture drew lies in the calendar's window.
   bool InCalendar(std::size_t picture) const {
