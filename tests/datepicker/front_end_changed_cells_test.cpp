@@ -20,7 +20,9 @@ class KeepingScreen : public ScriptScreen {
     ScriptScreen::Show(view);
     if (_kept.Width() != view.canvas.Width() || _kept.Height() != view.canvas.Height()) {
       _kept = VOKCanvas(view.canvas.Width(), view.canvas.Height());
-      _focused.assign(static_cast<std::size_t>(view.canvas.Width() * view.canvas.Height()), false);
+      _focused.assign(static_cast<std::size_t>(view.canvas.Width()) *
+                          static_cast<std::size_t>(view.canvas.Height()),
+                      false);
     }
     for (const VOKCellPoint& at : view.changed) {
       _focused[index(at)] = view.focus && view.focus->Contains(at.x, at.y);
@@ -46,7 +48,8 @@ class KeepingScreen : public ScriptScreen {
 
  private:
   std::size_t index(VOKCellPoint at) const {
-    return static_cast<std::size_t>(at.y * _kept.Width() + at.x);
+    return static_cast<std::size_t>(at.y) * static_cast<std::size_t>(_kept.Width()) +
+           static_cast<std::size_t>(at.x);
   }
 
   VOKCanvas _kept{0, 0};
