@@ -31,8 +31,18 @@ class VOK_HOST_API VOKWebFrontEnd {
   /// Serves root at port (0: a free one) and runs the session on the
   /// calling thread; ready gets the address to open once the server
   /// listens. Returns 0, or 1 with the reason in problem when it cannot
-  /// serve (the port is taken, the page's files are missing).
+  /// serve (the port is taken, the page's files are missing). recorder,
+  /// when given, gets each action the person takes as a line of an action
+  /// script, before the action is taken.
   static int Run(VOKDlgWindow& root, int port,
                  const std::function<void(const std::string& address)>& ready,
-                 std::string& problem);
+                 std::string& problem,
+                 const std::function<void(const std::string& line)>& recorder = {});
 };
+
+/// VOKWebFrontEnd::Run under a name that dlsym finds, for hosts that load
+/// this library only when they serve a page, which spares every other run
+/// the loading of the HTTP server and its libraries.
+extern "C" VOK_HOST_API int VOKWebFrontEndRun(
+    VOKDlgWindow& root, int port, const std::function<void(const std::string& address)>& ready,
+    std::string& problem, const std::function<void(const std::string& line)>& recorder);

@@ -8,6 +8,7 @@
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/session/ActionLines.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/session/SessionFields.h"
@@ -49,6 +50,7 @@ bool Session::commitDraft() {
   _draft.reset();
   if (text == FieldText(*field).c_str()) return true;
   const int boxes = _boxesShown;
+  record(TypeLine(*field, text.ToUtf8()));
   if (auto* editor = dynamic_cast<VOKDlgEditor*>(field)) VOKDlgUser::Type(editor, text);
   if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(field)) VOKDlgUser::Type(spinner, text);
   if (auto* combo = dynamic_cast<VOKDlgCombo*>(field)) VOKDlgUser::Type(combo, text);
@@ -78,6 +80,7 @@ void Session::activate() {
 
 void Session::press(VOKDialog& widget) {
   if (auto* button = dynamic_cast<VOKDlgPushButton*>(&widget)) {
+    record(PressLine(*button));
     VOKDlgUser::Press(button);
     rebuild();
   }
@@ -85,6 +88,7 @@ void Session::press(VOKDialog& widget) {
 
 void Session::step(VOKDialog& field, bool up) {
   if (auto* spinner = dynamic_cast<VOKDlgSpinner*>(&field)) {
+    record(StepLine(*spinner, up));
     up ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
     return rebuild();
   }
@@ -102,17 +106,20 @@ void Session::openList(VOKDlgCombo& combo) {
 }
 
 void Session::chooseLine(VOKDlgCombo& combo, int line) {
+  record(ChooseLine(combo, line));
   VOKDlgUser::Choose(&combo, line);
   rebuild();
 }
 
 void Session::pressWindowButton(VOKDlgWindow& window, Part part) {
   if (window::IsMessageBox(window)) {
+    record("ok");
     _answered = static_cast<VOKDlgNotify*>(&window);
     return;
   }
   auto* dialog = dynamic_cast<VOKDlgDialog*>(&window);
   if (dialog == nullptr) return;
+  record(part == Part::OK ? "ok" : "cancel");
   part == Part::OK ? VOKDlgUser::PressOK(dialog) : VOKDlgUser::PressCancel(dialog);
   rebuild();
 }
@@ -122,6 +129,7 @@ void Session::pressWindowButton(VOKDlgWindow& window, Part part) {
 void Session::closeWindow(VOKDlgWindow& window) {
   if (window::IsMessageBox(window)) return pressWindowButton(window, Part::OK);
   if (window::HasCancel(window)) return pressWindowButton(window, Part::Cancel);
+  record("close");
   VOKDlgUser::Close(&window);
   rebuild();
 }

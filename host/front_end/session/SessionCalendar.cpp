@@ -13,6 +13,7 @@
 #include "dialog_toolkit/VOKDlgSpinner.h"
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/session/ActionLines.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/text/VOKCellText.h"
@@ -133,6 +134,7 @@ bool Session::stepYear(bool forward) {
   auto* spinner = firstOf<VOKDlgSpinner>(top());
   if (spinner == nullptr || atEnd(*spinner, forward)) return false;
   const int boxes = _boxesShown;
+  record(StepLine(*spinner, forward));
   forward ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
   rebuild();
   return boxes == _boxesShown;
