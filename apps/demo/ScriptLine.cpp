@@ -77,7 +77,8 @@ Piece ReadPiece(std::string_view text, bool word) {
     return Piece{std::string(first), rest, ""};
   }
   auto quoted = vok::session::ReadQuoted(text);
-  if (!quoted) return Piece{"", {}, "a quote is not closed, or \\ is not followed by \", \\, t, n or r"};
+  if (!quoted)
+    return Piece{"", {}, "a quote is not closed, or \\ is not followed by \", \\, t, n or r"};
   const std::size_t next = quoted->rest.find_first_not_of(kBlanks);
   if (next == 0) return Piece{"", {}, "a blank must follow the closing quote"};
   const std::string_view rest = next == std::string_view::npos ? "" : quoted->rest.substr(next);
@@ -96,7 +97,8 @@ ScriptLine ReadArguments(const VerbSyntax& syntax, std::string_view arguments) {
   if (pressed) return Command(syntax.verb, widget.text, "");
   Piece argument = ReadPiece(widget.rest, false);
   if (!argument.error.empty()) return Fail(argument.error);
-  if (syntax.verb == ScriptCommand::Verb::Type) return Command(syntax.verb, widget.text, argument.text);
+  if (syntax.verb == ScriptCommand::Verb::Type)
+    return Command(syntax.verb, widget.text, argument.text);
   if (argument.text.empty()) return Fail(usage);
   if (syntax.verb == ScriptCommand::Verb::Step && argument.text != "up" &&
       argument.text != "down") {

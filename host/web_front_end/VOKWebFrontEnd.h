@@ -35,8 +35,7 @@ class VOK_HOST_API VOKWebFrontEnd {
   /// when given, gets each action the person takes as a line of an action
   /// script, before the action is taken.
   static int Run(VOKDlgWindow& root, int port,
-                 const std::function<void(const std::string& address)>& ready,
-                 std::string& problem,
+                 const std::function<void(const std::string& address)>& ready, std::string& problem,
                  const std::function<void(const std::string& line)>& recorder = {});
 };
 

@@ -78,8 +78,8 @@ TEST(ScriptLineTest, SaysWhatIsWrongWithABadLineAndIgnoresBlankOnes) {
 
 // What the front end's record writes, the script reads back unchanged.
 TEST(ScriptLineTest, ReadsTheRecordedLinesBack) {
-  for (const std::string text : {"", " 07/04/2021", "say \"hi\"", "\"hi\" she said", "a\\b",
-                                 "tab\there", "   "}) {
+  for (const std::string text :
+       {"", " 07/04/2021", "say \"hi\"", "\"hi\" she said", "a\\b", "tab\there", "   "}) {
     const std::string line =
         "type " + vok::session::QuoteWord("Full name") + " " + vok::session::QuoteText(text);
     const vok_demo::ScriptLine read = vok_demo::ReadScriptLine(line);

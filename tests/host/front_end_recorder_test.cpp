@@ -60,15 +60,17 @@ TEST_F(FrontEndRecorderTest, EachActionIsALineHandedOverBeforeTheActionIsTaken) 
                             Key(VOKKey::Tab), Key(VOKKey::Enter)}}));
   EXPECT_EQ((Log{"type \"Full name\" Ann \"Lee\"", "user VOKDlgEditModifyNotification Name",
                  "choose Month February", "choose Month 3", "choose Month 4", "choose Month 3",
-                 "step Year up", "press Go", "user VOKDlgPushBActivateNotification Go", "ok",
-                 "ok", "user VOKDlgDiaOKNotification Form"}),
+                 "step Year up", "press Go", "user VOKDlgPushBActivateNotification Go", "ok", "ok",
+                 "user VOKDlgDiaOKNotification Form"}),
             log);
 }
 
 TEST_F(FrontEndRecorderTest, TextsThatWouldNotReadBackBareAreQuoted) {
   editor->SetText("old", 0);
   const std::vector<Step> away = {Key(VOKKey::Tab), Key(VOKKey::BackTab)};
-  screen.Play(*form, Join({away, {Key(VOKKey::Backspace)}, away,
+  screen.Play(*form, Join({away,
+                           {Key(VOKKey::Backspace)},
+                           away,
                            Typed(" two  blanks "),
                            {Key(VOKKey::Enter), Key(VOKKey::Escape)}}));
   EXPECT_EQ((Log{"type \"Full name\" \"\"", "user VOKDlgEditModifyNotification Name",
@@ -86,8 +88,7 @@ TEST(FrontEndCalendarRecordTest, DaysAreNamedByTheirLabels) {
   screen.recorder = [&](const std::string& line) { lines.push_back(line); };
   screen.Play(*calendar, Join({{ClickOn("[ 4]"), Key(VOKKey::Right), Key(VOKKey::PageDown),
                                 Key(VOKKey::ShiftPageUp), ClickOn(" x ─┐", 1)}}));
-  EXPECT_EQ((Log{"press 4", "press 5", "choose MonthCombo July", "step YearSpinner down",
-                 "close"}),
+  EXPECT_EQ((Log{"press 4", "press 5", "choose MonthCombo July", "step YearSpinner down", "close"}),
             lines);
 }
 

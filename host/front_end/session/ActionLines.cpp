@@ -18,7 +18,8 @@ bool IsControl(char character) {
 }
 
 bool NeedsQuotes(std::string_view text) {
-  return text.empty() || text.front() == '"' || kBlanks.find(text.front()) != std::string_view::npos ||
+  return text.empty() || text.front() == '"' ||
+         kBlanks.find(text.front()) != std::string_view::npos ||
          kBlanks.find(text.back()) != std::string_view::npos ||
          std::any_of(text.begin(), text.end(), IsControl);
 }
@@ -66,7 +67,8 @@ std::string ChooseLine(const VOKDlgCombo& combo, int line) {
   int first = 0;
   while (first < line && combo.GetLine(first).ToUtf8() != text) ++first;
   const bool byText = first == line && !text.empty();
-  return "choose " + WidgetName(combo) + " " + (byText ? QuoteText(text) : std::to_string(line + 1));
+  return "choose " + WidgetName(combo) + " " +
+         (byText ? QuoteText(text) : std::to_string(line + 1));
 }
 
 std::string StepLine(const VOKDialog& spinner, bool up) {
@@ -84,7 +86,8 @@ std::optional<QuotedText> ReadQuoted(std::string_view text) {
       read.text.push_back(text[at]);
       continue;
     }
-    const std::size_t escape = ++at < text.size() ? kEscapes.find(text[at]) : std::string_view::npos;
+    const std::size_t escape =
+        ++at < text.size() ? kEscapes.find(text[at]) : std::string_view::npos;
     if (escape == std::string_view::npos) return std::nullopt;
     read.text.push_back(kEscaped[escape]);
   }

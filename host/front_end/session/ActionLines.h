@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "base_runtime/HostExport.h"
-#include "dialog_toolkit/VOKDlgCombo.h"
 #include "dialog_toolkit/VOKDialog.h"
+#include "dialog_toolkit/VOKDlgCombo.h"
 
 namespace vok::session {
 
