@@ -78,7 +78,7 @@ Piece ReadPiece(std::string_view text, bool word) {
   }
   auto quoted = vok::session::ReadQuoted(text);
   if (!quoted)
-    return Piece{"", {}, "a quote is not closed, or \\ is not followed by \", \\, t, n or r"};
+    return Piece{"", {}, R"(a quote is not closed, or \ is not followed by ", \, t, n or r)"};
   const std::size_t next = quoted->rest.find_first_not_of(kBlanks);
   if (next == 0) return Piece{"", {}, "a blank must follow the closing quote"};
   const std::string_view rest = next == std::string_view::npos ? "" : quoted->rest.substr(next);

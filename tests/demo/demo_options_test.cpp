@@ -42,8 +42,8 @@ TEST(DemoOptionsTest, ReadsEachOption) {
       {{"--web"}, "- \"\" web 0 -"},
       {{"--port", "65535", "--web"}, "- \"\" web 65535 -"},
       {{"--web", "--port=0"}, "- \"\" web 0 -"},
-      {{"--record", "a.script", "--web"}, "- \"\" web 0 - record \"a.script\""},
-      {{"--record=a b.script"}, "- \"\" - 0 - record \"a b.script\""},
+      {{"--record", "a.script", "--web"}, R"(- "" web 0 - record "a.script")"},
+      {{"--record=a b.script"}, R"(- "" - 0 - record "a b.script")"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.parsed, Parsed(row.arguments)) << (row.arguments.empty() ? "" : row.arguments[0]);

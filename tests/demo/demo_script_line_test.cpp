@@ -30,7 +30,7 @@ TEST(ScriptLineTest, ReadsEachAction) {
       {R"(type "Full name" "  two  ")", Verb::Type, "Full name", "  two  "},
       {R"(type Name "")", Verb::Type, "Name", ""},
       {R"(type Name say "hi")", Verb::Type, "Name", "say \"hi\""},  // quotes inside a bare text
-      {R"(press "\"x\" \\")", Verb::Press, "\"x\" \\", ""},
+      {R"(press "\"x\" \\")", Verb::Press, R"("x" \)", ""},
       {R"(choose "Month" "a\tb")", Verb::Choose, "Month", "a\tb"},
   };
   for (const auto& row : rows) {
