@@ -1,8 +1,8 @@
 // File: WebFrontEndLoader.h
 // The web front end, loaded only when --web asks for it: its library pulls
 // in the HTTP server with its TLS and compression libraries, which every
-// other run would load for nothing. The library is found by its SONAME
-// along the program's run path, as the libraries it links are.
+// other run would load for nothing. The library is found beside the
+// terminal front end's, which the program links.
 #pragma once
 
 #include <functional>
