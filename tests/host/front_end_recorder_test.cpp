@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "dialog_toolkit/VOKDlgNotify.h"
-#include "front_end/session/ActionLines.h"
+#include "front_end/session/VOKScriptText.h"
 #include "host/FrontEndScriptScreen.h"
 #include "host/FrontEndTestSupport.h"
 #include "host/ToolkitTestSupport.h"
@@ -92,7 +92,7 @@ TEST(FrontEndCalendarRecordTest, DaysAreNamedByTheirLabels) {
             lines);
 }
 
-TEST(ActionLinesTest, QuotedTextsReadBackAsTheyWere) {
+TEST(ScriptTextTest, QuotedTextsReadBackAsTheyWere) {
   for (const std::string text : {"", " lead", "trail\t", "\"quoted\"", "back\\slash", "a\nb\rc",
                                  "in \"side\"", "plain text", "\xE0\xB8\x9E.\xE0\xB8\xA8. 2568"}) {
     const std::string quoted = vok::session::QuoteText(text);

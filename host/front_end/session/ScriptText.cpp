@@ -1,7 +1,7 @@
 // File: ScriptText.cpp
-#include "front_end/session/VOKScriptText.h"
-
 #include <algorithm>
+
+#include "front_end/session/VOKScriptText.h"
 
 namespace vok::session {
 namespace {
