@@ -9,7 +9,8 @@
 # benchmark over its peers), and the median counts, shown with how far the
 # fastest and the slowest repetition lay from it. The program ends with the
 # peers' ratios, the live-calendar table and the goals met or missed.
-# Arguments go to vok_bench, e.g. --benchmark_filter=Calendar.
+# Arguments go to vok_bench, e.g. --benchmark_filter=Calendar. The example
+# host's start-up is measured beside it by bench/startup.sh.
 # "scripts/bench.sh keys [COUNT]" times keys in the calendar of the example
 # host in tmux instead (bench/keys_tmux.sh).
 set -euo pipefail

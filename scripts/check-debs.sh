@@ -4,7 +4,8 @@
 # demo, `cpack` (.deb per component and a .tar.gz), the .debs unpacked into
 # a scratch root (no dpkg database touched), then the outside project in
 # examples/ built against the unpacked /usr with find_package, with the
-# optional components asked for, and run.
+# optional components asked for, and run; then the unpacked demo, which
+# loads the web front end only for --web.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/scratch-sources.sh
@@ -53,6 +54,20 @@ cmake --build "$scratch/example-build" >/dev/null
 output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/example-build/pick_a_date" 2>"$scratch/notes")"
 [[ "$output" == *'"02/14/2025" is the date 2025-02-14'* && ! -s "$scratch/notes" ]] || {
   printf 'the example printed:\n%s\nand on stderr:\n' "$output" >&2; cat "$scratch/notes" >&2; exit 1; }
-ldd "$scratch/example-build/pick_a_date" | grep -q "$root/usr/lib" ||
+# grep reads all of ldd's output: with -q it could stop early, and ldd's
+# broken pipe would fail the pipeline.
+ldd "$scratch/example-build/pick_a_date" | grep "$root/usr/lib" >/dev/null ||
   { echo "the example did not load the unpacked libraries" >&2; exit 1; }
+echo "== the demo loads the web front end only for --web, and says when it cannot"
+demo="$root/usr/bin/vok_demo"
+if ldd "$demo" | grep -E 'libvokwebfrontend|httplib|libssl' >/dev/null; then
+  echo "vok_demo links the web front end's libraries:" >&2; ldd "$demo" >&2; exit 1
+fi
+served="$(LANG=C.UTF-8 timeout -s INT 3 "$demo" --web 2>&1)" || true
+[[ "$served" == "Open http://127.0.0.1:"* ]] || { echo "vok_demo --web printed: $served" >&2; exit 1; }
+rm "$root"/usr/lib/libvokwebfrontend.so*
+status=0
+refused="$(LANG=C.UTF-8 "$demo" --web 2>&1)" || status=$?
+[[ $status == 1 && "$refused" == "vok_demo: cannot load the web front end: $root/"*"/libvokwebfrontend.so.1: "* ]] ||
+  { echo "without its library vok_demo --web ended with status $status: $refused" >&2; exit 1; }
 echo "deb check passed"

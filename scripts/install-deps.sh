@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ pkg-config libicu-dev libncurses-dev libcpp-httplib-dev
           nlohmann-json3-dev libbenchmark-dev libgtest-dev libgmock-dev)
 if [[ "${1:-all}" != build ]]; then
-  packages+=(clang libclang-rt-14-dev clang-format clang-tidy tmux doxygen binutils chromium
+  packages+=(clang libclang-rt-14-dev clang-format clang-tidy tmux doxygen binutils chromium hyperfine
              abi-dumper abi-compliance-checker)
 fi
 missing=()

@@ -59,6 +59,10 @@ class Parser {
     if (_parsed.error.empty() && _parsed.options.web && !_parsed.options.scriptFile.empty()) {
       Fail("--web and --script cannot be used together");
     }
+    if (_parsed.error.empty() && !_parsed.options.recordFile.empty() &&
+        !_parsed.options.scriptFile.empty()) {
+      Fail("--record and --script cannot be used together");
+    }
     return _parsed;
   }
 
@@ -75,9 +79,9 @@ class Parser {
         Fail("--today needs a real date written as YYYY-MM-DD, not \"" + *text + "\"");
       }
     } else if (argument.name == "--script") {
-      const auto file = Value(argument);
-      if (file && file->empty()) return Fail("--script needs a file name");
-      if (file) _parsed.options.scriptFile = *file;
+      File(argument, _parsed.options.scriptFile);
+    } else if (argument.name == "--record") {
+      File(argument, _parsed.options.recordFile);
     } else if (argument.name == "--web") {
       if (argument.value) return Fail(argument.name + " takes no value");
       _parsed.options.web = true;
@@ -95,6 +99,12 @@ class Parser {
     } else {
       Fail("unexpected argument \"" + argument.name + "\"");
     }
+  }
+
+  void File(const Argument& argument, std::string& file) {
+    const auto name = Value(argument);
+    if (name && name->empty()) return Fail(argument.name + " needs a file name");
+    if (name) file = *name;
   }
 
   // The option's value, after "=" or as the next argument.
@@ -119,7 +129,8 @@ class Parser {
 ParsedOptions ParseOptions(int argc, const char* const* argv) { return Parser(argc, argv).Parse(); }
 
 std::string Usage() {
-  return R"(Usage: vok_demo [--today YYYY-MM-DD] [--script FILE] [--web [--port N]] [--help]
+  return R"(Usage: vok_demo [--today YYYY-MM-DD] [--script FILE | --record FILE]
+                [--web [--port N]] [--help]
 
 A host application that uses the date-picker module: a "Find documents"
 form with a date entry field ("Created after") and a combo of recent dates
@@ -136,6 +147,8 @@ Options:
                       or VOK_TODAY)
   --script FILE       replay the user actions in FILE and print a picture
                       of the windows after each
+  --record FILE       write each action taken in the terminal or the
+                      web page to FILE as a script line, for --script
   --web               serve the form to a web browser on this computer
                       (127.0.0.1 only) and print the address to open; it
                       carries a token made for this run. A second tab
@@ -157,12 +170,15 @@ with # are skipped):
                          from 1 ("choose MonthCombo 2" is February)
   step SPINNER up|down   press a spinner's arrow
   ok, cancel, close      answer the window (ok also answers a message box)
+A name or text may be put in double quotes, inside which \" is a quote,
+\\ a backslash and \t, \n, \r a tab, newline and return; "" is empty.
 A line that cannot be carried out stops the run with its line number and
 exit status 1.
 
 Exit status: 0 done, 1 a script line failed, the terminal cannot be
 used (a TERM that ncurses does not know) or the web server cannot start,
-2 bad options or a script file that cannot be read.
+2 bad options, a script file that cannot be read, a record file that
+cannot be written or --record without a terminal or --web.
 )";
 }
 

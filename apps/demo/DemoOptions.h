@@ -1,6 +1,7 @@
 // File: DemoOptions.h
 // The example host's command line:
-//   vok_demo [--today YYYY-MM-DD] [--script FILE] [--web [--port N]] [--help]
+//   vok_demo [--today YYYY-MM-DD] [--script FILE | --record FILE]
+//            [--web [--port N]] [--help]
 // Values may also follow an "=" (--today=2025-06-01).
 #pragma once
 
@@ -18,6 +19,7 @@ struct CivilDay {
 struct DemoOptions {
   std::optional<CivilDay> today;  // fixes the host clock
   std::string scriptFile;         // "" when none was given
+  std::string recordFile;         // "" when none was given
   bool web = false;               // serve the form to a browser
   int port = 0;                   // the web server's port; 0: a free one
   bool help = false;

@@ -3,23 +3,28 @@
 
 #include <unistd.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "base_runtime/VOKTime.h"
 #include "demo/PrintableText.h"
 #include "demo/ScriptPlayer.h"
+#include "demo/WebFrontEndLoader.h"
 #include "front_end/terminal/VOKTerminalFrontEnd.h"
-#include "web_front_end/VOKWebFrontEnd.h"
 
 namespace vok_demo {
 namespace {
 
 const std::vector<std::string> kShowcase = {"press _calButton", "ok"};
 constexpr int kTermColumns = 60;
+
+using Recorder = std::function<void(const std::string& line)>;
 
 std::vector<std::string> ReadLines(std::istream& in) {
   std::vector<std::string> lines;
@@ -50,8 +55,8 @@ int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std
 }
 
 // ncurses refuses a terminal type it has no description of.
-int RunTerminal(VOKDlgWindow& form, std::ostream& errors) {
-  const int status = VOKTerminalFrontEnd::Run(form);
+int RunTerminal(VOKDlgWindow& form, const Recorder& recorder, std::ostream& errors) {
+  const int status = VOKTerminalFrontEnd::Run(form, recorder);
   if (status != 0) {
     const char* term = std::getenv("TERM");
     errors << "vok_demo: cannot use the terminal: ncurses does not know TERM=\""
@@ -60,17 +65,47 @@ int RunTerminal(VOKDlgWindow& form, std::ostream& errors) {
   return status;
 }
 
-int RunWeb(VOKDlgWindow& form, int port, std::ostream& out, std::ostream& errors) {
+int RunWeb(VOKDlgWindow& form, int port, const Recorder& recorder, std::ostream& out,
+           std::ostream& errors) {
   std::string problem;
-  const int status = VOKWebFrontEnd::Run(
+  const int status = RunWebFrontEnd(
       form, port,
       [&out](const std::string& address) {
         out << "Open " << address << " in a web browser on this computer. Ctrl-C ends.\n"
             << std::flush;
       },
-      problem);
+      problem, recorder);
   if (status != 0) errors << "vok_demo: " << problem << "\n";
   return status;
+}
+
+// The record starts with how to replay it: the host clock's day decides
+// what the calendars show. Each line is flushed as it is written, so that
+// a run that ends abruptly keeps what was done.
+Recorder Record(std::ofstream& record) {
+  const VOKTime today = VOKTime::GetCurrentLocalTime();
+  char day[16];
+  std::snprintf(day, sizeof day, "%04d-%02d-%02d", today.GetYear(), today.GetMonth(),
+                today.GetDay());
+  record << "# Replay with: vok_demo --today " << day << " --script FILE\n" << std::flush;
+  return [&record](const std::string& line) { record << line << "\n" << std::flush; };
+}
+
+int RunRecorded(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
+                std::ostream& errors) {
+  if (!options.web && !VOKTerminalFrontEnd::Available()) {
+    errors << "vok_demo: --record needs a terminal or --web\n";
+    return 2;
+  }
+  std::ofstream record(options.recordFile, std::ios::trunc);
+  if (!record) {
+    errors << "vok_demo: cannot write the record file \"" << Printable(options.recordFile)
+           << "\"\n";
+    return 2;
+  }
+  const Recorder recorder = Record(record);
+  return options.web ? RunWeb(form, options.port, recorder, out, errors)
+                     : RunTerminal(form, recorder, errors);
 }
 
 }  // namespace
@@ -78,8 +113,9 @@ int RunWeb(VOKDlgWindow& form, int port, std::ostream& out, std::ostream& errors
 int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
             std::ostream& errors) {
   if (!options.scriptFile.empty()) return PlayFile(form, options.scriptFile, out, errors);
-  if (options.web) return RunWeb(form, options.port, out, errors);
-  if (VOKTerminalFrontEnd::Available()) return RunTerminal(form, errors);
+  if (!options.recordFile.empty()) return RunRecorded(form, options, out, errors);
+  if (options.web) return RunWeb(form, options.port, {}, out, errors);
+  if (VOKTerminalFrontEnd::Available()) return RunTerminal(form, {}, errors);
   if (isatty(STDIN_FILENO) == 0) {
     std::vector<std::string> piped = ReadLines(std::cin);
     if (HoldsActions(piped)) return Play(form, std::move(piped), out, errors);

@@ -13,7 +13,8 @@
 namespace vok_demo {
 
 // The program's exit status: 0 done, 1 a script line, the terminal or
-// the web server failed, 2 the script file cannot be read.
+// the web server failed, 2 the script file cannot be read or the record
+// file cannot be written.
 int RunDemo(VOKDlgWindow& form, const DemoOptions& options, std::ostream& out,
             std::ostream& errors);
 

@@ -5,6 +5,8 @@
 #include <array>
 #include <utility>
 
+#include "front_end/session/VOKScriptText.h"
+
 namespace vok_demo {
 namespace {
 
@@ -59,19 +61,50 @@ ScriptLine Command(ScriptCommand::Verb verb, std::string_view widget, std::strin
   return ScriptLine{ScriptCommand{verb, std::string(widget), std::string(argument)}, ""};
 }
 
+// A name or text as the line writes it: bare, or in double quotes (see
+// front_end/session/VOKScriptText.h). A bare word ends at a blank, a bare
+// text at the line's end.
+struct Piece {
+  std::string text;
+  std::string_view rest;  // after the blanks that follow it
+  std::string error;
+};
+
+Piece ReadPiece(std::string_view text, bool word) {
+  if (!text.starts_with('"')) {
+    if (!word) return Piece{std::string(text), {}, ""};
+    const auto [first, rest] = FirstWord(text);
+    return Piece{std::string(first), rest, ""};
+  }
+  auto quoted = vok::session::ReadQuoted(text);
+  if (!quoted)
+    return Piece{"", {}, R"(a quote is not closed, or \ is not followed by ", \, t, n or r)"};
+  const std::size_t next = quoted->rest.find_first_not_of(kBlanks);
+  if (next == 0) return Piece{"", {}, "a blank must follow the closing quote"};
+  const std::string_view rest = next == std::string_view::npos ? "" : quoted->rest.substr(next);
+  if (!word && !rest.empty()) return Piece{"", {}, "nothing may follow the closing quote"};
+  return Piece{std::move(quoted->text), rest, ""};
+}
+
 // The arguments of a verb that takes some; the text of "type" keeps its
 // inner blanks and may be empty.
 ScriptLine ReadArguments(const VerbSyntax& syntax, std::string_view arguments) {
   const std::string usage = "expected \"" + std::string(syntax.usage) + "\"";
   if (arguments.empty()) return Fail(usage);
-  if (syntax.verb == ScriptCommand::Verb::Press) return Command(syntax.verb, arguments, "");
-  const auto [widget, argument] = FirstWord(arguments);
-  if (syntax.verb == ScriptCommand::Verb::Type) return Command(syntax.verb, widget, argument);
-  if (argument.empty()) return Fail(usage);
-  if (syntax.verb == ScriptCommand::Verb::Step && argument != "up" && argument != "down") {
-    return Fail(usage + ", not \"" + std::string(argument) + "\"");
+  const bool pressed = syntax.verb == ScriptCommand::Verb::Press;
+  Piece widget = ReadPiece(arguments, !pressed);
+  if (!widget.error.empty()) return Fail(widget.error);
+  if (pressed) return Command(syntax.verb, widget.text, "");
+  Piece argument = ReadPiece(widget.rest, false);
+  if (!argument.error.empty()) return Fail(argument.error);
+  if (syntax.verb == ScriptCommand::Verb::Type)
+    return Command(syntax.verb, widget.text, argument.text);
+  if (argument.text.empty()) return Fail(usage);
+  if (syntax.verb == ScriptCommand::Verb::Step && argument.text != "up" &&
+      argument.text != "down") {
+    return Fail(usage + ", not \"" + argument.text + "\"");
   }
-  return Command(syntax.verb, widget, argument);
+  return Command(syntax.verb, widget.text, argument.text);
 }
 
 }  // namespace

@@ -60,6 +60,13 @@ std::string newToken() {
 int VOKWebFrontEnd::Run(VOKDlgWindow& root, int port,
                         const std::function<void(const std::string& address)>& ready,
                         std::string& problem) {
+  return Run(root, port, ready, problem, {});
+}
+
+int VOKWebFrontEnd::Run(VOKDlgWindow& root, int port,
+                        const std::function<void(const std::string& address)>& ready,
+                        std::string& problem,
+                        const std::function<void(const std::string& line)>& recorder) {
   std::string folder;
   std::optional<vok::web::PageFiles> files = vok::web::LoadPageFiles(folder);
   if (!files) {
@@ -79,9 +86,17 @@ int VOKWebFrontEnd::Run(VOKDlgWindow& root, int port,
   ready("http://127.0.0.1:" + std::to_string(bound) + "/?token=" + token);
   {
     VOKFrontEndSession session(root, screen);
+    session.SetRecorder(recorder);
     session.Run();
   }
   screen.End();
   server.Stop();
   return 0;
+}
+
+int VOKWebFrontEndRun(VOKDlgWindow& root, int port,
+                      const std::function<void(const std::string& address)>& ready,
+                      std::string& problem,
+                      const std::function<void(const std::string& line)>& recorder) {
+  return VOKWebFrontEnd::Run(root, port, ready, problem, recorder);
 }

@@ -35,4 +35,16 @@ class VOK_WEB_FRONTEND_API VOKWebFrontEnd {
   static int Run(VOKDlgWindow& root, int port,
                  const std::function<void(const std::string& address)>& ready,
                  std::string& problem);
+  /// Run, handing recorder each action the person takes as a line of an
+  /// action script, before the action is taken.
+  static int Run(VOKDlgWindow& root, int port,
+                 const std::function<void(const std::string& address)>& ready, std::string& problem,
+                 const std::function<void(const std::string& line)>& recorder);
 };
+
+/// VOKWebFrontEnd::Run under a name that dlsym finds, for hosts that load
+/// this library only when they serve a page, which spares every other run
+/// the loading of the HTTP server and its libraries.
+extern "C" VOK_WEB_FRONTEND_API int VOKWebFrontEndRun(
+    VOKDlgWindow& root, int port, const std::function<void(const std::string& address)>& ready,
+    std::string& problem, const std::function<void(const std::string& line)>& recorder);

@@ -14,7 +14,8 @@ vok_demo::ParsedOptions Parse(std::vector<const char*> arguments) {
   return vok_demo::ParseOptions(static_cast<int>(arguments.size()), arguments.data());
 }
 
-// The options parsed, as "today script web port help".
+// The options parsed, as "today script web port help", then the record
+// file when there is one.
 std::string Parsed(const std::vector<const char*>& arguments) {
   const vok_demo::ParsedOptions parsed = Parse(arguments);
   if (!parsed.error.empty()) return "error: " + parsed.error;
@@ -23,7 +24,8 @@ std::string Parsed(const std::vector<const char*>& arguments) {
   if (o.today)
     std::snprintf(today, sizeof today, "%d-%d-%d", o.today->year, o.today->month, o.today->day);
   return std::string(today) + " \"" + o.scriptFile + "\" " + (o.web ? "web " : "- ") +
-         std::to_string(o.port) + (o.help ? " help" : " -");
+         std::to_string(o.port) + (o.help ? " help" : " -") +
+         (o.recordFile.empty() ? "" : " record \"" + o.recordFile + "\"");
 }
 
 // Each option in both spellings; --web takes a free port unless one is named.
@@ -40,6 +42,8 @@ TEST(DemoOptionsTest, ReadsEachOption) {
       {{"--web"}, "- \"\" web 0 -"},
       {{"--port", "65535", "--web"}, "- \"\" web 65535 -"},
       {{"--web", "--port=0"}, "- \"\" web 0 -"},
+      {{"--record", "a.script", "--web"}, R"(- "" web 0 - record "a.script")"},
+      {{"--record=a b.script"}, R"(- "" - 0 - record "a b.script")"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.parsed, Parsed(row.arguments)) << (row.arguments.empty() ? "" : row.arguments[0]);
@@ -71,6 +75,9 @@ TEST(DemoOptionsTest, NamesTheFirstProblem) {
       {{"--port", "8080"}, "--port needs --web"},
       {{"--web=yes"}, "--web takes no value"},
       {{"--web", "--script", "a.script"}, "--web and --script cannot be used together"},
+      {{"--record"}, "--record needs a value"},
+      {{"--record="}, "--record needs a file name"},
+      {{"--record", "a", "--script", "b"}, "--record and --script cannot be used together"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(row.error, Parse(row.arguments).error) << row.arguments.front();

@@ -60,6 +60,7 @@ class ScriptScreen : public VOKFrontEndScreen {
     events = std::move(steps);
     _next = 0;
     VOKFrontEndSession played(root, *this);
+    played.SetRecorder(recorder);
     session = &played;
     played.Run();
     session = nullptr;
@@ -83,6 +84,7 @@ class ScriptScreen : public VOKFrontEndScreen {
 
   std::vector<Step> events;
   std::function<void(std::size_t next)> beforeEvent;
+  std::function<void(const std::string& line)> recorder;  // given to the session
   const VOKFrontEndSession* session = nullptr;
   std::vector<std::string> pictures;
   std::vector<std::string> focusNames;

@@ -2,11 +2,12 @@
 // the test works it as a person would, with clicks and keys, and checks
 // what the page then shows and what a screen reader is told: the
 // browser's focus, the roles and names of the elements, and axe-core's
-// rules, in light and dark, on a desktop and a phone.
+// rules, in light and dark, on a desktop and a phone. What a person does
+// in the page is recorded (--record) and replayed without a browser.
 //   node page_test.js VOK_DEMO [SCREENSHOT_FOLDER]
 'use strict';
 
-const { spawn } = require('node:child_process');
+const { spawn, spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const http = require('node:http');
 const os = require('node:os');
@@ -26,8 +27,8 @@ const expectEqual = (actual, expected, what) => {
 };
 
 // Starts the program and waits for the address it prints.
-function startDemo(locale = 'en_US.UTF-8') {
-  const child = spawn(demo, ['--web', '--today', '2025-06-15'], {
+function startDemo(locale = 'en_US.UTF-8', more = []) {
+  const child = spawn(demo, ['--web', '--today', '2025-06-15', ...more], {
     env: Object.assign({}, process.env, { LANG: locale, LC_ALL: locale }),
     stdio: ['ignore', 'pipe', 'inherit'],
   });
@@ -353,6 +354,51 @@ async function quitFromThePage(browser) {
   await page.close();
 }
 
+// Recorded in the page, replayed from the record: the replay's last
+// picture shows the fields and the result line as the page showed them.
+async function recordAndReplay(browser) {
+  const folder = fs.mkdtempSync(path.join(os.tmpdir(), 'vok-record-'));
+  const record = path.join(folder, 'record.script');
+  try {
+    const run = startDemo('en_US.UTF-8', ['--record', record]);
+    const page = await open(browser, await run.address);
+    await clickFound(page, '[data-name="_calButton"]');
+    await page.waitForSelector(calendar, { timeout });
+    await clickFound(page, `${calendar} td`, '20');
+    await waitForFocus(page, 'Friday, June 20, 2025');
+    await page.keyboard.press('PageDown');
+    await waitForFocus(page, 'Sunday, July 20, 2025');
+    await clickFound(page, `${calendar} [data-name="OK"]`);
+    await fieldBecomes(page, '07/20/2025');
+    await waitForFocus(page, 'Choose a date');
+    await page.keyboard.press('Tab');
+    await page.waitForFunction(() => document.activeElement.dataset.name === 'RecentDates', { timeout });
+    await page.keyboard.type(' next "week"');
+    await clickFound(page, '[data-name="Search"]');
+    await page.waitForSelector(box, { timeout });
+    await page.keyboard.press('Enter');
+    await page.waitForSelector(box, { hidden: true, timeout });
+    const shown = await page.evaluate(() => [
+      document.querySelector('[data-name="_calEditor"]').value,
+      document.querySelector('[data-name="RecentDates"]').value,
+      document.querySelector('[data-name="Result"]').textContent]);
+    await page.keyboard.down('Control');
+    await page.keyboard.press('q');
+    await page.keyboard.up('Control');
+    await expectEnd(run, 5000, 'on Ctrl-Q while recording');
+    const lines = fs.readFileSync(record, 'utf8');
+    if (!lines.includes('\ntype RecentDates " next \\"week\\""\n')) fail(`the record holds:\n${lines}`);
+    const replay = spawnSync(demo, ['--today', '2025-06-15', '--script', record],
+      { env: Object.assign({}, process.env, { LANG: 'en_US.UTF-8', LC_ALL: 'en_US.UTF-8' }), encoding: 'utf8' });
+    if (replay.status !== 0) fail(`the replay ended with ${replay.status}: ${replay.stderr}\nthe record:\n${lines}`);
+    const last = replay.stdout.split(/^== .*$/m).pop();
+    const missing = shown.filter((text) => !last.includes(text));
+    if (missing.length) fail(`the replay's last picture lacks ${JSON.stringify(missing)}:\n${last}\nthe record:\n${lines}`);
+  } finally {
+    fs.rmSync(folder, { recursive: true, force: true });
+  }
+}
+
 async function main() {
   const demoRun = startDemo();
   const address = await demoRun.address;
@@ -374,6 +420,7 @@ async function main() {
     await second.close();
     await german(browser);
     await quitFromThePage(browser);
+    await recordAndReplay(browser);
   });
   // Closing the page ends the program by itself.
   await expectEnd(demoRun, 15000, 'after its page was closed');

@@ -3,6 +3,7 @@
 // VOKFrontEndSession.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -29,6 +30,7 @@ class Session {
 
   void Run();
   std::string FocusName() const;
+  void SetRecorder(std::function<void(const std::string&)> recorder);
 
  private:
   // The focus a window had when another one came over it.
@@ -96,6 +98,10 @@ class Session {
   void clickWindow(const VOKWindowLayout& window, int x, int y, bool isTop, bool twice);
   void clickWidget(VOKDialog& widget, const VOKCellRect& rect, int x, bool isTop, bool twice);
 
+  // SessionRecorder.cpp: hands the line of an action about to be taken to
+  // the recorder, before the action, which may open a message box.
+  void record(const std::string& line) const;
+
   // SessionActions.cpp: everything that ends in a user action.
   void activate();
   void press(VOKDialog& widget);
@@ -111,6 +117,7 @@ class Session {
 
   VOKDlgWindow& _root;
   VOKFrontEndScreen& _screen;
+  std::function<void(const std::string&)> _recorder;
   VOKDlgNotify::Responder _previousResponder;
   std::vector<VOKDlgNotify*> _boxes;
   VOKDlgNotify* _answered = nullptr;

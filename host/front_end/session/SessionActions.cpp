@@ -5,6 +5,7 @@
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "front_end/kinds/WidgetKind.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/session/ActionLines.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/session/SessionFields.h"
@@ -31,6 +32,7 @@ bool Session::commitDraft() {
   _draft.reset();
   if (text == FieldText(*field).c_str()) return true;
   const int boxes = _boxesShown;
+  record(TypeLine(*field, text.ToUtf8()));
   kinds::KindOf(*field).Type(*field, text);
   rebuild();
   if (boxes == _boxesShown) return true;
@@ -58,13 +60,21 @@ void Session::activate() {
 }
 
 void Session::press(VOKDialog& widget) {
-  if (kinds::KindOf(widget).Press(widget)) rebuild();
+  const kinds::WidgetKind& kind = kinds::KindOf(widget);
+  if (!kind.IsButton()) return;
+  record(PressLine(widget));
+  kind.Press(widget);
+  rebuild();
 }
 
 void Session::step(VOKDialog& field, bool up) {
   const kinds::WidgetKind& kind = kinds::KindOf(field);
-  if (kind.Step(field, up)) return rebuild();
   VOKDlgCombo* combo = kind.List(field);
+  if (combo == nullptr && kind.Steps()) {
+    record(StepLine(field, up));
+    kind.Step(field, up);
+    return rebuild();
+  }
   if (combo == nullptr || combo->GetLineCount() == 0) return;
   const int selected = combo->GetSelect();
   const int line =
@@ -78,16 +88,22 @@ void Session::openList(VOKDlgCombo& combo) {
 }
 
 void Session::chooseLine(VOKDlgCombo& combo, int line) {
+  record(ChooseLine(combo, line));
   VOKDlgUser::Choose(&combo, line);
   rebuild();
 }
 
 void Session::pressWindowButton(VOKDlgWindow& window, Part part) {
   if (VOKIsMessageBox(window)) {
+    record("ok");
     _answered = static_cast<VOKDlgNotify*>(&window);
     return;
   }
-  if (kinds::KindOf(window).Answer(window, part == Part::OK)) rebuild();
+  const kinds::WidgetKind& kind = kinds::KindOf(window);
+  if (!kind.HasOwnButtons()) return;
+  record(part == Part::OK ? "ok" : "cancel");
+  kind.Answer(window, part == Part::OK);
+  rebuild();
 }
 
 // A message box is answered; a dialog is cancelled when it has a Cancel
@@ -95,6 +111,7 @@ void Session::pressWindowButton(VOKDlgWindow& window, Part part) {
 void Session::closeWindow(VOKDlgWindow& window) {
   if (VOKIsMessageBox(window)) return pressWindowButton(window, Part::OK);
   if (window::HasCancel(window)) return pressWindowButton(window, Part::Cancel);
+  record("close");
   VOKDlgUser::Close(&window);
   rebuild();
 }

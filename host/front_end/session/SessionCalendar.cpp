@@ -12,6 +12,7 @@
 #include "dialog_toolkit/VOKDlgUser.h"
 #include "front_end/layout/VOKCalendarDays.h"
 #include "front_end/layout/WindowParts.h"
+#include "front_end/session/ActionLines.h"
 #include "front_end/session/ButtonGrid.h"
 #include "front_end/session/Session.h"
 #include "front_end/text/VOKCellText.h"
@@ -125,6 +126,7 @@ bool Session::stepYear(bool forward) {
     return false;
   VOKDlgSpinner* spinner = calendar->years;
   const int boxes = _boxesShown;
+  record(StepLine(*spinner, forward));
   forward ? VOKDlgUser::StepUp(spinner) : VOKDlgUser::StepDown(spinner);
   rebuild();
   return boxes == _boxesShown;

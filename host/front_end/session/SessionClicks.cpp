@@ -50,6 +50,7 @@ void Session::clickWindow(const VOKWindowLayout& window, int x, int y, bool isTo
   VOKDlgWindow& clicked = window.Window();
   if (window.CloseControl() && window.CloseControl()->Contains(x, y)) {
     if (VOKIsMessageBox(clicked)) return pressWindowButton(clicked, Part::OK);
+    record("close");
     VOKDlgUser::Close(&clicked);
     return rebuild();
   }

@@ -53,6 +53,7 @@
 // drawn over everything and a nested loop runs until the person answers it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,10 @@ class VOK_FRONTEND_API VOKFrontEndSession {
   // What has the focus: the widget's name, "OK" or "Cancel" for a window's
   // own buttons, "" when nothing can take it.
   std::string FocusName() const;
+
+  // Hands each action the person takes to recorder as a line of an action
+  // script (front_end/session/ActionLines.h), before the action is taken.
+  void SetRecorder(std::function<void(const std::string& line)> recorder);
 
  private:
   std::unique_ptr<vok::session::Session> _session;

@@ -16,11 +16,15 @@ bool VOKTerminalFrontEnd::Available() {
          *term != '\0' && std::string_view(term) != "dumb";
 }
 
-int VOKTerminalFrontEnd::Run(VOKDlgWindow& root) {
+int VOKTerminalFrontEnd::Run(VOKDlgWindow& root) { return Run(root, {}); }
+
+int VOKTerminalFrontEnd::Run(VOKDlgWindow& root,
+                             const std::function<void(const std::string& line)>& recorder) {
   if (!Available()) return 1;
   vok::terminal::TerminalScreen screen;
   if (!screen.Ready()) return 1;
   VOKFrontEndSession session(root, screen);
+  session.SetRecorder(recorder);
   session.Run();
   return 0;
 }

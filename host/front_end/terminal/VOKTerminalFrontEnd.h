@@ -7,6 +7,9 @@
 // is not UTF-8) while it runs.
 #pragma once
 
+#include <functional>
+#include <string>
+
 #include "dialog_toolkit/VOKDlgWindow.h"
 #include "front_end/FrontEndExport.h"
 
@@ -20,4 +23,7 @@ class VOK_FRONTEND_API VOKTerminalFrontEnd {
   /// Shows root and runs until it is closed or hidden; message boxes run a
   /// nested loop until answered. Returns 0, or 1 when the terminal failed.
   static int Run(VOKDlgWindow& root);
+  /// Run, handing recorder each action the person takes as a line of an
+  /// action script, before the action is taken.
+  static int Run(VOKDlgWindow& root, const std::function<void(const std::string& line)>& recorder);
 };
