@@ -87,9 +87,15 @@ click() {
   sleep 0.3
 }
 
-# True when a text is drawn in reverse video, as the focus is.
+# True when a text is drawn in reverse video, as the focus is, within 10
+# seconds: a loaded machine may show a key's picture after the first change
+# that keys() waits for.
 focused() {
-  screen -e | grep -qE $'\e\\[([0-9;]*;)?7(;[0-9;]*)?m(\e\\[[0-9;]*m)*'"$1"
+  for _ in $(seq 100); do
+    screen -e | grep -qE $'\e\\[([0-9;]*;)?7(;[0-9;]*)?m(\e\\[[0-9;]*m)*'"$1" && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # The text of the "Created after" field (the first line naming it).
