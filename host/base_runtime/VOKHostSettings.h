@@ -52,7 +52,7 @@ class VOK_HOST_API VOKHostSettings {
   static void Reload();
   /// A new locale with one setting changed, the others kept.
   static void SetLocale(const std::string& localeName);  ///< e.g. "de_DE"
-  /// A Thai setting on or off; buddhistEra: years shown with 543 added.
+  /// A Thai setting on or off; buddhistEra: years shown in the Buddhist era.
   static void SetThai(bool thai, bool buddhistEra);
   /// The date layout with placeholders, as VOK_DATE_LAYOUT gives it.
   static void SetDateLayout(const std::string& layout);

@@ -4,9 +4,7 @@
 // ends, years with Shift, and a month chosen by typing its first letters.
 #include <gtest/gtest.h>
 
-#include "host/FrontEndScriptScreen.h"
-#include "host/FrontEndTestSupport.h"
-#include "host/ToolkitTestSupport.h"
+#include "host/CalendarSessionTest.h"
 
 using frontend_test::Find;
 
@@ -20,35 +18,20 @@ std::string Day(const char* name) {
   return "user VOKDlgPushBActivateNotification " + std::string(name);
 }
 
-// A calendar of a 30-day month starting on a Wednesday, day 9 (button
-// "12") chosen, June selected; day buttons 12, 13 and 23 are listened to.
-class CalendarKeysTest : public ToolkitTest {
+// Day buttons 12, 13 and 23 are listened to, and OK and the year's steps.
+class CalendarKeysTest : public CalendarSessionTest {
  protected:
   CalendarKeysTest() {
-    host = std::make_unique<VOKDlgDialog>(nullptr, "Host", 0);
-    calendar = frontend_test::BuildCalendar(host.get(), 3, 9);
-    user = std::make_unique<Recorder>(&log, "user");
-    combo = Find<VOKDlgCombo>(*calendar, "MonthCombo");
-    spinner = Find<VOKDlgSpinner>(*calendar, "YearSpinner");
     for (const char* day : {"12", "13", "23"}) {
       auto* button = Find<VOKDlgPushButton>(*calendar, day);
       user->Listen(button, button->GetPushBActivateNotification(), day);
     }
     user->Listen(calendar, calendar->GetDiaOKNotification(), "Calendar");
-    user->Listen(combo, combo->GetComboSelectNotification(), "Month");
     user->Listen(spinner, spinner->GetSpinnerBtnUpNotification(), "Year");
     user->Listen(spinner, spinner->GetSpinnerBtnDownNotification(), "Year");
   }
 
   void Run(std::vector<Step> steps) { screen.Play(*calendar, std::move(steps)); }
-
-  std::unique_ptr<VOKDlgDialog> host;
-  VOKDlgDialog* calendar = nullptr;
-  VOKDlgCombo* combo = nullptr;
-  VOKDlgSpinner* spinner = nullptr;
-  Log log;
-  std::unique_ptr<Recorder> user;
-  ScriptScreen screen;
 };
 
 // The calendar opens on its chosen day (9, greyed). The choice follows

@@ -10,9 +10,7 @@
 #include "front_end/kinds/VOKWidgetDescription.h"
 #include "front_end/layout/VOKCalendarDays.h"
 #include "front_end/paint/VOKTextRenderer.h"
-#include "host/FrontEndScriptScreen.h"
-#include "host/FrontEndTestSupport.h"
-#include "host/ToolkitTestSupport.h"
+#include "host/CalendarSessionTest.h"
 
 using frontend_test::Find;
 
@@ -155,16 +153,9 @@ TEST_F(WidgetKindsTest, APageGetsEachKindWithItsTextStatesAndParts) {
 }
 
 // A calendar of June 2025 (day 9 chosen) with today the 12th, on button "15".
-class CalendarRuleTest : public ToolkitTest {
+class CalendarRuleTest : public CalendarSessionTest {
  protected:
-  CalendarRuleTest() {
-    VOKHostClock::FixToday(2025, 6, 12);
-    host = std::make_unique<VOKDlgDialog>(nullptr, "Host", 0);
-    calendar = frontend_test::BuildCalendar(host.get(), 3, 9);
-    combo = Find<VOKDlgCombo>(*calendar, "MonthCombo");
-    user = std::make_unique<Recorder>(&log, "user");
-    user->Listen(combo, combo->GetComboSelectNotification(), "Month");
-  }
+  CalendarRuleTest() { VOKHostClock::FixToday(2025, 6, 12); }
   ~CalendarRuleTest() override { VOKHostClock::UseSystemClock(); }
 
   // The calendar's keys and marks after PageDown.
@@ -172,13 +163,6 @@ class CalendarRuleTest : public ToolkitTest {
     screen.Play(*calendar, {Key(VOKKey::PageDown)});
     return screen.pictures.front();
   }
-
-  std::unique_ptr<VOKDlgDialog> host;
-  VOKDlgDialog* calendar = nullptr;
-  VOKDlgCombo* combo = nullptr;
-  Log log;
-  std::unique_ptr<Recorder> user;
-  ScriptScreen screen;
 };
 
 TEST_F(CalendarRuleTest, AWindowWithTwelveMonthsOneChosenAndAYearIsACalendar) {
@@ -186,7 +170,7 @@ TEST_F(CalendarRuleTest, AWindowWithTwelveMonthsOneChosenAndAYearIsACalendar) {
   const auto parts = vok::calendar::CalendarOf(*day);
   ASSERT_TRUE(parts);
   EXPECT_EQ(combo, parts->months);
-  EXPECT_EQ(calendar->FindDescendant("YearSpinner"), parts->years);
+  EXPECT_EQ(spinner, parts->years);
   EXPECT_EQ((vok::calendar::Date{2025, 6, 12}), vok::calendar::DayOf(*day));
   EXPECT_FALSE(vok::calendar::DayOf(*calendar->FindDescendant("day1")));  // a heading
 
