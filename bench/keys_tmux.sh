@@ -10,10 +10,10 @@
 # printed in microseconds per key. Build the program with the release
 # preset to measure what people get (scripts/bench.sh keys does).
 #   bench/keys_tmux.sh [PROGRAM [COUNT]]
-# PROGRAM defaults to build/release/apps/demo/vok_demo, COUNT to 200.
+# PROGRAM defaults to build/release/bin/vok_demo, COUNT to 200.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-program=${1:-build/release/apps/demo/vok_demo}
+program=${1:-build/release/bin/vok_demo}
 count=${2:-200}
 command -v tmux >/dev/null || { echo "tmux is not installed (scripts/install-deps.sh installs it)" >&2; exit 1; }
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }

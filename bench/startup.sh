@@ -11,7 +11,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
 cmake --build --preset release --target vok_demo vokwebfrontend -j2 >/dev/null
-demo=build/release/apps/demo/vok_demo
+demo=build/release/bin/vok_demo
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 printf '%s\n' "press _calButton" "press 12" "ok" "press Search" >"$scratch/pick.script"

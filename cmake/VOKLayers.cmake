@@ -56,11 +56,15 @@ function(vok_public_headers target folder)
 endfunction()
 
 # vok_shared_library(TARGET): the SONAME, the output folder that mirrors the
-# installed layout, and libraries that find each other where installed.
+# installed layout, and libraries that find each other where they lie, in
+# the build tree as where installed. The search path is $ORIGIN alone: the
+# one CMake computes for the build tree holds empty entries, which the
+# loader reads as the working directory.
 function(vok_shared_library target)
   set_target_properties(${target} PROPERTIES
     VERSION ${PROJECT_VERSION}
     SOVERSION ${PROJECT_VERSION_MAJOR}
     LIBRARY_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/${CMAKE_INSTALL_LIBDIR}
-    INSTALL_RPATH "$ORIGIN")
+    INSTALL_RPATH "$ORIGIN"
+    BUILD_WITH_INSTALL_RPATH ON)
 endfunction()

@@ -19,7 +19,7 @@ scripts/install-deps.sh build
 cmake --preset release >/dev/null
 if [ "${1:-}" = keys ]; then
   cmake --build --preset release --target vok_demo -j2
-  exec bench/keys_tmux.sh build/release/apps/demo/vok_demo "${@:2}"
+  exec bench/keys_tmux.sh build/release/bin/vok_demo "${@:2}"
 fi
 cmake --build --preset release --target vok_bench -j2
 exec env -u VOK_DATE_LAYOUT -u VOKNlsTest -u VOK_TRACE build/release/bench/vok_bench --benchmark_repetitions=5 \

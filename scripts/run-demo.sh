@@ -12,4 +12,4 @@ if ! { cmake --preset default && cmake --build --preset default --target vok_dem
   exit 1
 fi
 rm -f "$log"
-exec build/default/apps/demo/vok_demo "$@"
+exec build/default/bin/vok_demo "$@"

@@ -1,12 +1,9 @@
 // File: IcuDateLayout.cpp
 #include "base_runtime/IcuDateLayout.h"
 
-#include <unicode/datefmt.h>
-#include <unicode/smpdtfmt.h>
 #include <unicode/uchar.h>
 
-#include <memory>
-
+#include "base_runtime/LocaleResources.h"
 #include "base_runtime/Utf8Text.h"
 
 namespace vok {
@@ -78,15 +75,16 @@ std::u32string LayoutFromPattern(std::u32string_view pattern,
 }
 
 std::u32string ShortDatePattern(const std::string& localeName) {
-  const std::unique_ptr<icu::DateFormat> format(icu::DateFormat::createDateInstance(
-      icu::DateFormat::kShort, icu::Locale(localeName.c_str())));
-  const auto* simple = dynamic_cast<const icu::SimpleDateFormat*>(format.get());
-  if (simple == nullptr) return {};
-  icu::UnicodeString pattern;
-  simple->toPattern(pattern);
-  std::string utf8;
-  pattern.toUTF8String(utf8);
-  return VOKDecodeUtf8(utf8);
+  // A calendar's patterns start with four time patterns (full to short),
+  // then four date patterns; a calendar without patterns of its own uses
+  // the Gregorian ones.
+  constexpr std::size_t kShortDate = 7;
+  for (const std::string& calendar : {PreferredCalendar(localeName), std::string("gregorian")}) {
+    const std::vector<std::string> patterns =
+        LocaleStrings(localeName, "calendar/" + calendar + "/DateTimePatterns");
+    if (patterns.size() > kShortDate) return VOKDecodeUtf8(patterns[kShortDate]);
+  }
+  return {};
 }
 
 }  // namespace vok

@@ -18,7 +18,8 @@ namespace vok {
 // day, numeric month and year exactly once each, or a placeholder is empty.
 std::u32string LayoutFromPattern(std::u32string_view pattern, const DatePlaceholders& placeholders);
 
-// ICU's short date pattern of the locale, "" when ICU has none.
+// The short date pattern of the locale in its preferred calendar, from
+// ICU's locale data; "" when the data has none.
 std::u32string ShortDatePattern(const std::string& localeName);
 
 }  // namespace vok
