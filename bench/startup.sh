@@ -20,8 +20,11 @@ unset LC_ALL LC_TIME VOK_DATE_LAYOUT VOKNlsTest VOK_TRACE
 
 help="$demo --help"
 pick="$demo --today 2025-06-15 --script $scratch/pick.script"
+# /bin/true is the floor: what starting any process costs on this machine
+# at this moment, against which the figures above it can be read.
 hyperfine --shell=none --warmup 20 --min-runs 200 --export-csv "$scratch/times.csv" \
-  --command-name "vok_demo --help" "$help" --command-name "scripted pick" "$pick" "$@"
+  --command-name "vok_demo --help" "$help" --command-name "scripted pick" "$pick" \
+  --command-name "/bin/true (floor)" /bin/true "$@"
 
 echo
 echo "libraries loaded by --help: $(ldd "$demo" | grep -c '=>')"
@@ -30,9 +33,10 @@ LD_DEBUG=statistics "$demo" --help 2>&1 >/dev/null | grep -E "number of relocati
 
 # hyperfine's CSV: command,mean,stddev,median,user,system,min,max (seconds).
 echo
-awk -F, 'NR > 1 {
+awk -F, 'NR == 2 || NR == 3 {
   goal = (NR == 2) ? 5 : 8
   median = $4 * 1000
   printf "%-24s median %.1f ms wall, %.1f ms CPU: goal %d ms %s\n", $1, median,
          ($5 + $6) * 1000, goal, (median <= goal) ? "met" : "MISSED"
-}' "$scratch/times.csv"
+}
+NR == 4 { printf "%-24s median %.1f ms wall\n", $1, $4 * 1000 }' "$scratch/times.csv"

@@ -5,7 +5,8 @@
 # a scratch root (no dpkg database touched), then the outside project in
 # examples/ built against the unpacked /usr with find_package, with the
 # optional components asked for, and run; then the unpacked demo, which
-# loads the web front end only for --web.
+# loads the terminal screen only in a terminal and the web front end only
+# for --web.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/scratch-sources.sh
@@ -58,11 +59,41 @@ output="$(LANG=C.UTF-8 VOK_TODAY=2025-06-15 "$scratch/example-build/pick_a_date"
 # broken pipe would fail the pipeline.
 ldd "$scratch/example-build/pick_a_date" | grep "$root/usr/lib" >/dev/null ||
   { echo "the example did not load the unpacked libraries" >&2; exit 1; }
-echo "== the demo loads the web front end only for --web, and says when it cannot"
 demo="$root/usr/bin/vok_demo"
-if ldd "$demo" | grep -E 'libvokwebfrontend|httplib|libssl' >/dev/null; then
-  echo "vok_demo links the web front end's libraries:" >&2; ldd "$demo" >&2; exit 1
+if ldd "$demo" | grep -E 'libvokwebfrontend|httplib|libssl|libvokterminal|ncurses|libtinfo|libicui18n' >/dev/null; then
+  echo "vok_demo links what only its terminal and web runs need:" >&2; ldd "$demo" >&2; exit 1
 fi
+
+echo "== the demo loads the terminal screen in a terminal, and says when it cannot"
+# in_terminal WAIT_FOR: runs the demo in a tmux pane, waits until the pane
+# shows WAIT_FOR, presses Ctrl-Q and prints the pane as it was then and
+# after the program ended, with its exit status.
+in_terminal() {
+  local socket="vok-debs-$$" shown pane
+  tmux -L "$socket" new-session -d -x 100 -y 30 \
+    "LANG=C.UTF-8 '$demo'; echo \"status \$?\"; sleep 30"
+  for _ in $(seq 50); do
+    shown="$(tmux -L "$socket" capture-pane -p -J)"
+    [[ "$shown" == *"$1"* ]] && break
+    sleep 0.1
+  done
+  tmux -L "$socket" send-keys C-q
+  for _ in $(seq 50); do
+    pane="$(tmux -L "$socket" capture-pane -p -J)"
+    [[ "$pane" == *"status "* ]] && break
+    sleep 0.1
+  done
+  tmux -L "$socket" kill-server
+  printf '%s\n%s\n' "$shown" "$pane"
+}
+shown="$(in_terminal "Find documents")"
+[[ "$shown" == *"Find documents"*"status 0"* ]] || { echo "the demo in a terminal showed:" >&2; echo "$shown" >&2; exit 1; }
+rm "$root"/usr/lib/libvokterminal.so*
+shown="$(in_terminal "status ")"
+[[ "$shown" == *"cannot load the terminal screen: $root/"*"libvokterminal.so.1: "*"status 1"* ]] ||
+  { echo "without its screen library the demo showed:" >&2; echo "$shown" >&2; exit 1; }
+
+echo "== the demo loads the web front end only for --web, and says when it cannot"
 served="$(LANG=C.UTF-8 timeout -s INT 3 "$demo" --web 2>&1)" || true
 [[ "$served" == "Open http://127.0.0.1:"* ]] || { echo "vok_demo --web printed: $served" >&2; exit 1; }
 rm "$root"/usr/lib/libvokwebfrontend.so*

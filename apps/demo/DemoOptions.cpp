@@ -176,7 +176,8 @@ A line that cannot be carried out stops the run with its line number and
 exit status 1.
 
 Exit status: 0 done, 1 a script line failed, the terminal cannot be
-used (a TERM that ncurses does not know) or the web server cannot start,
+used (a TERM that ncurses does not know, or the terminal screen's library
+cannot be loaded), or the web front end cannot be loaded or start,
 2 bad options, a script file that cannot be read, a record file that
 cannot be written or --record without a terminal or --web.
 )";

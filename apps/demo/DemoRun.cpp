@@ -54,15 +54,16 @@ int PlayFile(VOKDlgWindow& form, const std::string& file, std::ostream& out, std
   return Play(form, std::move(lines), out, errors);
 }
 
-// ncurses refuses a terminal type it has no description of.
+// ncurses refuses a terminal type it has no description of (1); a screen
+// library that cannot be loaded (2) has been reported by the front end.
 int RunTerminal(VOKDlgWindow& form, const Recorder& recorder, std::ostream& errors) {
   const int status = VOKTerminalFrontEnd::Run(form, recorder);
-  if (status != 0) {
+  if (status == 1) {
     const char* term = std::getenv("TERM");
     errors << "vok_demo: cannot use the terminal: ncurses does not know TERM=\""
            << Printable(term != nullptr ? term : "", kTermColumns) << "\"\n";
   }
-  return status;
+  return status == 0 ? 0 : 1;
 }
 
 int RunWeb(VOKDlgWindow& form, int port, const Recorder& recorder, std::ostream& out,

@@ -1,8 +1,8 @@
 // File: WebFrontEndLoader.h
 // The web front end, loaded only when --web asks for it: its library pulls
 // in the HTTP server with its TLS and compression libraries, which every
-// other run would load for nothing. The library is found beside the
-// terminal front end's, which the program links.
+// other run would load for nothing. The library is found beside the front
+// end's, which the program links (VOKFrontEndLibrarySymbol).
 #pragma once
 
 #include <functional>

@@ -109,7 +109,8 @@ std::string PreferredCalendar(const std::string& localeName) {
   const Bundle preferences =
       supplemental ? Find(supplemental.get(), "calendarPreferenceData") : nullptr;
   if (!preferences) return "gregorian";
-  Bundle ofRegion = U_SUCCESS(status) && region[0] != '\0' ? Find(preferences.get(), region) : nullptr;
+  Bundle ofRegion =
+      U_SUCCESS(status) && region[0] != '\0' ? Find(preferences.get(), region) : nullptr;
   if (!ofRegion) ofRegion = Find(preferences.get(), "001");
   const std::string calendar = ofRegion ? FirstString(ofRegion.get()) : std::string();
   return calendar.empty() ? "gregorian" : calendar;

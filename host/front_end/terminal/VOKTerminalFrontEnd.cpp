@@ -1,14 +1,18 @@
 // File: VOKTerminalFrontEnd.cpp
-// The interactive front end: a session on the terminal screen.
+// The interactive front end: a session on the terminal screen, whose
+// library is loaded here.
 #include "front_end/terminal/VOKTerminalFrontEnd.h"
 
 #include <unistd.h>
 
 #include <cstdlib>
+#include <iostream>
+#include <memory>
 #include <string_view>
 
+#include "front_end/VOKFrontEndLibraries.h"
 #include "front_end/session/VOKFrontEndSession.h"
-#include "front_end/terminal/TerminalScreen.h"
+#include "front_end/terminal/TerminalScreenOpen.h"
 
 bool VOKTerminalFrontEnd::Available() {
   const char* term = std::getenv("TERM");
@@ -21,9 +25,16 @@ int VOKTerminalFrontEnd::Run(VOKDlgWindow& root) { return Run(root, {}); }
 int VOKTerminalFrontEnd::Run(VOKDlgWindow& root,
                              const std::function<void(const std::string& line)>& recorder) {
   if (!Available()) return 1;
-  vok::terminal::TerminalScreen screen;
-  if (!screen.Ready()) return 1;
-  VOKFrontEndSession session(root, screen);
+  std::string problem;
+  auto* open = reinterpret_cast<decltype(&VOKTerminalScreenOpen)>(
+      VOKFrontEndLibrarySymbol(VOK_TERMINAL_SCREEN_LIBRARY, "VOKTerminalScreenOpen", problem));
+  if (open == nullptr) {
+    std::cerr << "terminal front end: cannot load the terminal screen: " << problem << "\n";
+    return 2;
+  }
+  const std::unique_ptr<VOKFrontEndScreen> screen(open());
+  if (!screen) return 1;
+  VOKFrontEndSession session(root, *screen);
   session.SetRecorder(recorder);
   session.Run();
   return 0;

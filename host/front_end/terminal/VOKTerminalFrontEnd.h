@@ -21,7 +21,9 @@ class VOK_FRONTEND_API VOKTerminalFrontEnd {
   /// (set, and not "dumb").
   static bool Available();
   /// Shows root and runs until it is closed or hidden; message boxes run a
-  /// nested loop until answered. Returns 0, or 1 when the terminal failed.
+  /// nested loop until answered. Returns 0; 1 when the terminal failed; 2,
+  /// with the reason on standard error, when the terminal screen's library
+  /// (libvokterminal, beside this one) cannot be loaded.
   static int Run(VOKDlgWindow& root);
   /// Run, handing recorder each action the person takes as a line of an
   /// action script, before the action is taken.
