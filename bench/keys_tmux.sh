@@ -32,7 +32,7 @@ wait_for() {
 }
 
 tmux_ new-session -d -s keys -x 80 -y 24 \
-  "exec env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 TERM=xterm-256color '$program' --today 2025-06-15"
+  "exec env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 '$program' --today 2025-06-15"
 pid=$(tmux_ display-message -p -t keys '#{pane_pid}')
 wait_for "Find documents"
 tmux_ send-keys -t keys Tab Enter
