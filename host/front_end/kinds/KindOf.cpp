@@ -1,7 +1,6 @@
 // File: KindOf.cpp
 // The table of kinds by toolkit class name, filled once, and a cache by
 // C++ type so that a widget's kind costs a short search after its first.
-#include <mutex>
 #include <string_view>
 #include <typeinfo>
 #include <unordered_map>
@@ -47,11 +46,11 @@ const WidgetKind& byClassChain(const VOKDialog& widget) {
 // A class's chain does not change, so its kind is found once per type.
 // The types are few: they are told apart by the address of their type_info
 // (a type seen through two libraries may have two, and gets two entries).
+// Each thread keeps its own cache (the web server's threads ask too), so
+// that a lookup, which painting does for every widget, takes no lock.
 const WidgetKind& KindOf(const VOKDialog& widget) {
-  static std::mutex guard;
-  static std::vector<std::pair<const std::type_info*, const WidgetKind*>> byType;
+  thread_local std::vector<std::pair<const std::type_info*, const WidgetKind*>> byType;
   const std::type_info* type = &typeid(widget);
-  const std::lock_guard lock(guard);
   for (const auto& [known, kind] : byType) {
     if (known == type) return *kind;
   }

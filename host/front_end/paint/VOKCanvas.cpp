@@ -31,8 +31,13 @@ void VOKCanvas::put(int x, int y, const std::string& glyph, int width, VOKCellRo
     if (inside(column + 1, y) && cell(column + 1, y).glyph.empty())
       cell(column + 1, y).glyph.assign(1, ' ');
   }
-  cell(x, y) = {glyph, role};
-  if (width == 2) cell(x + 1, y) = {"", role};
+  VOKCell& written = cell(x, y);
+  written.glyph = glyph;
+  written.role = role;
+  if (width == 2) {
+    cell(x + 1, y).glyph.clear();
+    cell(x + 1, y).role = role;
+  }
 }
 
 void VOKCanvas::Clear(const VOKCellRect& rect, VOKCellRole role) {
@@ -51,8 +56,9 @@ int VOKCanvas::Text(int x, int y, std::string_view utf8, int maxColumns, VOKCell
 }
 
 void VOKCanvas::Repeat(int x, int y, std::string_view glyph, int count, VOKCellRole role) {
+  const std::string written(glyph);
   for (int i = 0; i < count; ++i) {
-    if (inside(x + i, y)) put(x + i, y, std::string(glyph), 1, role);
+    if (inside(x + i, y)) put(x + i, y, written, 1, role);
   }
 }
 

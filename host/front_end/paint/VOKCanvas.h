@@ -40,6 +40,9 @@ class VOK_FRONTEND_API VOKCanvas {
   int Height() const { return _height; }
   // Cells outside the canvas read as blank and ignore writes.
   const VOKCell& At(int x, int y) const;
+  // A cell known to be inside the canvas, read without the check, for
+  // loops over the whole canvas.
+  const VOKCell& UncheckedAt(int x, int y) const { return _cells[Index(x, y)]; }
 
   // Blanks a rectangle with a role.
   void Clear(const VOKCellRect& rect, VOKCellRole role);

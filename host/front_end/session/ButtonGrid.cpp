@@ -25,8 +25,7 @@ bool isButtonGrid(const VOKDialog& frame) {
 
 // The grid a target belongs to, or null.
 const VOKDialog* gridOf(const Target& target) {
-  return target.part == Part::Widget && InButtonGrid(*target.widget) ? target.widget->GetParent()
-                                                                     : nullptr;
+  return target.part == Part::Widget && target.inGrid ? target.widget->GetParent() : nullptr;
 }
 
 const Target& at(const std::vector<Target>& chain, int index) {
@@ -62,9 +61,16 @@ int verticalNeighbour(const std::vector<Target>& chain, const std::vector<int>& 
 
 }  // namespace
 
-bool InButtonGrid(const VOKDialog& widget) {
+bool InButtonGrid(const VOKDialog& widget) { return ButtonGrids().Holds(widget); }
+
+bool ButtonGrids::Holds(const VOKDialog& widget) {
   const VOKDialog* parent = widget.GetParent();
-  return kinds::KindOf(widget).IsButton() && parent != nullptr && isButtonGrid(*parent);
+  if (parent == nullptr || !kinds::KindOf(widget).IsButton()) return false;
+  for (const auto& [frame, grid] : _frames) {
+    if (frame == parent) return grid;
+  }
+  _frames.emplace_back(parent, isButtonGrid(*parent));
+  return _frames.back().second;
 }
 
 int ChosenInGrid(const std::vector<Target>& chain) {

@@ -11,6 +11,7 @@
 // button.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 #include "front_end/session/FocusChain.h"
@@ -19,6 +20,15 @@
 namespace vok::session {
 
 bool InButtonGrid(const VOKDialog& widget);
+// InButtonGrid for the widgets of a window, asking whether a frame is a grid
+// once per frame instead of once per button.
+class ButtonGrids {
+ public:
+  bool Holds(const VOKDialog& widget);
+
+ private:
+  std::vector<std::pair<const VOKDialog*, bool>> _frames;
+};
 // The chosen (greyed) button of the first grid in the chain, or -1.
 int ChosenInGrid(const std::vector<Target>& chain);
 // Where a key moves the focus from the grid button at index; index itself

@@ -13,13 +13,13 @@ namespace vok::session {
 
 namespace {
 
-bool takesFocus(const VOKDialog& widget) {
+bool takesFocus(const VOKDialog& widget, bool inGrid) {
   if (!kinds::KindOf(widget).Interactive()) return false;
   if (widget.IsReachable()) return true;
   // The chosen button of a grid, greyed, still takes the focus.
   const VOKDialog* parent = widget.GetParent();
-  return InButtonGrid(widget) && widget.GetVisibility() == VOKDlgVisibility::Shown &&
-         parent != nullptr && parent->IsReachable();
+  return inGrid && widget.GetVisibility() == VOKDlgVisibility::Shown && parent != nullptr &&
+         parent->IsReachable();
 }
 
 bool readsBefore(const VOKCellRect& a, const VOKCellRect& b) {
@@ -34,8 +34,11 @@ int centre(const VOKCellRect& rect) {
 
 std::vector<Target> FocusChain(const VOKWindowLayout& window) {
   std::vector<Target> chain;
+  ButtonGrids grids;
   for (const VOKLaidWidget& laid : window.Widgets()) {
-    if (takesFocus(*laid.widget)) chain.push_back({laid.widget, Part::Widget, laid.rect});
+    const bool inGrid = grids.Holds(*laid.widget);
+    if (takesFocus(*laid.widget, inGrid))
+      chain.push_back({laid.widget, Part::Widget, laid.rect, inGrid});
   }
   std::stable_sort(chain.begin(), chain.end(),
                    [](const Target& a, const Target& b) { return readsBefore(a.rect, b.rect); });

@@ -17,6 +17,9 @@ struct Target {
   VOKDialog* widget = nullptr;  // the window itself for OK and Cancel
   Part part = Part::Widget;
   VOKCellRect rect;
+  // A button of a grid of buttons (see ButtonGrid.h), found once when the
+  // chain is made.
+  bool inGrid = false;
 
   bool Same(const Target& other) const { return widget == other.widget && part == other.part; }
 };

@@ -71,14 +71,14 @@ void Session::crossMonth(VOKKey key) {
   if (offset == 0 || !focusedWidget()->GetTitle().ConvertToNum(&day, "%d")) return;
   const auto daysShown = [this] {
     return std::count_if(_chain.begin(), _chain.end(), [](const Target& target) {
-      return target.part == Part::Widget && InButtonGrid(*target.widget);
+      return target.part == Part::Widget && target.inGrid;
     });
   };
   const auto before = static_cast<int>(daysShown());
   if (!turnPage(offset > 0)) return;
   day = offset > 0 ? day + offset - before : day + offset + static_cast<int>(daysShown());
   for (const Target& target : _chain) {
-    if (target.part == Part::Widget && InButtonGrid(*target.widget) &&
+    if (target.part == Part::Widget && target.inGrid &&
         target.widget->GetTitle() == std::to_string(day).c_str()) {
       return pickDay(*target.widget);
     }
@@ -88,7 +88,7 @@ void Session::crossMonth(VOKKey key) {
 // Whether the focus is on a grid's button.
 bool Session::focusInGrid() const {
   const Target* target = focus();
-  return target != nullptr && target->part == Part::Widget && InButtonGrid(*target->widget);
+  return target != nullptr && target->part == Part::Widget && target->inGrid;
 }
 
 void Session::focusChosen() {

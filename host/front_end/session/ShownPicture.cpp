@@ -23,8 +23,8 @@ void ShownPicture::MarkChanges(VOKScreenView& view) const {
 }
 
 bool ShownPicture::differs(const VOKScreenView& view, int x, int y) const {
-  const VOKCell& before = _canvas.At(x, y);
-  const VOKCell& now = view.canvas.At(x, y);
+  const VOKCell& before = _canvas.UncheckedAt(x, y);
+  const VOKCell& now = view.canvas.UncheckedAt(x, y);
   return before.role != now.role || before.glyph != now.glyph ||
          focused(_focus, x, y) != focused(view.focus, x, y);
 }
