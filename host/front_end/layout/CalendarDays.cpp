@@ -67,10 +67,12 @@ std::optional<Date> DayOf(const VOKDialog& widget) {
 }
 
 bool IsToday(const VOKDialog& widget) {
-  const std::optional<Date> date = DayOf(widget);
-  if (!date) return false;
   const VOKTime today = VOKTime::GetCurrentLocalTime();
-  return *date == Date{today.GetYear(), today.GetMonth(), today.GetDay()};
+  // A day button's number tells most of them apart before their calendar
+  // is looked for.
+  if (number(widget.GetTitle()) != today.GetDay()) return false;
+  const std::optional<Date> date = DayOf(widget);
+  return date && *date == Date{today.GetYear(), today.GetMonth(), today.GetDay()};
 }
 
 std::chrono::year_month_day Civil(const Date& date) {

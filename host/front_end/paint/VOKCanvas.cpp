@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "front_end/text/VOKCellText.h"
+#include "front_end/text/Glyphs.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ void VOKCanvas::Clear(const VOKCellRect& rect, VOKCellRole role) {
 
 int VOKCanvas::Text(int x, int y, std::string_view utf8, int maxColumns, VOKCellRole role) {
   int used = 0;
-  for (const VOKGlyph& glyph : VOKTextGlyphs(utf8)) {
+  for (const VOKGlyph& glyph : vok::text::Glyphs(utf8)) {
     if (used + glyph.width > maxColumns) break;
     if (x + used >= 0 && x + used + glyph.width <= _width)
       put(x + used, y, glyph.text, glyph.width, role);

@@ -1,8 +1,12 @@
 // File: VOKCellText.cpp
 // Terminal column widths, from ICU's character data.
-#include "front_end/text/VOKCellText.h"
-
 #include <unicode/uchar.h>
+
+#include <functional>
+#include <string>
+#include <unordered_map>
+
+#include "front_end/text/Glyphs.h"
 
 namespace {
 
@@ -21,7 +25,11 @@ int VOKCharColumns(char32_t code) {
   return width == U_EA_WIDE || width == U_EA_FULLWIDTH ? 2 : 1;
 }
 
-std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8) {
+namespace vok::text {
+
+namespace {
+
+std::vector<VOKGlyph> SplitGlyphs(std::string_view utf8) {
   std::vector<VOKGlyph> glyphs;
   for (char32_t code : VOKDecodeUtf8(utf8)) {
     if (isControl(code)) code = U' ';
@@ -38,8 +46,34 @@ std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8) {
   return glyphs;
 }
 
+struct TextHash {
+  using is_transparent = void;
+  std::size_t operator()(std::string_view text) const {
+    return std::hash<std::string_view>{}(text);
+  }
+};
+
+// Texts once split, by thread (the web server's threads paint too). Every
+// picture measures and draws the same labels again, key after key; the
+// bound keeps typed text from growing the table without end.
+constexpr std::size_t kKeptTexts = 1024;
+
+}  // namespace
+
+const std::vector<VOKGlyph>& Glyphs(std::string_view utf8) {
+  thread_local std::unordered_map<std::string, std::vector<VOKGlyph>, TextHash, std::equal_to<>>
+      split;
+  if (auto known = split.find(utf8); known != split.end()) return known->second;
+  if (split.size() >= kKeptTexts) split.clear();
+  return split.emplace(std::string(utf8), SplitGlyphs(utf8)).first->second;
+}
+
+}  // namespace vok::text
+
+std::vector<VOKGlyph> VOKTextGlyphs(std::string_view utf8) { return vok::text::Glyphs(utf8); }
+
 int VOKTextColumns(std::string_view utf8) {
   int columns = 0;
-  for (const VOKGlyph& glyph : VOKTextGlyphs(utf8)) columns += glyph.width;
+  for (const VOKGlyph& glyph : vok::text::Glyphs(utf8)) columns += glyph.width;
   return columns;
 }
