@@ -20,6 +20,9 @@ void* VOKFrontEndLibrarySymbol(const std::string& fileName, const char* symbol,
                                std::string& problem) {
   void* library = dlopen((FolderOfThisLibrary() + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
   void* found = library != nullptr ? dlsym(library, symbol) : nullptr;
-  if (found == nullptr) problem = dlerror();
+  if (found == nullptr) {
+    const char* reason = dlerror();  // none for a symbol whose value is null
+    problem = reason != nullptr ? reason : fileName + ": " + symbol + " is null";
+  }
   return found;
 }

@@ -1,5 +1,7 @@
 // File: VOKCellText.cpp
 // Terminal column widths, from ICU's character data.
+#include "front_end/text/VOKCellText.h"
+
 #include <unicode/uchar.h>
 
 #include <functional>
