@@ -7,14 +7,19 @@
 # nothing). The program's CPU time (utime + stime of /proc/PID/stat, in
 # clock ticks; also the scheduler's nanoseconds of /proc/PID/schedstat when
 # the kernel keeps them) before and after each run, divided by COUNT, is
-# printed in microseconds per key. Build the program with the release
-# preset to measure what people get (scripts/bench.sh keys does).
-#   bench/keys_tmux.sh [PROGRAM [COUNT]]
-# PROGRAM defaults to build/release/bin/vok_demo, COUNT to 200.
+# printed in microseconds per key. The same keys then go to FLOOR, a program
+# that only reads keys through ncurses and refreshes an unchanged screen:
+# what a key costs in this terminal on this machine before any work.
+# Build the programs with the release preset to measure what people get
+# (scripts/bench.sh keys does).
+#   bench/keys_tmux.sh [PROGRAM [COUNT [FLOOR]]]
+# PROGRAM defaults to build/release/bin/vok_demo, COUNT to 200, FLOOR to
+# build/release/bench/vok_terminal_floor (left out when it is not built).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 program=${1:-build/release/bin/vok_demo}
 count=${2:-200}
+floor=${3:-build/release/bench/vok_terminal_floor}
 command -v tmux >/dev/null || { echo "tmux is not installed (scripts/install-deps.sh installs it)" >&2; exit 1; }
 [ -x "$program" ] || { echo "no program at $program" >&2; exit 1; }
 
@@ -30,13 +35,6 @@ wait_for() {
   echo "the screen never showed: $1" >&2
   exit 1
 }
-
-tmux_ new-session -d -s keys -x 80 -y 24 \
-  "exec env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 '$program' --today 2025-06-15"
-pid=$(tmux_ display-message -p -t keys '#{pane_pid}')
-wait_for "Find documents"
-tmux_ send-keys -t keys Tab Enter
-wait_for "Choose a date"
 
 ticks_per_second=$(getconf CLK_TCK)
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
@@ -57,13 +55,30 @@ run() {
   ticks=$(($(cpu_ticks) - ticks))
   ns=$(($(cpu_ns) - ns))
   awk -v title="$title" -v ticks="$ticks" -v hz="$ticks_per_second" -v ns="$ns" -v n="$count" \
-    'BEGIN { printf "%-26s %8.0f us/key (stat)", title, ticks * 1e6 / hz / n;
+    'BEGIN { printf "%-34s %8.0f us/key (stat)", title, ticks * 1e6 / hz / n;
              if (ns > 0) printf "  %8.0f us/key (schedstat)", ns / 1e3 / n;
              printf "\n" }'
 }
 
+# Times the three kinds of key in one program, its calendar opened.
+measure() {
+  local name=$1 shown=$2
+  tmux_ new-session -d -s keys -x 80 -y 24 \
+    "exec env -u LC_ALL -u LC_TIME LANG=en_US.UTF-8 '$shown' --today 2025-06-15"
+  pid=$(tmux_ display-message -p -t keys '#{pane_pid}')
+  wait_for "Find documents"
+  tmux_ send-keys -t keys Tab Enter
+  wait_for "Choose a date"
+  run "$name: Right" Right
+  run "$name: PageDown" NPage
+  run "$name: Home on the chosen day" Home Home
+  tmux_ send-keys -t keys C-q
+  for _ in $(seq 50); do tmux_ has-session -t keys 2>/dev/null || break; sleep 0.1; done
+}
+
 echo "$count keys each, 20 ms apart, in the calendar of $program"
-run "Right" Right
-run "PageDown" NPage
-run "Home on the chosen day" Home Home
-tmux_ send-keys -t keys C-q
+measure vok_demo "$program"
+if [ -x "$floor" ]; then
+  echo "and in $floor, which does nothing with them"
+  measure floor "$floor"
+fi

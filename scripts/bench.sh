@@ -18,7 +18,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh build
 cmake --preset release >/dev/null
 if [ "${1:-}" = keys ]; then
-  cmake --build --preset release --target vok_demo -j2
+  cmake --build --preset release --target vok_demo vok_terminal_floor -j2
   exec bench/keys_tmux.sh build/release/bin/vok_demo "${@:2}"
 fi
 cmake --build --preset release --target vok_bench -j2
