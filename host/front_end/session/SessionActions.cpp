@@ -55,7 +55,7 @@ void Session::activate() {
   }
   if (VOKDlgCombo* combo = kinds::KindOf(*target->widget).List(*target->widget))
     return openList(*combo);
-  if (InButtonGrid(*target->widget)) return pickAndAccept(*target->widget);
+  if (target->inGrid) return pickAndAccept(*target->widget);
   press(*target->widget);
 }
 
